@@ -1,0 +1,85 @@
+#include "cli/AnalyseCommand.h"
+
+#include <chrono>
+#include <iomanip>
+#include <sstream>
+
+#include "cli/CliOptions.h"
+#include "engine/BoardText.h"
+#include "game/CFlipstoneDoc.h"
+#include "game/HeadlessHost.h"
+
+namespace flipstone::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::string MoveJson(Square square) {
+    const std::string name = BoardText::SquareName(square);
+    return name.empty() ? "null" : "\"" + name + "\"";
+}
+
+std::uint8_t ParseColour(const std::string& text) {
+    if (text == "b" || text == "black") {
+        return kBlack;
+    }
+    if (text == "w" || text == "white") {
+        return kWhite;
+    }
+    throw UsageError("--computer must be b or w, not '" + text + "'");
+}
+
+}  // namespace
+
+int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
+    const CliOptions options(args, {"board", "computer", "level"}, {"hint"});
+    std::string error;
+    const auto board = BoardText::Parse(options.Required("board"), error);
+    if (!board) {
+        throw UsageError("--board: " + error);
+    }
+    const std::uint8_t computer = ParseColour(options.Required("computer"));
+    const int level = static_cast<int>(options.Integer("level", 1, 4));
+    const bool forHint = options.Has("hint");
+
+    HeadlessHost host;
+    CFlipstoneDoc document(host);
+    host.Attach(&document);
+    document.board = *board;
+    document.computerColour = computer;
+    document.humanColour = Opponent(computer);
+    document.levelIndex = level - 1;
+    RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();
+    auto step = [&] { return forHint ? document.HintStep() : document.ComputerMoveStep(); };
+
+    const auto start = Clock::now();
+    std::ostringstream roots;
+    roots << std::fixed << std::setprecision(3);
+    out << std::fixed << std::setprecision(3);
+    step();
+    while (state.position < state.count) {
+        const MoveCandidate candidate = state.candidates[state.position];
+        const auto rootStart = Clock::now();
+        step();
+        roots << (roots.tellp() > 0 ? "," : "") << "{\"move\":"
+              << MoveJson({candidate.column, candidate.row})
+              << ",\"static\":" << candidate.value << ",\"value\":" << state.lastValue
+              << ",\"leaves\":" << document.leafCount << ",\"ms\":" << MillisecondsSince(rootStart)
+              << "}";
+    }
+    const Square best{state.bestColumn, state.bestRow};
+    const int depth = state.depth;
+    step();
+    out << "{\"column\":" << best.column << ",\"row\":" << best.row
+        << ",\"move\":" << MoveJson(best) << ",\"value\":" << document.searchValue
+        << ",\"leaves\":" << document.leafCount << ",\"depth\":" << depth << ",\"roots\":["
+        << roots.str() << "],\"ms\":" << MillisecondsSince(start) << "}\n";
+    return 0;
+}
+
+}  // namespace flipstone::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace flipstone::cli {
+
+// flipstone-cli analyse: one complete root search, exactly as the game's computer move step (or
+// hint step) runs it, printed as one JSON line.
+int RunAnalyse(const std::vector<std::string>& args, std::ostream& out);
+
+}  // namespace flipstone::cli

@@ -1,0 +1,129 @@
+#include "cli/FlipstoneCli.h"
+
+#include <functional>
+#include <map>
+
+#include "cli/AnalyseCommand.h"
+#include "cli/CliOptions.h"
+#include "cli/PerftCommand.h"
+#include "cli/SelfPlayCommand.h"
+
+namespace flipstone::cli {
+
+namespace {
+
+constexpr const char* kOverview = R"(flipstone-cli: the Flipstone Reversi engine without a window.
+
+Usage: flipstone-cli COMMAND [OPTIONS]
+
+Commands:
+  analyse   search one position as the computer (or the hint) would, print the result
+  perft     count the leaves of the full move tree from the start position
+  selfplay  play whole games through the game's turn cycle
+  help      explain a command: flipstone-cli help COMMAND
+
+Output is one JSON object per line. Usage errors print one line on stderr and exit with 2.
+
+Board format: 64 characters, row 0 first and columns 0..7 within a row (square index
+row*8+column); X or * is black, O is white, - or . is empty. A square is named by its column
+letter a-h and row digit 1-8: column 3, row 2 is d3. The start position is
+  ---------------------------OX------XO---------------------------
+)";
+
+const std::map<std::string, std::string>& CommandHelp() {
+    static const std::map<std::string, std::string> help = {
+        {"analyse", R"(flipstone-cli analyse --board S --computer b|w --level 1..4 [--hint]
+
+Runs one complete root search on the board S, exactly as the game does when the computer
+(colour b or w) chooses its move at that level, or with --hint as the hint for the other colour.
+Prints {"column","row","move","value","leaves","depth","roots":[...],"ms"}; each root entry has
+its move, its static value, its searched value, the cumulative leaf count after it and its time
+in ms, in the order searched. Values are from the computer's side. When the searching side has
+no legal move the move is null, column and row are -1 and the value is the starting value
+(-9999, or 9999 for a hint) with 0 leaves.
+)"},
+        {"perft", R"(flipstone-cli perft --depth N
+
+Counts the leaves of the full move tree from the start position for depths 1..N (N at most
+14), one line per depth. A pass counts as a move; a finished game reached earlier counts as one
+leaf.
+)"},
+        {"selfplay", R"(flipstone-cli selfplay --games N --levels A,B [--seed K]
+
+Plays N whole games through the game's turn cycle: the computer at level A, the human side
+playing the hint at level B (its first three moves drawn at random from seed K, default 1).
+The human plays black in odd games and white in even ones. Prints each move, each result and a
+summary; exits with 1 if a game did not end with a full board or both sides blocked.
+)"},
+        {"help", R"(flipstone-cli help [COMMAND]
+
+Explains the program, or one command.
+)"},
+    };
+    return help;
+}
+
+using Command = std::function<int(const std::vector<std::string>&, std::ostream&)>;
+
+const std::map<std::string, Command>& Commands() {
+    static const std::map<std::string, Command> commands = {
+        {"analyse", RunAnalyse},
+        {"perft", RunPerft},
+        {"selfplay", RunSelfPlay},
+    };
+    return commands;
+}
+
+int RunHelp(const std::vector<std::string>& args, std::ostream& out) {
+    if (args.empty()) {
+        out << kOverview;
+        return 0;
+    }
+    if (args.size() > 1) {
+        throw UsageError("help takes at most one command name");
+    }
+    const auto found = CommandHelp().find(args[0]);
+    if (found == CommandHelp().end()) {
+        throw UsageError("no help for unknown command '" + args[0] + "'");
+    }
+    out << found->second;
+    return 0;
+}
+
+// Keeps an error message on one line of printable text, whatever the user typed.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (const char c : text.substr(0, 300)) {
+        const auto byte = static_cast<unsigned char>(c);
+        line += byte >= 0x20 && byte < 0x7F ? c : '?';
+    }
+    return line;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        if (args.empty()) {
+            throw UsageError("no command given; try flipstone-cli --help");
+        }
+        const std::string& name = args[0];
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (name == "--help" || name == "-h" || name == "help") {
+            return RunHelp(rest, out);
+        }
+        const auto found = Commands().find(name);
+        if (found == Commands().end()) {
+            throw UsageError("unknown command '" + name + "'; try flipstone-cli --help");
+        }
+        if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
+            return RunHelp({name}, out);
+        }
+        return found->second(rest, out);
+    } catch (const UsageError& error) {
+        err << "flipstone-cli: " << OneLine(error.what()) << "\n";
+        return 2;
+    }
+}
+
+}  // namespace flipstone::cli

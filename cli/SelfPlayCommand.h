@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace flipstone::cli {
+
+struct SelfPlayResult {
+    int moves = 0;
+    int black = 0;
+    int white = 0;
+    bool finishedProperly = false;  // 64 discs, or neither side can move
+    std::string message;            // the game-over text
+    long long steps = 0;
+};
+
+// Plays one whole game through the document's turn cycle: the computer at computerLevel, the
+// human side playing what the hint at hintLevel suggests (its first few moves drawn from the
+// seed). The human plays black when humanFirst.
+SelfPlayResult PlayOneGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed,
+                           std::ostream* moveLog, int gameNumber);
+
+// flipstone-cli selfplay --games N --levels A,B [--seed K]
+int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out);
+
+}  // namespace flipstone::cli

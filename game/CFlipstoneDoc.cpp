@@ -1,0 +1,328 @@
+#include "game/CFlipstoneDoc.h"
+
+#include <algorithm>
+
+#include "engine/Evaluator.h"
+#include "engine/GameTreeSearch.h"
+
+namespace flipstone {
+
+namespace {
+
+// Shows the wait cursor for as long as it lives, restoring it on every way out.
+class WaitCursor {
+public:
+    explicit WaitCursor(DocumentHost& host) : host_(host) { host_.BeginWaitCursor(); }
+    ~WaitCursor() { host_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    DocumentHost& host_;
+};
+
+const char* GameOverText(int humanDiscs, int computerDiscs) {
+    if (humanDiscs > computerDiscs) {
+        return "You Win.";
+    }
+    if (humanDiscs < computerDiscs) {
+        return "You Lose";
+    }
+    return "Draw Game";
+}
+
+}  // namespace
+
+CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host) : host_(host) { ResetGameFields(); }
+
+void CFlipstoneDoc::ResetGameFields() {
+    searchValue = 0;
+    computerColour = kWhite;
+    humanColour = kBlack;
+    moveCount = 0;
+    board.Reset();
+    sideToMove = 0;
+    flipList.count = 0;
+    flipList.columns[0] = -1;
+    flipList.rows[0] = -1;
+    passCount = 0;
+    animationIndex = 0;
+    leafCount = 0;
+    examinedSquare = Square{};
+    thinking = 0;
+    markerState = 1;
+    repaintFlag = 1;
+    hintState = 0;
+}
+
+bool CFlipstoneDoc::NewGame() {
+    documentName = kUntitled;
+    documentPath.clear();
+    ResetGameFields();
+    computerSearch_.position = -1;
+    hintSearch_.position = -1;
+    host_.UpdateViews();
+    return true;
+}
+
+bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
+    if (!board.CanPlace(column, row, colour)) {
+        return false;
+    }
+    if (flipList.count != 0) {
+        return false;
+    }
+    board.CollectFlips(column, row, colour, flipList);
+    passCount = 0;
+    ++moveCount;
+    hintSearch_.position = -1;
+    return true;
+}
+
+std::uint8_t CFlipstoneDoc::SideColour(int side) const {
+    return side != 0 ? computerColour : humanColour;
+}
+
+bool CFlipstoneDoc::MoveDisplayStepDue() const {
+    return thinking == 0 && hintState != 1 && flipList.count > 0 &&
+           animationIndex <= flipList.count;
+}
+
+void CFlipstoneDoc::TurnStep() {
+    const int count = flipList.count;
+    if (count > 0 && animationIndex <= count) {
+        if (stepCounter == kStepsPerDisc) {
+            ShowNextDisc();
+            return;
+        }
+    } else if (animationIndex > count) {
+        HandTurnOver();
+        flipList.count = 0;
+        animationIndex = 0;
+    } else {
+        StepWithoutMoveShown();
+    }
+    if (stepCounter < kStepsPerDisc) {
+        ++stepCounter;
+    }
+}
+
+void CFlipstoneDoc::ShowNextDisc() {
+    const int entry = animationIndex;
+    board.Set(flipList.columns[entry], flipList.rows[entry], SideColour(sideToMove));
+    host_.UpdateViews();
+    PlaySoundCue(kDiscCue);
+    stepCounter = 1;
+}
+
+void CFlipstoneDoc::HandTurnOver() {
+    sideToMove = sideToMove == 1 ? 0 : 1;
+    if (sideToMove == 0) {
+        markerState = 1;
+        host_.UpdateViews();
+    }
+}
+
+void CFlipstoneDoc::StepWithoutMoveShown() {
+    if (thinking != 0) {
+        const bool played = ComputerMoveStep();
+        host_.UpdateViews();
+        if (played) {
+            thinking = 0;
+        }
+        return;
+    }
+    if (hintState == 1) {
+        if (HintStep()) {
+            hintState = 2;
+        }
+        host_.UpdateViews();
+        return;
+    }
+    if (board.HasLegalMove(SideColour(sideToMove))) {
+        if (sideToMove == 1) {
+            thinking = 1;
+        }
+        return;
+    }
+    if (passCount < 2) {
+        HandTurnOver();
+        ++passCount;
+    } else if (passCount == 2) {
+        EndGame();
+    }
+}
+
+void CFlipstoneDoc::EndGame() {
+    const int humanDiscs = humanColour == kBlack ? board.CountBlack() : board.CountWhite();
+    const int computerDiscs = computerColour == kBlack ? board.CountBlack() : board.CountWhite();
+    // The game is over before the box opens: steps that run while it is open do nothing.
+    passCount = 3;
+    host_.ShowGameOver(GameOverText(humanDiscs, computerDiscs));
+}
+
+std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
+    return Evaluator(computerColour, humanColour).Evaluate(position, leafCount);
+}
+
+std::int32_t CFlipstoneDoc::Search(const Board& position, std::uint8_t side, std::int32_t depth,
+                                   std::int32_t bound) {
+    const Evaluator evaluator(computerColour, humanColour);
+    return GameTreeSearch(evaluator).Search(position, side, depth, bound, leafCount);
+}
+
+std::int32_t CFlipstoneDoc::RootDepth(const Board& position, std::int32_t level) {
+    const bool endgame = position.CountDiscs() >= 53 - level;
+    return endgame ? level + 11 : level + 3;
+}
+
+bool CFlipstoneDoc::ComputerMoveStep() { return RootStep(computerSearch_, false); }
+
+bool CFlipstoneDoc::HintStep() { return RootStep(hintSearch_, true); }
+
+bool CFlipstoneDoc::RootStep(RootSearchState& state, bool forHint) {
+    WaitCursor waitCursor(host_);
+    if (state.position == -1) {
+        PrepareRootSearch(state, forHint);
+        return false;
+    }
+    if (state.position >= state.count) {
+        FinishRootSearch(state, forHint);
+        return true;
+    }
+    SearchNextRootMove(state, forHint);
+    return false;
+}
+
+void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
+    const std::uint8_t mover = forHint ? humanColour : computerColour;
+    leafCount = 0;
+    state.count = 0;
+    state.depth = RootDepth(board, levelIndex);
+    searchValue = forHint ? Evaluator::kHighest : Evaluator::kLowest;
+    state.bestColumn = -1;
+    state.bestRow = -1;
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            if (!board.CanPlace(column, row, mover)) {
+                continue;
+            }
+            const int i = state.count++;
+            Board& child = state.childBoards[i];
+            child = board;
+            child.Place(column, row, mover);
+            state.candidates[i] = MoveCandidate{Evaluate(child), i, column, row};
+        }
+    }
+    auto* const first = state.candidates;
+    auto* const last = state.candidates + state.count;
+    if (forHint) {
+        std::stable_sort(first, last, [](const auto& a, const auto& b) { return a.value < b.value; });
+    } else {
+        std::stable_sort(first, last, [](const auto& a, const auto& b) { return a.value > b.value; });
+    }
+    state.position = 0;
+    // With no root move there is nothing to examine; nothing stale from an earlier search shows.
+    examinedSquare = state.count > 0 ? Square{first->column, first->row} : Square{};
+}
+
+void CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
+    const MoveCandidate& candidate = state.candidates[state.position];
+    const std::uint8_t nextToMove = forHint ? computerColour : humanColour;
+    const std::int32_t value =
+        Search(state.childBoards[candidate.index], nextToMove, state.depth, searchValue);
+    state.lastValue = value;
+    const bool better = forHint ? value < searchValue : value > searchValue;
+    if (better) {
+        searchValue = value;
+        state.bestColumn = candidate.column;
+        state.bestRow = candidate.row;
+    }
+    ++state.position;
+    if (state.position < state.count) {
+        const MoveCandidate& next = state.candidates[state.position];
+        examinedSquare = Square{next.column, next.row};
+    } else {
+        examinedSquare = Square{};
+    }
+}
+
+void CFlipstoneDoc::FinishRootSearch(RootSearchState& state, bool forHint) {
+    state.position = -1;
+    if (forHint) {
+        hintSquare = Square{state.bestColumn, state.bestRow};
+    } else {
+        TryMove(state.bestColumn, state.bestRow, computerColour);
+    }
+}
+
+void CFlipstoneDoc::PlaySoundCue(unsigned id) { host_.PlayCue(id & 0xFFFFu); }
+
+void CFlipstoneDoc::OnGameStart() {
+    StartChoice choice;
+    choice.moveChoice = 0;
+    choice.levelChoice = levelIndex;
+    host_.SetMainTitle(kPlainTitle);
+    if (!host_.RunStartDialog(choice)) {
+        return;
+    }
+    NewGame();
+    if (choice.levelChoice >= 0 && choice.levelChoice <= 3) {
+        levelIndex = choice.levelChoice;
+    }
+    if (choice.moveChoice == 0) {
+        sideToMove = 0;
+        humanColour = kBlack;
+        computerColour = kWhite;
+        PlaySoundCue(kStartCue);
+    } else {
+        sideToMove = 1;
+        humanColour = kWhite;
+        computerColour = kBlack;
+        markerState = 0;
+    }
+}
+
+void CFlipstoneDoc::OnLevel(int index) {
+    levelIndex = index;
+    if (moveCount > 0) {
+        host_.SetMainTitle(kTrainingTitle);
+    }
+}
+
+void CFlipstoneDoc::OnHint() {
+    if (sideToMove != 0 || flipList.count > 0 || thinking != 0 || IsGameOver()) {
+        return;
+    }
+    hintState = 1;
+    host_.SetMainTitle(kTrainingTitle);
+    host_.UpdateViews();
+}
+
+void CFlipstoneDoc::OnUpdateHint(CommandUpdate& update) const { update.Enable(!IsGameOver()); }
+
+void CFlipstoneDoc::OnUpdateLevel(int index, CommandUpdate& update) const {
+    update.SetCheck(levelIndex == index ? 1 : 0);
+    update.Enable(!IsGameOver());
+}
+
+bool CFlipstoneDoc::OnCommand(int id) {
+    switch (id) {
+        case ID_GAME_START:
+            OnGameStart();
+            return true;
+        case ID_GAME_HINT:
+            OnHint();
+            return true;
+        case ID_LEVEL_1:
+        case ID_LEVEL_2:
+        case ID_LEVEL_3:
+        case ID_LEVEL_4:
+            OnLevel(id - ID_LEVEL_1);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace flipstone

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/Board.h"
+#include "engine/FlipList.h"
+#include "engine/RootSearchState.h"
+#include "engine/Square.h"
+#include "game/CommandUpdate.h"
+#include "game/DocumentHost.h"
+
+namespace flipstone {
+
+// Command ids shared by the menu, the toolbar and the start dialog's level buttons.
+enum CommandId : int {
+    ID_SET_SOUND = 32771,
+    ID_LEVEL_1 = 32772,
+    ID_LEVEL_2 = 32773,
+    ID_LEVEL_3 = 32774,
+    ID_LEVEL_4 = 32775,
+    ID_GAME_START = 32778,
+    ID_GAME_HINT = 32780,
+};
+
+// Sound cue ids.
+enum CueId : unsigned { kDiscCue = 143, kStartCue = 144 };
+
+inline constexpr const char* kPlainTitle = "Flipstone";
+inline constexpr const char* kTrainingTitle = "Flipstone - Training game";
+inline constexpr const char* kUntitled = "Untitled";
+
+// The one game document: all state of the game in progress, the timed turn cycle, the
+// computer's sliced root searches and the game commands. Side 0 is the human, side 1 the computer.
+class CFlipstoneDoc {
+public:
+    explicit CFlipstoneDoc(DocumentHost& host);
+
+    // Game state. The views and the status bar read these; the view writes the marker state,
+    // the hint state, the animation index and the repaint flag as its update rules say.
+    std::int32_t searchValue = 0;
+    std::uint8_t computerColour = kWhite;
+    std::uint8_t humanColour = kBlack;
+    std::int32_t moveCount = 0;
+    std::int32_t levelIndex = 1;
+    Board board;
+    std::int32_t sideToMove = 0;
+    FlipList flipList;
+    std::int32_t passCount = 0;
+    std::int32_t animationIndex = 0;
+    std::int32_t leafCount = 0;
+    Square examinedSquare;
+    std::uint8_t thinking = 0;
+    std::int32_t markerState = 1;
+    std::uint8_t repaintFlag = 1;
+    std::int32_t hintState = 0;
+    Square hintSquare{0, 0};
+
+    // Counts TurnStep calls since a disc was last set, up to 16; shared by every game of the run.
+    inline static std::int32_t stepCounter = 0;
+    static constexpr std::int32_t kStepsPerDisc = 16;
+
+    // The file the document was last opened from or saved to; no game state is stored in it.
+    std::string documentName = kUntitled;
+    std::string documentPath;
+
+    // Turn cycle.
+    bool NewGame();
+    bool TryMove(int column, int row, std::uint8_t colour);
+    void TurnStep();
+    std::uint8_t SideColour(int side) const;
+    // True while a move is being shown and the view's update should advance it by one disc.
+    bool MoveDisplayStepDue() const;
+
+    // Computer player.
+    std::int32_t Evaluate(const Board& board);
+    std::int32_t Search(const Board& board, std::uint8_t side, std::int32_t depth,
+                        std::int32_t bound);
+    bool ComputerMoveStep();
+    bool HintStep();
+    // The search depth a root search would use at the given level on this board.
+    static std::int32_t RootDepth(const Board& board, std::int32_t level);
+    RootSearchState& ComputerSearchState() { return computerSearch_; }
+    RootSearchState& HintSearchState() { return hintSearch_; }
+
+    void PlaySoundCue(unsigned id);
+
+    // Game commands and their update handlers.
+    void OnGameStart();
+    void OnLevel1() { OnLevel(0); }
+    void OnLevel2() { OnLevel(1); }
+    void OnLevel3() { OnLevel(2); }
+    void OnLevel4() { OnLevel(3); }
+    void OnLevel(int index);
+    void OnHint();
+    void OnUpdateHint(CommandUpdate& update) const;
+    void OnUpdateLevel1(CommandUpdate& update) const { OnUpdateLevel(0, update); }
+    void OnUpdateLevel2(CommandUpdate& update) const { OnUpdateLevel(1, update); }
+    void OnUpdateLevel3(CommandUpdate& update) const { OnUpdateLevel(2, update); }
+    void OnUpdateLevel4(CommandUpdate& update) const { OnUpdateLevel(3, update); }
+    void OnUpdateLevel(int index, CommandUpdate& update) const;
+    // Routes a command id (Start, Hint, Level 1..4); false when it is not the document's.
+    bool OnCommand(int id);
+
+    bool IsGameOver() const { return passCount == 3; }
+    DocumentHost& Host() { return host_; }
+
+private:
+    void ResetGameFields();
+    void ShowNextDisc();
+    void HandTurnOver();
+    void StepWithoutMoveShown();
+    void EndGame();
+    bool RootStep(RootSearchState& state, bool forHint);
+    void PrepareRootSearch(RootSearchState& state, bool forHint);
+    void SearchNextRootMove(RootSearchState& state, bool forHint);
+    void FinishRootSearch(RootSearchState& state, bool forHint);
+
+    DocumentHost& host_;
+    RootSearchState computerSearch_;
+    RootSearchState hintSearch_;
+};
+
+}  // namespace flipstone

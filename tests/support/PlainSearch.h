@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/Board.h"
+
+namespace flipstone::testing {
+
+// A plain, line-by-line transliteration of the evaluation, the search and the root steps,
+// written on the 64-byte board alone. It is the yardstick the real engine must match exactly.
+class PlainSearch {
+public:
+    PlainSearch(std::uint8_t computer, std::uint8_t human) : computer_(computer), human_(human) {}
+
+    std::int32_t Evaluate(const Board& board);
+    std::int32_t Search(const Board& board, std::uint8_t side, std::int32_t depth,
+                        std::int32_t bound);
+
+    std::int64_t leaves = 0;
+
+private:
+    std::uint8_t computer_;
+    std::uint8_t human_;
+};
+
+struct PlainRootMove {
+    int column;
+    int row;
+    std::int32_t staticValue;
+    std::int32_t value;
+    std::int64_t cumulativeLeaves;
+};
+
+struct PlainRootResult {
+    int bestColumn = -1;
+    int bestRow = -1;
+    std::int32_t searchValue = 0;
+    std::int64_t leaves = 0;
+    int depth = 0;
+    std::vector<PlainRootMove> roots;  // in searched order
+};
+
+// A whole root search as the computer's move step (or the hint step) performs it.
+PlainRootResult PlainRootSearch(const Board& board, std::uint8_t computer, std::uint8_t human,
+                                int levelIndex, bool forHint);
+
+}  // namespace flipstone::testing

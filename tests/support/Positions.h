@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "engine/Board.h"
+
+namespace flipstone::testing {
+
+// Builds a board from its 64-character text form; the test fails loudly on a bad literal.
+Board BoardFrom(std::string_view text);
+
+// A position reached by random legal play from the start, with the given number of empty
+// squares or fewer when the game ended first, and the colour to move there (the side that
+// would move next, or either colour in a finished game).
+struct RandomPosition {
+    Board board;
+    std::uint8_t toMove;
+};
+RandomPosition RandomGamePosition(std::uint32_t seed, int emptySquares);
+
+// Many such positions, spread over the whole game.
+std::vector<RandomPosition> RandomPositions(std::uint32_t seed, int count, int minEmpty,
+                                            int maxEmpty);
+
+}  // namespace flipstone::testing
