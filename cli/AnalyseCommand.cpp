@@ -66,8 +66,8 @@ int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
         const MoveCandidate candidate = state.candidates[state.position];
         const auto rootStart = Clock::now();
         step();
-        roots << (roots.tellp() > 0 ? "," : "") << "{\"move\":"
-              << MoveJson({candidate.column, candidate.row})
+        roots << (roots.tellp() > 0 ? "," : "")
+              << "{\"move\":" << MoveJson({candidate.column, candidate.row})
               << ",\"static\":" << candidate.value << ",\"value\":" << state.lastValue
               << ",\"leaves\":" << document.leafCount << ",\"ms\":" << MillisecondsSince(rootStart)
               << "}";

@@ -14,8 +14,7 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 
 }  // namespace
 
-CliOptions::CliOptions(const std::vector<std::string>& args,
-                       const std::vector<std::string>& valued,
+CliOptions::CliOptions(const std::vector<std::string>& args, const std::vector<std::string>& valued,
                        const std::vector<std::string>& flags) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -55,8 +54,8 @@ std::optional<std::string> CliOptions::Optional(const std::string& name) const {
     return found->second;
 }
 
-long long CliOptions::ParseInteger(const std::string& what, const std::string& text,
-                                   long long low, long long high) {
+long long CliOptions::ParseInteger(const std::string& what, const std::string& text, long long low,
+                                   long long high) {
     const std::string range = std::to_string(low) + ".." + std::to_string(high);
     if (text.empty() || text.size() > 19 ||
         text.find_first_not_of("0123456789", text[0] == '-' ? 1 : 0) != std::string::npos ||

@@ -29,8 +29,8 @@ public:
     long long IntegerOr(const std::string& name, long long fallback, long long low,
                         long long high) const;
 
-    static long long ParseInteger(const std::string& what, const std::string& text,
-                                  long long low, long long high);
+    static long long ParseInteger(const std::string& what, const std::string& text, long long low,
+                                  long long high);
 
 private:
     std::map<std::string, std::string> values_;

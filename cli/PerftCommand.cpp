@@ -40,9 +40,9 @@ int RunPerft(const std::vector<std::string>& args, std::ostream& out) {
     for (int depth = 1; depth <= maxDepth; ++depth) {
         const auto begin = std::chrono::steady_clock::now();
         const std::uint64_t leaves = Perft(start, kBlack, depth);
-        const double ms = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - begin)
-                              .count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+                .count();
         out << "{\"depth\":" << depth << ",\"leaves\":" << leaves << ",\"ms\":" << ms << "}"
             << std::endl;
     }

@@ -97,8 +97,8 @@ private:
         const Square square{document_.flipList.columns[0], document_.flipList.rows[0]};
         const bool human = document_.sideToMove == 0;
         const std::uint8_t colour = document_.SideColour(document_.sideToMove);
-        log << "{\"game\":" << gameNumber << ",\"ply\":" << document_.moveCount
-            << ",\"side\":\"" << (human ? "human" : "computer") << "\",\"colour\":\""
+        log << "{\"game\":" << gameNumber << ",\"ply\":" << document_.moveCount << ",\"side\":\""
+            << (human ? "human" : "computer") << "\",\"colour\":\""
             << (colour == kBlack ? "black" : "white") << "\",\"move\":\""
             << BoardText::SquareName(square) << "\",\"value\":" << document_.searchValue
             << ",\"leaves\":" << document_.leafCount << "}\n";
@@ -117,8 +117,10 @@ std::pair<int, int> ParseLevels(const std::string& text) {
     if (comma == std::string::npos) {
         throw UsageError("--levels must be two levels A,B such as 2,1, not '" + text + "'");
     }
-    const int a = static_cast<int>(CliOptions::ParseInteger("--levels A", text.substr(0, comma), 1, 4));
-    const int b = static_cast<int>(CliOptions::ParseInteger("--levels B", text.substr(comma + 1), 1, 4));
+    const int a =
+        static_cast<int>(CliOptions::ParseInteger("--levels A", text.substr(0, comma), 1, 4));
+    const int b =
+        static_cast<int>(CliOptions::ParseInteger("--levels B", text.substr(comma + 1), 1, 4));
     return {a, b};
 }
 

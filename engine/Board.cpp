@@ -107,11 +107,17 @@ int Board::CountCode(std::uint8_t code) const {
     return count;
 }
 
-int Board::CountBlack() const { return CountCode(kBlack); }
+int Board::CountBlack() const {
+    return CountCode(kBlack);
+}
 
-int Board::CountWhite() const { return CountCode(kWhite); }
+int Board::CountWhite() const {
+    return CountCode(kWhite);
+}
 
-int Board::CountDiscs() const { return 64 - CountCode(kEmpty); }
+int Board::CountDiscs() const {
+    return 64 - CountCode(kEmpty);
+}
 
 bool Board::HasLegalMove(std::uint8_t colour) const {
     for (int row = 0; row < 8; ++row) {

@@ -4,8 +4,8 @@ namespace flipstone {
 
 std::optional<Board> BoardText::Parse(std::string_view text, std::string& error) {
     if (text.size() != 64) {
-        error = "a board has 64 squares, this one has " + std::to_string(text.size()) +
-                " characters";
+        error =
+            "a board has 64 squares, this one has " + std::to_string(text.size()) + " characters";
         return std::nullopt;
     }
     Board board;

@@ -12,7 +12,8 @@ std::int32_t GameTreeSearch::Search(const Board& board, std::uint8_t side, std::
         return evaluator_.Evaluate(board, leafCount);
     }
     const bool computerNode = side == evaluator_.ComputerColour();
-    const std::uint8_t mover = computerNode ? evaluator_.ComputerColour() : evaluator_.HumanColour();
+    const std::uint8_t mover =
+        computerNode ? evaluator_.ComputerColour() : evaluator_.HumanColour();
     const std::uint8_t next = computerNode ? evaluator_.HumanColour() : evaluator_.ComputerColour();
 
     MoveCandidate candidates[64];

@@ -33,7 +33,9 @@ const char* GameOverText(int humanDiscs, int computerDiscs) {
 
 }  // namespace
 
-CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host) : host_(host) { ResetGameFields(); }
+CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host) : host_(host) {
+    ResetGameFields();
+}
 
 void CFlipstoneDoc::ResetGameFields() {
     searchValue = 0;
@@ -176,9 +178,13 @@ std::int32_t CFlipstoneDoc::RootDepth(const Board& position, std::int32_t level)
     return endgame ? level + 11 : level + 3;
 }
 
-bool CFlipstoneDoc::ComputerMoveStep() { return RootStep(computerSearch_, false); }
+bool CFlipstoneDoc::ComputerMoveStep() {
+    return RootStep(computerSearch_, false);
+}
 
-bool CFlipstoneDoc::HintStep() { return RootStep(hintSearch_, true); }
+bool CFlipstoneDoc::HintStep() {
+    return RootStep(hintSearch_, true);
+}
 
 bool CFlipstoneDoc::RootStep(RootSearchState& state, bool forHint) {
     WaitCursor waitCursor(host_);
@@ -217,9 +223,11 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     auto* const first = state.candidates;
     auto* const last = state.candidates + state.count;
     if (forHint) {
-        std::stable_sort(first, last, [](const auto& a, const auto& b) { return a.value < b.value; });
+        std::stable_sort(first, last,
+                         [](const auto& a, const auto& b) { return a.value < b.value; });
     } else {
-        std::stable_sort(first, last, [](const auto& a, const auto& b) { return a.value > b.value; });
+        std::stable_sort(first, last,
+                         [](const auto& a, const auto& b) { return a.value > b.value; });
     }
     state.position = 0;
     // With no root move there is nothing to examine; nothing stale from an earlier search shows.
@@ -256,7 +264,9 @@ void CFlipstoneDoc::FinishRootSearch(RootSearchState& state, bool forHint) {
     }
 }
 
-void CFlipstoneDoc::PlaySoundCue(unsigned id) { host_.PlayCue(id & 0xFFFFu); }
+void CFlipstoneDoc::PlaySoundCue(unsigned id) {
+    host_.PlayCue(id & 0xFFFFu);
+}
 
 void CFlipstoneDoc::OnGameStart() {
     StartChoice choice;
@@ -299,7 +309,9 @@ void CFlipstoneDoc::OnHint() {
     host_.UpdateViews();
 }
 
-void CFlipstoneDoc::OnUpdateHint(CommandUpdate& update) const { update.Enable(!IsGameOver()); }
+void CFlipstoneDoc::OnUpdateHint(CommandUpdate& update) const {
+    update.Enable(!IsGameOver());
+}
 
 void CFlipstoneDoc::OnUpdateLevel(int index, CommandUpdate& update) const {
     update.SetCheck(levelIndex == index ? 1 : 0);

@@ -140,8 +140,8 @@ PlainRootResult PlainRootSearch(const Board& board, std::uint8_t computer, std::
                          return forHint ? a.value < b.value : a.value > b.value;
                      });
     for (const Candidate& candidate : candidates) {
-        std::int32_t v = search.Search(children[candidate.index], next, result.depth,
-                                       result.searchValue);
+        std::int32_t v =
+            search.Search(children[candidate.index], next, result.depth, result.searchValue);
         if (forHint ? v < result.searchValue : v > result.searchValue) {
             result.searchValue = v;
             result.bestColumn = candidate.column;

@@ -1,0 +1,269 @@
+#include "cli/FlipstoneCli.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "cli/PerftCommand.h"
+#include "engine/BoardText.h"
+#include "support/PlainSearch.h"
+#include "support/Positions.h"
+
+namespace flipstone::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The value of a numeric or string field of a one-line JSON object.
+std::string Field(const std::string& json, const std::string& name) {
+    const std::regex pattern("\"" + name + "\":(\"[^\"]*\"|null|-?[0-9.]+)");
+    std::smatch match;
+    if (!std::regex_search(json, match, pattern)) {
+        return "<missing>";
+    }
+    return match[1];
+}
+
+const std::string kStart = "---------------------------OX------XO---------------------------";
+
+TEST(FlipstoneCliTest, HelpExplainsEveryCommandAndTheBoardFormat) {
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"analyse", "perft", "selfplay", "64 characters", "d3"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+    for (const char* command : {"analyse", "perft", "selfplay"}) {
+        const CliRun one = Cli({"help", command});
+        EXPECT_EQ(one.status, 0);
+        EXPECT_NE(one.out.find(std::string("flipstone-cli ") + command), std::string::npos);
+        EXPECT_EQ(Cli({command, "--help"}).out, one.out);
+    }
+}
+
+TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"frobnicate"},
+        {"help", "frobnicate"},
+        {"analyse", "--board", "XO", "--computer", "w", "--level", "1"},
+        {"analyse", "--board", std::string(63, '-') + "Z", "--computer", "w", "--level", "1"},
+        {"analyse", "--board", std::string(63, '-') + "\n", "--computer", "w", "--level", "1"},
+        {"analyse", "--board", kStart, "--computer", "g", "--level", "1"},
+        {"analyse", "--board", kStart, "--computer", "w", "--level", "0"},
+        {"analyse", "--board", kStart, "--computer", "w", "--level", "5"},
+        {"analyse", "--board", kStart, "--computer", "w", "--level", "two"},
+        {"analyse", "--board", kStart, "--computer", "w", "--level", "99999999999999999999"},
+        {"analyse", "--board", kStart, "--computer", "w"},
+        {"analyse", "--board", kStart, "--computer", "w", "--level", "1", "--depth", "3"},
+        {"analyse", "--board", kStart, "--computer", "w", "--level", "1", "--level", "2"},
+        {"analyse", "--board"},
+        {"analyse", "stray"},
+        {"perft", "--depth", "0"},
+        {"perft", "--depth", "-3"},
+        {"perft"},
+        {"selfplay", "--games", "2", "--levels", "2"},
+        {"selfplay", "--games", "2", "--levels", "2,9"},
+        {"selfplay", "--games", "0", "--levels", "2,1"},
+        {"selfplay", "--games", "1", "--levels", "2,1", "--seed", "x"},
+    };
+    for (const auto& args : bad) {
+        const CliRun run = Cli(args);
+        std::string shown;
+        for (const auto& arg : args) {
+            shown += arg + " ";
+        }
+        EXPECT_EQ(run.status, 2) << shown;
+        EXPECT_TRUE(run.out.empty()) << shown;
+        EXPECT_EQ(run.err.rfind("flipstone-cli: ", 0), 0u) << shown;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << shown;
+    }
+}
+
+TEST(FlipstoneCliTest, PerftMatchesThePublishedCounts) {
+    const CliRun run = Cli({"perft", "--depth", "6"});
+    ASSERT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    const long long expected[] = {4, 12, 56, 244, 1396, 8200};
+    std::string line;
+    for (int depth = 1; depth <= 6; ++depth) {
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_EQ(Field(line, "depth"), std::to_string(depth));
+        EXPECT_EQ(Field(line, "leaves"), std::to_string(expected[depth - 1]));
+    }
+    Board start;
+    start.Reset();
+    EXPECT_EQ(Perft(start, kBlack, 8), 390216u);
+}
+
+TEST(FlipstoneCliTest, PerftCountsPassesAndFinishedGames) {
+    // Black can move only to a3; then white cannot move and black has none either: finished.
+    const Board board = testing::BoardFrom(
+        "X-------"
+        "O-------"
+        "--------"
+        "--------"
+        "--------"
+        "--------"
+        "--------"
+        "--------");
+    EXPECT_EQ(Perft(board, kBlack, 1), 1u);
+    EXPECT_EQ(Perft(board, kBlack, 5), 1u) << "the finished game is one leaf";
+    EXPECT_EQ(Perft(board, kWhite, 1), 1u) << "white passes";
+    EXPECT_EQ(Perft(board, kWhite, 2), 1u) << "pass, then black's one move";
+}
+
+struct KeptCase {
+    const char* board;
+    char computer;
+    int level;
+    bool hint;
+    const char* move;
+    int value;
+    long long leaves;
+};
+
+// Positions from seeded random games, with the results we keep: a change that alters a chosen
+// move, a value or the amount of work shows here at once.
+const KeptCase kKeptCases[] = {
+    {"----------X--------XO-----XOO-----OXO----O-X----O--XO-----------", 'b', 1, false, "f8", 15,
+     2022},
+    {"----------X--------XO-----XOO-----OXO----O-X----O--XO-----------", 'w', 1, true, "f8", -15,
+     2022},
+    {"-------X------X--XXXXX-----XXX--OOOXXO----OO-X------O-----------", 'b', 2, false, "g6", 33,
+     7646},
+    {"-------X------X--XXXXX-----XXX--OOOXXO----OO-X------O-----------", 'w', 2, true, "g6", -33,
+     7646},
+    {"----O-----XOOO--XXO-OOOO-OXXOO--OOOXOO------XX-------XX--------X", 'b', 3, false, "d3", 35,
+     40071},
+    {"----O-----XOOO--XXO-OOOO-OXXOO--OOOXOO------XX-------XX--------X", 'w', 3, true, "d3", -35,
+     40071},
+    {"--OOO-O--X-OOO-X-OO-OOOOXXOXOXX-O-XOO----O-XO---O---XX-------XX-", 'b', 1, false, "h4", -33,
+     2141},
+    {"--OOO-O--X-OOO-X-OO-OOOOXXOXOXX-O-XOO----O-XO---O---XX-------XX-", 'w', 1, true, "h4", 33,
+     2141},
+    {"-XXX----XXX--O----OXOO-OOOXOXOOXOOOOOOX---XOOOX---OXX-O---O-X-XO", 'b', 2, false, "a3", -78,
+     11804},
+    {"-XXX----XXX--O----OXOO-OOOXOXOOXOOOOOOX---XOOOX---OXX-O---O-X-XO", 'w', 2, true, "a3", 78,
+     11804},
+    {"-O-XOO----XXXO---XOXOXX-XXXOOXXXOX-OOOXOOOXOOO-O---OX-OO--OOXX--", 'b', 3, false, "c7", 47,
+     21640},
+    {"-O-XOO----XXXO---XOXOXX-XXXOOXXXOX-OOOXOOOXOOO-O---OX-OO--OOXX--", 'w', 3, true, "c7", -47,
+     21640},
+    {"OX-XOOOOOOXO-XO-XOOXOOX-OOOOOOXX-OOOXXOX--OOXXXX--X-XXO--X-XX---", 'b', 4, false, "h8", -64,
+     89877},
+    {"OX-XOOOOOOXO-XO-XOOXOOX-OOOOOOXX-OOOXXOX--OOXXXX--X-XXO--X-XX---", 'w', 4, true, "h8", 64,
+     89877},
+    {"OOOO--O-OOOOOXO-OOXOXXO-OOOXXOOOXXXXOXOOXXXXXXXOXXXXXX---O-XXXX-", 'b', 1, false, "h1", -1034,
+     19199},
+    {"OOOO--O-OOOOOXO-OOXOXXO-OOOXXOOOXXXXOXOOXXXXXXXOXXXXXX---O-XXXX-", 'w', 1, true, "h1", 1034,
+     19199},
+    {"OOOO-XOOOOOOOOXOOOOXOO-OXXXXXXX-X-XXXXXXXXXXXX--XXXXXX--OOOXXXX-", 'w', 2, false, "g3", 1040,
+     7396},
+    {"OOOO-XOOOOOOOOXOOOOXOO-OXXXXXXX-X-XXXXXXXXXXXX--XXXXXX--OOOXXXX-", 'b', 2, true, "g3", -1040,
+     7396},
+    {"OXXO--O-XXX--OXXXXXOOXXXXOXOOOXOXXXOOOXOOOOOOXOO-OXOOOX-----OXX-", 'b', 1, false, "a8", -64,
+     1070},
+    {"OXXO--O-XXX--OXXXXXOOXXXXOXOOOXOXXXOOOXOOOOOOXOO-OXOOOX-----OXX-", 'w', 1, true, "a8", 64,
+     1070},
+    {"---------X---X----XXX-----XXX------XOOOO-OOOOOO-----OOO-------XO", 'b', 4, false, "d7", -64,
+     174796},
+    {"---------X---X----XXX-----XXX------XOOOO-OOOOOO-----OOO-------XO", 'w', 4, true, "d7", 64,
+     174796},
+    {"OOOOOO--X-OOOOX--OOXOXOXOOXOOO-OOXOXOXO-XXXXOOOOXXOOXXO-XXXXXXXO", 'b', 3, false, "g1", 1020,
+     6483},
+    {"OOOOOO--X-OOOOX--OOXOXOXOOXOOO-OOXOXOXO-XXXXOOOOXXOOXXO-XXXXXXXO", 'w', 3, true, "g1", -1020,
+     6483},
+};
+
+TEST(FlipstoneCliTest, AnalyseKeepsItsResultsOnKnownPositions) {
+    for (const KeptCase& c : kKeptCases) {
+        std::vector<std::string> args = {"analyse",
+                                         "--board",
+                                         c.board,
+                                         "--computer",
+                                         std::string(1, c.computer),
+                                         "--level",
+                                         std::to_string(c.level)};
+        if (c.hint) {
+            args.push_back("--hint");
+        }
+        const CliRun run = Cli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Field(run.out, "move"), std::string("\"") + c.move + "\"") << c.board;
+        EXPECT_EQ(Field(run.out, "value"), std::to_string(c.value)) << c.board;
+        EXPECT_EQ(Field(run.out, "leaves"), std::to_string(c.leaves)) << c.board;
+    }
+}
+
+TEST(FlipstoneCliTest, AnalyseRootsAgreeWithThePlainRootSearch) {
+    for (const KeptCase& c : kKeptCases) {
+        const Board board = testing::BoardFrom(c.board);
+        const std::uint8_t computer = c.computer == 'b' ? kBlack : kWhite;
+        const auto expected =
+            testing::PlainRootSearch(board, computer, Opponent(computer), c.level - 1, c.hint);
+        std::vector<std::string> args = {"analyse",
+                                         "--board",
+                                         c.board,
+                                         "--computer",
+                                         std::string(1, c.computer),
+                                         "--level",
+                                         std::to_string(c.level)};
+        if (c.hint) {
+            args.push_back("--hint");
+        }
+        const CliRun run = Cli(args);
+        EXPECT_EQ(Field(run.out, "depth"), std::to_string(expected.depth));
+        std::string roots = run.out.substr(run.out.find("\"roots\""));
+        for (const auto& root : expected.roots) {
+            const std::string name = BoardText::SquareName({root.column, root.row});
+            const std::string entry = "{\"move\":\"" + name +
+                                      "\",\"static\":" + std::to_string(root.staticValue) +
+                                      ",\"value\":" + std::to_string(root.value) +
+                                      ",\"leaves\":" + std::to_string(root.cumulativeLeaves) + ",";
+            const auto at = roots.find(entry);
+            ASSERT_NE(at, std::string::npos) << entry << " in " << roots;
+            roots = roots.substr(at + entry.size());
+        }
+    }
+}
+
+TEST(FlipstoneCliTest, AnalyseWithoutALegalMoveIsAResult) {
+    const std::string blocked = "X-------O" + std::string(55, '-');
+    for (bool hint : {false, true}) {
+        std::vector<std::string> args = {"analyse",        "--board", blocked, "--computer",
+                                         hint ? "b" : "w", "--level", "3"};
+        if (hint) {
+            args.push_back("--hint");
+        }
+        const CliRun run = Cli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Field(run.out, "move"), "null");
+        EXPECT_EQ(Field(run.out, "column"), "-1");
+        EXPECT_EQ(Field(run.out, "row"), "-1");
+        EXPECT_EQ(Field(run.out, "value"), hint ? "9999" : "-9999");
+        EXPECT_EQ(Field(run.out, "leaves"), "0");
+        EXPECT_NE(run.out.find("\"roots\":[]"), std::string::npos);
+    }
+}
+
+TEST(FlipstoneCliTest, SelfPlayFinishesEveryGame) {
+    const CliRun run = Cli({"selfplay", "--games", "4", "--levels", "1,1", "--seed", "3"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("\"games\":4,\"unfinished\":0"), std::string::npos);
+    EXPECT_EQ(run.out.find("\"finished\":false"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace flipstone::cli
