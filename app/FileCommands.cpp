@@ -1,0 +1,70 @@
+#include "app/FileCommands.h"
+
+#include "app/FileCommandHost.h"
+#include "app/GameFile.h"
+#include "app/RecentFileList.h"
+#include "game/CFlipstoneDoc.h"
+
+namespace flipstone {
+
+FileCommands::FileCommands(CFlipstoneDoc& document, RecentFileList& recentFiles,
+                           FileCommandHost& host)
+    : document_(document), recentFiles_(recentFiles), host_(host) {}
+
+void FileCommands::OnFileNew() {
+    document_.NewGame();
+    host_.InitialUpdate();
+}
+
+void FileCommands::OnFileOpen() {
+    const QString path = host_.AskOpenPath();
+    if (!path.isEmpty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+bool FileCommands::OpenDocumentFile(const QString& path) {
+    const QString fullPath = GameFile::FullPath(path);
+    if (!DocumentPath().isEmpty() && fullPath == DocumentPath()) {
+        host_.BringToFront();
+        return true;
+    }
+    if (const auto error = GameFile::Open(fullPath)) {
+        host_.ShowFileError(*error);
+        return false;
+    }
+    TakeFile(fullPath);
+    host_.InitialUpdate();
+    return true;
+}
+
+bool FileCommands::OnFileSave() {
+    QString path = DocumentPath();
+    if (GameFile::NeedsSaveAs(path)) {
+        const QString proposed =
+            GameFile::ProposedSaveName(QString::fromStdString(document_.documentName));
+        path = host_.AskSavePath(proposed);
+        if (path.isEmpty()) {
+            return false;
+        }
+    }
+    const QString fullPath = GameFile::FullPath(path);
+    if (const auto error = GameFile::Save(fullPath)) {
+        host_.ShowFileError(*error);
+        return false;
+    }
+    TakeFile(fullPath);
+    return true;
+}
+
+void FileCommands::TakeFile(const QString& fullPath) {
+    document_.documentPath = fullPath.toStdString();
+    document_.documentName = GameFile::Title(fullPath).toStdString();
+    recentFiles_.Add(fullPath);
+}
+
+QString FileCommands::DocumentPath() const {
+    return QString::fromStdString(document_.documentPath);
+}
+
+}  // namespace flipstone

@@ -1,0 +1,57 @@
+#include "app/GameFileDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/GameFile.h"
+
+namespace flipstone {
+namespace {
+
+void ConfigureCommon(QFileDialog& dialog) {
+    dialog.setNameFilter(QLatin1String(GameFile::kDialogFilter));
+    dialog.setDefaultSuffix(QString());
+}
+
+QString RunDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void GameFileDialogs::ConfigureOpenDialog(QFileDialog& dialog) {
+    ConfigureCommon(dialog);
+    dialog.setWindowTitle(QStringLiteral("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+}
+
+void GameFileDialogs::ConfigureSaveDialog(QFileDialog& dialog, const QString& proposedName) {
+    ConfigureCommon(dialog);
+    dialog.setWindowTitle(QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.selectFile(proposedName);
+}
+
+QString GameFileDialogs::AskOpenPath(QWidget* parent) {
+    QFileDialog dialog(parent);
+    ConfigureOpenDialog(dialog);
+    return RunDialog(dialog);
+}
+
+QString GameFileDialogs::AskSavePath(QWidget* parent, const QString& proposedName) {
+    QFileDialog dialog(parent);
+    ConfigureSaveDialog(dialog, proposedName);
+    return RunDialog(dialog);
+}
+
+void GameFileDialogs::ShowFileError(QWidget* parent, const QString& message) {
+    QMessageBox::warning(parent, QStringLiteral("Flipstone"), message);
+}
+
+}  // namespace flipstone
