@@ -26,10 +26,21 @@ test-release:
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-asan:
-	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DFLIPSTONE_WERROR=ON \
+	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
 	  -DFLIPSTONE_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+
+# Hardening: the long soak under the sanitizers, the fuzz targets, clang-tidy and valgrind.
+SOAK_GAMES ?= 1000
+
+.PHONY: soak
+
+soak: deps
+	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
+	  -DFLIPSTONE_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target flipstone-soak
+	$(ASAN_DIR)/soak/flipstone-soak --games $(SOAK_GAMES)
