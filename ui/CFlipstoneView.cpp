@@ -1,0 +1,308 @@
+#include "ui/CFlipstoneView.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "game/CFlipstoneDoc.h"
+#include "ui/Artwork.h"
+
+namespace flipstone {
+
+namespace {
+
+const QColor kBlackColour(0, 0, 0);
+const QColor kWhiteColour(255, 255, 255);
+const QColor kMarkerColour(127, 127, 159);
+const QColor kHintOutlineColour(95, 95, 119);
+const QColor kRedColour(255, 0, 0);
+const QColor kExaminedColour(255, 128, 128);
+const QColor kClientColour(0, 255, 0);
+const QColor kBoardColour(127, 127, 127);
+
+// Qt's aliased primitives cover the end point of a line and one pixel beyond a rectangle's
+// width and height; these helpers stop one pixel short so the stated geometry holds.
+void DrawLineWithoutEnd(QPainter& painter, const QLine& line) {
+    if (line.p1() == line.p2()) {
+        return;
+    }
+    QPoint end = line.p2();
+    if (line.dy() == 0) {
+        end.rx() -= line.dx() > 0 ? 1 : -1;
+    } else if (line.dx() == 0) {
+        end.ry() -= line.dy() > 0 ? 1 : -1;
+    }
+    painter.drawLine(line.p1(), end);
+}
+
+void DrawEllipseInBox(QPainter& painter, const QRect& box) {
+    if (box.width() <= 0 || box.height() <= 0) {
+        return;
+    }
+    painter.drawEllipse(QRect(box.left(), box.top(), box.width() - 1, box.height() - 1));
+}
+
+void DrawDisc(QPainter& painter, const QColor& outline, const QColor& fill, const QRect& box) {
+    painter.setPen(QPen(outline, 1));
+    painter.setBrush(fill);
+    DrawEllipseInBox(painter, box);
+}
+
+// Integer division rounding toward minus infinity, so points left of or above the board miss.
+int FloorDiv(int numerator, int denominator) {
+    return static_cast<int>(std::floor(static_cast<double>(numerator) / denominator));
+}
+
+}  // namespace
+
+CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
+    : QWidget(parent), document_(document), placeCursor_(Artwork::PlaceCursor()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    connect(&tickTimer_, &QTimer::timeout, this, &CFlipstoneView::OnTimer);
+    tickTimer_.start(kTickPeriodMs);
+}
+
+void CFlipstoneView::SetInvalidationRecorder(std::function<void(const QRect&)> recorder) {
+    invalidationRecorder_ = std::move(recorder);
+}
+
+void CFlipstoneView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    OnDraw(painter);
+}
+
+void CFlipstoneView::OnDraw(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kBlackColour, 1));
+    painter.setBrush(kBlackColour);
+
+    const BoardLayout layout = BoardLayout::ForClient(size());
+    boardSize_ = layout.Size();
+    boardLeft_ = layout.Left();
+    boardTop_ = layout.Top();
+
+    painter.fillRect(rect(), kClientColour);
+    painter.fillRect(layout.BoardRect(), kBoardColour);
+    DrawGrid(painter, layout);
+    painter.fillRect(layout.RightShadow(), kBlackColour);
+    painter.fillRect(layout.BottomShadow(), kBlackColour);
+    DrawDiscs(painter, layout);
+    DrawLastMoveCross(painter, layout);
+    DrawMarkers(painter, layout);
+    DrawExaminedSquare(painter, layout);
+    DrawHint(painter, layout);
+    painter.restore();
+}
+
+void CFlipstoneView::DrawGrid(QPainter& painter, const BoardLayout& layout) {
+    painter.setPen(QPen(kBlackColour, 1));
+    for (int k = 0; k <= 8; ++k) {
+        DrawLineWithoutEnd(painter, layout.HorizontalGridLine(k));
+        DrawLineWithoutEnd(painter, layout.VerticalGridLine(k));
+    }
+}
+
+void CFlipstoneView::DrawDiscs(QPainter& painter, const BoardLayout& layout) {
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            const std::uint8_t code = document_.board.At(column, row);
+            if (code == kBlack) {
+                DrawDisc(painter, kBlackColour, kBlackColour, layout.DiscBox(column, row));
+            } else if (code == kWhite) {
+                DrawDisc(painter, kBlackColour, kWhiteColour, layout.DiscBox(column, row));
+            }
+        }
+    }
+}
+
+void CFlipstoneView::DrawLastMoveCross(QPainter& painter, const BoardLayout& layout) {
+    const int column = document_.flipList.columns[0];
+    const int row = document_.flipList.rows[0];
+    if (column == -1) {
+        return;
+    }
+    painter.setPen(QPen(kRedColour, 1));
+    DrawLineWithoutEnd(painter, layout.CrossVertical(column, row));
+    DrawLineWithoutEnd(painter, layout.CrossHorizontal(column, row));
+}
+
+void CFlipstoneView::DrawMarkers(QPainter& painter, const BoardLayout& layout) {
+    if (document_.markerState != 2) {
+        return;
+    }
+    for (int k = 0; k < markedSquares_.count; ++k) {
+        const QRect box = layout.DiscBox(markedSquares_.columns[k], markedSquares_.rows[k]);
+        DrawDisc(painter, kMarkerColour, kMarkerColour, box);
+    }
+}
+
+void CFlipstoneView::DrawExaminedSquare(QPainter& painter, const BoardLayout& layout) {
+    const Square examined = document_.examinedSquare;
+    if (examined.column < 0) {
+        return;
+    }
+    DrawDisc(painter, kRedColour, kExaminedColour, layout.DiscBox(examined.column, examined.row));
+}
+
+void CFlipstoneView::DrawHint(QPainter& painter, const BoardLayout& layout) {
+    if (document_.hintState != 2) {
+        return;
+    }
+    const Square hint = document_.hintSquare;
+    DrawDisc(painter, kHintOutlineColour, kMarkerColour, layout.DiscBox(hint.column, hint.row));
+}
+
+void CFlipstoneView::OnTimer() {
+    document_.TurnStep();
+}
+
+std::optional<Square> CFlipstoneView::SquareAt(QPoint point) const {
+    if (boardSize_ == 0) {
+        return std::nullopt;
+    }
+    const int column = FloorDiv((point.x() - boardLeft_) * 8, boardSize_);
+    const int row = FloorDiv((point.y() - boardTop_) * 8, boardSize_);
+    if (!Board::OnBoard(column, row)) {
+        return std::nullopt;
+    }
+    return Square{column, row};
+}
+
+void CFlipstoneView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        OnLButtonDown(event->position().toPoint());
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CFlipstoneView::mouseMoveEvent(QMouseEvent* event) {
+    OnMouseMove(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void CFlipstoneView::OnLButtonDown(QPoint point) {
+    const std::optional<Square> square = SquareAt(point);
+    if (!square || document_.sideToMove != 0) {
+        return;
+    }
+    if (document_.TryMove(square->column, square->row, document_.humanColour)) {
+        document_.markerState = -1;
+        document_.hintState = 0;
+    }
+}
+
+void CFlipstoneView::OnMouseMove(QPoint point) {
+    const std::optional<Square> square = SquareAt(point);
+    const bool placeable =
+        square && document_.sideToMove == 0 &&
+        document_.board.CanPlace(square->column, square->row, document_.humanColour) &&
+        document_.flipList.count == 0;
+    if (placeable) {
+        setCursor(placeCursor_);
+    } else {
+        unsetCursor();
+    }
+}
+
+QRect CFlipstoneView::InvalidationBox(Square square) const {
+    const int extent = std::min(width(), height());
+    return BoardLayout(extent, boardLeft_, boardTop_).DiscBox(square.column, square.row);
+}
+
+void CFlipstoneView::Invalidate(const QRect& rect) {
+    update(rect);
+    if (invalidationRecorder_) {
+        invalidationRecorder_(rect);
+    }
+}
+
+void CFlipstoneView::InvalidateSquare(Square square) {
+    Invalidate(InvalidationBox(square));
+}
+
+void CFlipstoneView::InvalidateAll() {
+    Invalidate(rect());
+}
+
+void CFlipstoneView::OnUpdate() {
+    bool nothingSpecific = true;
+    if (UpdateMarkers()) {
+        nothingSpecific = false;
+    }
+    const bool searching = document_.thinking != 0 || document_.hintState == 1;
+    if (searching ? UpdateSearchMark() : UpdateMoveDisplay()) {
+        nothingSpecific = false;
+    }
+    if (document_.hintState == 2) {
+        InvalidateSquare(document_.hintSquare);
+    } else if (nothingSpecific) {
+        InvalidateAll();
+        document_.repaintFlag = 0;
+    }
+    if (document_.repaintFlag != 0) {
+        InvalidateAll();
+        document_.repaintFlag = 0;
+    }
+}
+
+bool CFlipstoneView::UpdateMarkers() {
+    if (document_.markerState == 1) {
+        markedSquares_.count = 0;
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 0; column < 8; ++column) {
+                if (!document_.board.CanPlace(column, row, document_.humanColour)) {
+                    continue;
+                }
+                InvalidateSquare(Square{column, row});
+                markedSquares_.columns[markedSquares_.count] = column;
+                markedSquares_.rows[markedSquares_.count] = row;
+                ++markedSquares_.count;
+            }
+        }
+        document_.markerState = 2;
+        return true;
+    }
+    if (document_.markerState == -1) {
+        for (int k = 0; k < markedSquares_.count; ++k) {
+            InvalidateSquare(Square{markedSquares_.columns[k], markedSquares_.rows[k]});
+        }
+        document_.markerState = 0;
+        return true;
+    }
+    return false;
+}
+
+bool CFlipstoneView::UpdateSearchMark() {
+    bool invalidated = false;
+    if (lastExaminedMark_.column >= 0) {
+        InvalidateSquare(lastExaminedMark_);
+        invalidated = true;
+    }
+    if (document_.examinedSquare.column >= 0) {
+        InvalidateSquare(document_.examinedSquare);
+        lastExaminedMark_ = document_.examinedSquare;
+        invalidated = true;
+    }
+    return invalidated;
+}
+
+bool CFlipstoneView::UpdateMoveDisplay() {
+    const FlipList& move = document_.flipList;
+    const int index = document_.animationIndex;
+    if (move.count <= 0 || index > move.count) {
+        return false;
+    }
+    if (index == 0) {
+        InvalidateSquare(lastCrossSquare_);
+        lastCrossSquare_ = Square{move.columns[0], move.rows[0]};
+    }
+    InvalidateSquare(Square{move.columns[index], move.rows[index]});
+    ++document_.animationIndex;
+    return true;
+}
+
+}  // namespace flipstone

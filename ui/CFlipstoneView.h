@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QCursor>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "engine/FlipList.h"
+#include "engine/Square.h"
+#include "ui/BoardLayout.h"
+
+class QPainter;
+
+namespace flipstone {
+
+class CFlipstoneDoc;
+
+// The board view: paints the board from the document, drives the game with its timer, passes
+// the human's clicks to the document and turns the document's change notices into repaints of
+// the disc boxes that changed.
+class CFlipstoneView : public QWidget {
+    Q_OBJECT
+
+public:
+    // One TurnStep per tick; at 16 ticks per disc a move shows a disc every 160 ms.
+    static constexpr int kTickPeriodMs = 10;
+
+    explicit CFlipstoneView(CFlipstoneDoc& document, QWidget* parent = nullptr);
+
+    void OnDraw(QPainter& painter);
+    void OnUpdate();
+    void OnInitialUpdate() { OnUpdate(); }
+    void OnTimer();
+    void OnLButtonDown(QPoint point);
+    void OnMouseMove(QPoint point);
+
+    // The square under a client point by the layout of the last paint; none when it misses.
+    std::optional<Square> SquareAt(QPoint point) const;
+    // The disc box OnUpdate repaints for a square: the stored board position with the unit of
+    // the current client size.
+    QRect InvalidationBox(Square square) const;
+
+    int BoardSize() const { return boardSize_; }
+    int BoardTop() const { return boardTop_; }
+    int BoardLeft() const { return boardLeft_; }
+    const FlipList& MarkedSquares() const { return markedSquares_; }
+    Square LastCrossSquare() const { return lastCrossSquare_; }
+    QTimer& TickTimer() { return tickTimer_; }
+    // Sees every rectangle OnUpdate asks to repaint, in order.
+    void SetInvalidationRecorder(std::function<void(const QRect&)> recorder);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void DrawGrid(QPainter& painter, const BoardLayout& layout);
+    void DrawDiscs(QPainter& painter, const BoardLayout& layout);
+    void DrawLastMoveCross(QPainter& painter, const BoardLayout& layout);
+    void DrawMarkers(QPainter& painter, const BoardLayout& layout);
+    void DrawExaminedSquare(QPainter& painter, const BoardLayout& layout);
+    void DrawHint(QPainter& painter, const BoardLayout& layout);
+
+    bool UpdateMarkers();
+    bool UpdateSearchMark();
+    bool UpdateMoveDisplay();
+    void Invalidate(const QRect& rect);
+    void InvalidateSquare(Square square);
+    void InvalidateAll();
+
+    CFlipstoneDoc& document_;
+    int boardSize_ = 0;
+    int boardTop_ = 0;
+    int boardLeft_ = 0;
+    FlipList markedSquares_;
+    // Where the last-move cross and the examined-square disc were last shown; kept for the
+    // whole run, so the first move repaints the box of (-1, -1) just outside the board.
+    Square lastCrossSquare_;
+    Square lastExaminedMark_;
+    QTimer tickTimer_;
+    QCursor placeCursor_;
+    std::function<void(const QRect&)> invalidationRecorder_;
+};
+
+}  // namespace flipstone
