@@ -36,24 +36,32 @@ std::uint8_t ParseColour(const std::string& text) {
 
 }  // namespace
 
-int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
+AnalyseRequest ParseAnalyse(const std::vector<std::string>& args) {
     const CliOptions options(args, {"board", "computer", "level"}, {"hint"});
     std::string error;
     const auto board = BoardText::Parse(options.Required("board"), error);
     if (!board) {
         throw UsageError("--board: " + error);
     }
-    const std::uint8_t computer = ParseColour(options.Required("computer"));
-    const int level = static_cast<int>(options.Integer("level", 1, 4));
-    const bool forHint = options.Has("hint");
+    AnalyseRequest request;
+    request.board = *board;
+    request.computer = ParseColour(options.Required("computer"));
+    request.level = static_cast<int>(options.Integer("level", 1, 4));
+    request.forHint = options.Has("hint");
+    return request;
+}
+
+int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
+    const AnalyseRequest request = ParseAnalyse(args);
+    const bool forHint = request.forHint;
 
     HeadlessHost host;
     CFlipstoneDoc document(host);
     host.Attach(&document);
-    document.board = *board;
-    document.computerColour = computer;
-    document.humanColour = Opponent(computer);
-    document.levelIndex = level - 1;
+    document.board = request.board;
+    document.computerColour = request.computer;
+    document.humanColour = Opponent(request.computer);
+    document.levelIndex = request.level - 1;
     RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();
     auto step = [&] { return forHint ? document.HintStep() : document.ComputerMoveStep(); };
 

@@ -31,9 +31,13 @@ std::uint64_t Perft(const Board& board, std::uint8_t toMove, int depth) {
     return Perft(board, Opponent(toMove), depth - 1);
 }
 
-int RunPerft(const std::vector<std::string>& args, std::ostream& out) {
+int ParsePerftDepth(const std::vector<std::string>& args) {
     const CliOptions options(args, {"depth"}, {});
-    const int maxDepth = static_cast<int>(options.Integer("depth", 1, 14));
+    return static_cast<int>(options.Integer("depth", 1, 14));
+}
+
+int RunPerft(const std::vector<std::string>& args, std::ostream& out) {
+    const int maxDepth = ParsePerftDepth(args);
     Board start;
     start.Reset();
     out << std::fixed << std::setprecision(3);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iomanip>
 #include <random>
+#include <tuple>
 
 #include "cli/CliOptions.h"
 #include "engine/BoardText.h"
@@ -132,11 +133,17 @@ SelfPlayResult PlayOneGame(int computerLevel, int hintLevel, bool humanFirst, st
     return game.Play(moveLog, gameNumber);
 }
 
-int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
+SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args) {
     const CliOptions options(args, {"games", "levels", "seed"}, {});
-    const int games = static_cast<int>(options.Integer("games", 1, 100000));
-    const auto [computerLevel, hintLevel] = ParseLevels(options.Required("levels"));
-    const auto seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
+    SelfPlayRequest request;
+    request.games = static_cast<int>(options.Integer("games", 1, 100000));
+    std::tie(request.computerLevel, request.hintLevel) = ParseLevels(options.Required("levels"));
+    request.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
+    return request;
+}
+
+int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
+    const auto [games, computerLevel, hintLevel, seed] = ParseSelfPlay(args);
     std::mt19937 seeds(seed);
     int unfinished = 0;
     const auto start = std::chrono::steady_clock::now();

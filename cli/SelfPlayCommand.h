@@ -22,6 +22,17 @@ struct SelfPlayResult {
 SelfPlayResult PlayOneGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed,
                            std::ostream* moveLog, int gameNumber);
 
+// What selfplay is asked to play, read from its options.
+struct SelfPlayRequest {
+    int games = 1;
+    int computerLevel = 1;
+    int hintLevel = 1;
+    std::uint32_t seed = 1;
+};
+
+// Reads selfplay's options without playing; a UsageError says what is wrong with them.
+SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args);
+
 // flipstone-cli selfplay --games N --levels A,B [--seed K]
 int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out);
 
