@@ -57,7 +57,22 @@ protected:
         }
     }
 
-    void ExpectGameUnchanged(const CFlipstoneDoc& before) const {
+    // The game fields that Open must leave alone.
+    struct GameSnapshot {
+        Board board;
+        std::int32_t levelIndex;
+        std::int32_t sideToMove;
+        std::int32_t moveCount;
+        std::uint8_t humanColour;
+        std::int32_t passCount;
+    };
+
+    GameSnapshot Snapshot() const {
+        return {document.board,     document.levelIndex,  document.sideToMove,
+                document.moveCount, document.humanColour, document.passCount};
+    }
+
+    void ExpectGameUnchanged(const GameSnapshot& before) const {
         EXPECT_EQ(document.board, before.board);
         EXPECT_EQ(document.levelIndex, before.levelIndex);
         EXPECT_EQ(document.sideToMove, before.sideToMove);
@@ -132,7 +147,7 @@ TEST_F(FileCommandsTest, SaveAsksAgainWhenTheFileWentAway) {
 
 TEST_F(FileCommandsTest, OpeningALargeUnrelatedFileLeavesTheGameUnchanged) {
     PlayOneMove();
-    const CFlipstoneDoc before = document;
+    const GameSnapshot before = Snapshot();
     host.openAnswer = MakeFile("unrelated.bin", QByteArray(2 * 1024 * 1024, '\x7f'));
     commands.OnFileOpen();
     ExpectGameUnchanged(before);
@@ -152,7 +167,7 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
 
 TEST_F(FileCommandsTest, OpeningAMissingFileReportsItAndChangesNothing) {
     PlayOneMove();
-    const CFlipstoneDoc before = document;
+    const GameSnapshot before = Snapshot();
     host.openAnswer = folder.filePath("gone");
     commands.OnFileOpen();
     ASSERT_EQ(host.errors.size(), 1);
@@ -177,7 +192,7 @@ TEST_F(FileCommandsTest, OpeningTheDocumentsOwnFileOnlyBringsTheWindowForward) {
 }
 
 TEST_F(FileCommandsTest, StartingWithAFileKeepsTheConstructorsGameAtLevelTwo) {
-    const CFlipstoneDoc fresh = document;
+    const GameSnapshot fresh = Snapshot();
     const QString path = MakeFile("argument", "anything");
     ASSERT_TRUE(commands.OpenDocumentFile(path));
     EXPECT_EQ(document.levelIndex, 1);
