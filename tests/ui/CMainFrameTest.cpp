@@ -1,0 +1,360 @@
+// The main frame: window geometry, menus, toolbar, keys, status panes, command states and the
+// game commands as the player reaches them.
+#include "ui/CMainFrame.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolTip>
+
+#include "FrameTestFixture.h"
+#include "app/CAboutDialog.h"
+#include "app/CGameStartDialog.h"
+#include "ui/HelpWindow.h"
+
+namespace flipstone {
+namespace {
+
+using testing::FrameTest;
+
+QStringList TextsOf(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
+    for (QAction* action : bar->actions()) {
+        if (action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+// ---- Window, menus, toolbar ----
+
+TEST(FirstGeometryTest, IsASquareOfTwoThirdsOfTheScreenHeightCentred) {
+    EXPECT_EQ(CMainFrame::FirstGeometry(QSize(1024, 768)), QRect(256, 128, 512, 512));
+    EXPECT_EQ(CMainFrame::FirstGeometry(QSize(1280, 1024)), QRect(299, 171, 682, 682));
+}
+
+TEST_F(FrameTest, OpensWithThePlainTitleAtTheScreensFirstGeometry) {
+    EXPECT_EQ(frame.windowTitle(), "Flipstone");
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(frame.size(), CMainFrame::FirstGeometry(screen).size());
+    EXPECT_EQ(frame.pos(), CMainFrame::FirstGeometry(screen).topLeft());
+}
+
+TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
+    QMenuBar* bar = frame.menuBar();
+    EXPECT_EQ(TextsOf(bar->actions()), (QStringList{"&Game", "&Set", "&View", "&Help"}));
+    EXPECT_EQ(TextsOf(MenuNamed(bar, "&Game")->actions()),
+              (QStringList{"&Start", "&Hint", "-", "E&xit"}));
+    QMenu* set = MenuNamed(bar, "&Set");
+    EXPECT_EQ(TextsOf(set->actions()), (QStringList{"&Level", "&Sound"}));
+    EXPECT_EQ(TextsOf(set->actions().at(0)->menu()->actions()),
+              (QStringList{"Level &1", "Level &2", "Level &3", "Level &4"}));
+    EXPECT_EQ(TextsOf(MenuNamed(bar, "&View")->actions()),
+              (QStringList{"&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(TextsOf(MenuNamed(bar, "&Help")->actions()),
+              (QStringList{"&Help Topics", "-", "&About Flipstone..."}));
+    EXPECT_TRUE(Action(ID_SET_SOUND).isCheckable());
+}
+
+TEST_F(FrameTest, ToolbarHasNineButtonsWithGapsPromptsAndTooltips) {
+    QToolBar& toolBar = frame.ToolBar();
+    const QList<QAction*> buttons = toolBar.actions();
+    const QList<QAction*> expected = {&Action(ID_GAME_START),
+                                      nullptr,
+                                      &Action(ID_GAME_HINT),
+                                      nullptr,
+                                      &Action(ID_SET_SOUND),
+                                      nullptr,
+                                      &Action(ID_LEVEL_1),
+                                      &Action(ID_LEVEL_2),
+                                      &Action(ID_LEVEL_3),
+                                      &Action(ID_LEVEL_4),
+                                      nullptr,
+                                      &Action(ID_HELP_FINDER),
+                                      &Action(ID_APP_ABOUT)};
+    ASSERT_EQ(buttons.size(), expected.size());
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        if (expected[i] == nullptr) {
+            EXPECT_TRUE(buttons[i]->isSeparator()) << i;
+        } else {
+            EXPECT_EQ(buttons[i], expected[i]) << i;
+            EXPECT_FALSE(buttons[i]->icon().isNull()) << i;
+        }
+    }
+    EXPECT_EQ(toolBar.iconSize(), QSize(16, 15));
+    EXPECT_TRUE(toolBar.isMovable());
+    EXPECT_TRUE(toolBar.isFloatable());
+    EXPECT_EQ(toolBar.allowedAreas(), Qt::AllToolBarAreas);
+    EXPECT_EQ(frame.toolBarArea(&toolBar), Qt::TopToolBarArea);
+
+    EXPECT_EQ(Action(ID_GAME_START).statusTip(), "Game start");
+    EXPECT_EQ(Action(ID_GAME_START).toolTip(), "Game start");
+    EXPECT_EQ(Action(ID_LEVEL_3).statusTip(), "Computer Level 3");
+    EXPECT_EQ(Action(ID_LEVEL_3).toolTip(), "Level 3");
+    EXPECT_EQ(Action(ID_SET_SOUND).statusTip(), "Set sound");
+    EXPECT_EQ(Action(ID_SET_SOUND).toolTip(), "Set sound");
+    EXPECT_EQ(Action(ID_HELP_FINDER).statusTip(), "List Help topics");
+    EXPECT_EQ(Action(ID_HELP_FINDER).toolTip(), "Help Topics");
+    EXPECT_EQ(Action(ID_APP_ABOUT).toolTip(), "About");
+    EXPECT_EQ(Action(ID_APP_EXIT).statusTip(), "Quit the application; prompts to save documents");
+    EXPECT_EQ(Action(ID_VIEW_TOOLBAR).statusTip(), "Show or hide the toolbar");
+    EXPECT_EQ(Action(ID_VIEW_STATUS_BAR).statusTip(), "Show or hide the status bar");
+    EXPECT_TRUE(Action(ID_GAME_HINT).statusTip().isEmpty());
+
+    ShowFrame();
+    QWidget* hintButton = toolBar.widgetForAction(&Action(ID_GAME_HINT));
+    QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), hintButton->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(hintButton, &help);
+    EXPECT_FALSE(QToolTip::isVisible()) << "Hint has no tooltip";
+}
+
+TEST_F(FrameTest, ToolbarImagesAreDistinctSixteenByFifteenPictures) {
+    QList<QImage> images;
+    const int buttons[] = {ID_GAME_START, ID_GAME_HINT, ID_SET_SOUND,   ID_LEVEL_1,  ID_LEVEL_2,
+                           ID_LEVEL_3,    ID_LEVEL_4,   ID_HELP_FINDER, ID_APP_ABOUT};
+    for (const int id : buttons) {
+        const QImage image = Action(id).icon().pixmap(QSize(16, 15)).toImage();
+        EXPECT_EQ(image.size(), QSize(16, 15)) << id;
+        EXPECT_FALSE(images.contains(image)) << id;
+        images << image;
+    }
+    const QImage start = images.front().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(start.pixel(5, 7), qRgb(0, 0, 0)) << "Start is a black triangle";
+    EXPECT_EQ(qAlpha(start.pixel(14, 7)), 0) << "pointing right";
+}
+
+// ---- Status panes ----
+
+TEST_F(FrameTest, PanesShowTheirDefaultsUntilTheFirstRefreshThenTheGame) {
+    EXPECT_EQ(frame.PaneText(0), "For Help, press F1");
+    EXPECT_EQ(frame.PaneText(1), "Ply: 04");
+    EXPECT_EQ(frame.PaneText(2), "B: 02 / W: 02");
+    EXPECT_EQ(frame.PaneText(3), "Value:+0000");
+    EXPECT_EQ(frame.PaneText(4), "Leaf: 00000000");
+    std::vector<int> defaultWidths;
+    for (int pane = 1; pane < 5; ++pane) {
+        QLabel& label = frame.PaneLabel(pane);
+        EXPECT_GE(label.minimumWidth(), label.fontMetrics().horizontalAdvance(label.text()));
+        defaultWidths.push_back(label.minimumWidth());
+    }
+    frame.RefreshCommandStates();
+    EXPECT_EQ(frame.PaneText(1), "Ply: 00");
+    EXPECT_EQ(frame.PaneText(2), "B: 02 / W: 02");
+    EXPECT_EQ(frame.PaneText(3), "Value:   +0");
+    EXPECT_EQ(frame.PaneText(4), "Leaf:        0");
+    for (int pane = 1; pane < 5; ++pane) {
+        EXPECT_EQ(frame.PaneLabel(pane).minimumWidth(), defaultWidths[pane - 1]);
+    }
+}
+
+TEST_F(FrameTest, PanesPadSignAndShowLongNumbersInFull) {
+    EXPECT_EQ(CMainFrame::ValueText(-9999), "Value:-9999");
+    EXPECT_EQ(CMainFrame::ValueText(1100), "Value:+1100");
+    EXPECT_EQ(CMainFrame::ValueText(-1032), "Value:-1032");
+    EXPECT_EQ(CMainFrame::ValueText(123456), "Value:+123456");
+    EXPECT_EQ(CMainFrame::LeafText(123456), "Leaf:   123456");
+    EXPECT_EQ(CMainFrame::LeafText(123456789), "Leaf: 123456789");
+    EXPECT_EQ(CMainFrame::PlyText(7), "Ply: 07");
+    EXPECT_EQ(CMainFrame::PlyText(60), "Ply: 60");
+    EXPECT_EQ(CMainFrame::DiscsText(64, 0), "B: 64 / W: 00");
+
+    document.searchValue = -9999;
+    document.leafCount = 123456789;
+    document.moveCount = 12;
+    for (int column = 0; column < 8; ++column) {
+        for (int row = 0; row < 8; ++row) {
+            document.board.Set(column, row, kWhite);
+        }
+    }
+    frame.RefreshCommandStates();
+    EXPECT_EQ(frame.PaneText(1), "Ply: 12");
+    EXPECT_EQ(frame.PaneText(2), "B: 00 / W: 64");
+    EXPECT_EQ(frame.PaneText(3), "Value:-9999");
+    EXPECT_EQ(frame.PaneText(4), "Leaf: 123456789");
+    QLabel& leaf = frame.PaneLabel(4);
+    EXPECT_GE(leaf.sizeHint().width(), leaf.fontMetrics().horizontalAdvance(leaf.text()))
+        << "a nine-digit count widens its pane";
+}
+
+TEST_F(FrameTest, MessagePaneShowsACommandsPromptWhileItIsPointedAt) {
+    ShowFrame();
+    QWidget* button = frame.ToolBar().widgetForAction(&Action(ID_LEVEL_2));
+    QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), QPointF(button->mapToGlobal(QPoint(4, 4))));
+    QApplication::sendEvent(button, &enter);
+    EXPECT_EQ(frame.PaneText(0), "Computer Level 2");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_EQ(frame.PaneText(0), "For Help, press F1");
+}
+
+// ---- Command states and titles ----
+
+TEST_F(FrameTest, CommandStatesFollowTheDocumentWhenTheLoopFallsIdle) {
+    document.levelIndex = 0;
+    QEventLoop idle;
+    QTimer::singleShot(30, &idle, &QEventLoop::quit);
+    idle.exec();
+    EXPECT_TRUE(Action(ID_LEVEL_1).isChecked()) << "refreshed at idle without being asked";
+    EXPECT_FALSE(Action(ID_LEVEL_2).isChecked());
+    EXPECT_EQ(frame.PaneText(1), "Ply: 00");
+
+    document.levelIndex = 3;
+    frame.RefreshCommandStates();
+    EXPECT_TRUE(Action(ID_GAME_HINT).isEnabled());
+    EXPECT_FALSE(Action(ID_GAME_HINT).isChecked());
+    for (const int id : {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4}) {
+        EXPECT_TRUE(Action(id).isEnabled());
+        EXPECT_EQ(Action(id).isChecked(), id == ID_LEVEL_4);
+    }
+
+    document.passCount = 3;
+    frame.RefreshCommandStates();
+    EXPECT_FALSE(Action(ID_GAME_HINT).isEnabled());
+    for (const int id : {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4}) {
+        EXPECT_FALSE(Action(id).isEnabled());
+    }
+    EXPECT_TRUE(Action(ID_LEVEL_4).isChecked()) << "the current level keeps its check mark";
+    EXPECT_TRUE(Action(ID_GAME_START).isEnabled());
+}
+
+TEST_F(FrameTest, LevelAfterTheFirstMoveAndHintMakeATrainingGame) {
+    Action(ID_LEVEL_4).trigger();
+    EXPECT_EQ(document.levelIndex, 3);
+    EXPECT_EQ(frame.windowTitle(), "Flipstone") << "no move made yet";
+    ASSERT_TRUE(document.TryMove(3, 2, kBlack));
+    Action(ID_LEVEL_1).trigger();
+    EXPECT_EQ(document.levelIndex, 0);
+    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+
+    document.NewGame();
+    frame.setWindowTitle("Flipstone");
+    document.thinking = 1;
+    Action(ID_GAME_HINT).trigger();
+    EXPECT_EQ(document.hintState, 0) << "no hint while the computer thinks";
+    EXPECT_EQ(frame.windowTitle(), "Flipstone");
+    document.thinking = 0;
+    Action(ID_GAME_HINT).trigger();
+    EXPECT_EQ(document.hintState, 1);
+    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+}
+
+TEST_F(FrameTest, HintIsWorkedOutSliceBySliceAndDrawn) {
+    Action(ID_LEVEL_1).trigger();
+    Action(ID_GAME_HINT).trigger();
+    int slices = 0;
+    while (document.hintState == 1 && slices < 100) {
+        View().OnTimer();
+        ++slices;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "wait cursor only during a slice";
+    }
+    EXPECT_EQ(document.hintState, 2);
+    EXPECT_EQ(slices, 4 + 2) << "prepare, one slice per root move, finish";
+    EXPECT_TRUE(document.board.CanPlace(document.hintSquare.column, document.hintSquare.row,
+                                        document.humanColour));
+}
+
+// ---- Keys, view toggles, help, about ----
+
+TEST_F(FrameTest, CtrlNStartsAFreshGameKeepingLevelAndTitle) {
+    ShowFrame();
+    ASSERT_TRUE(document.TryMove(3, 2, kBlack));
+    document.levelIndex = 3;
+    frame.setWindowTitle("Flipstone - Training game");
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(document.moveCount, 0);
+    EXPECT_EQ(document.flipList.count, 0);
+    EXPECT_EQ(document.humanColour, kBlack);
+    EXPECT_EQ(document.levelIndex, 3);
+    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+    EXPECT_TRUE(cues.empty()) << "no start cue";
+    EXPECT_EQ(View().MarkedSquares().count, 4);
+}
+
+TEST_F(FrameTest, FileCommandsGoToTheHandlersTheApplicationSets) {
+    ShowFrame();
+    int opened = 0;
+    int saved = 0;
+    frame.SetCommandHandler(ID_FILE_OPEN, [&] { ++opened; });
+    frame.SetCommandHandler(ID_FILE_SAVE, [&] { ++saved; });
+    QTest::keyClick(&frame, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(saved, 1);
+
+    bool soundOn = true;
+    frame.SetUpdateHandler(ID_SET_SOUND, [&](CommandUpdate& update) { update.SetCheck(soundOn); });
+    frame.RefreshCommandStates();
+    EXPECT_TRUE(Action(ID_SET_SOUND).isChecked());
+    soundOn = false;
+    frame.RefreshCommandStates();
+    EXPECT_FALSE(Action(ID_SET_SOUND).isChecked());
+}
+
+TEST_F(FrameTest, ViewMenuHidesAndShowsToolbarAndStatusBar) {
+    ShowFrame();
+    Action(ID_VIEW_TOOLBAR).trigger();
+    Action(ID_VIEW_STATUS_BAR).trigger();
+    frame.RefreshCommandStates();
+    EXPECT_FALSE(frame.ToolBar().isVisible());
+    EXPECT_FALSE(frame.statusBar()->isVisible());
+    EXPECT_FALSE(Action(ID_VIEW_TOOLBAR).isChecked());
+    EXPECT_FALSE(Action(ID_VIEW_STATUS_BAR).isChecked());
+    Action(ID_VIEW_TOOLBAR).trigger();
+    Action(ID_VIEW_STATUS_BAR).trigger();
+    frame.RefreshCommandStates();
+    EXPECT_TRUE(frame.ToolBar().isVisible());
+    EXPECT_TRUE(frame.statusBar()->isVisible());
+    EXPECT_TRUE(Action(ID_VIEW_TOOLBAR).isChecked());
+    EXPECT_TRUE(Action(ID_VIEW_STATUS_BAR).isChecked());
+}
+
+TEST_F(FrameTest, F1AndHelpTopicsOpenTheProgramsOwnHelp) {
+    ShowFrame();
+    QTest::keyClick(&frame, Qt::Key_F1);
+    ASSERT_NE(frame.Help(), nullptr);
+    EXPECT_TRUE(frame.Help()->isVisible());
+    const QString page = frame.Help()->Browser().toPlainText();
+    for (const char* topic : {"Rules", "How to play", "Levels", "Hints", "Training games"}) {
+        EXPECT_TRUE(page.contains(QString::fromUtf8(topic))) << topic;
+    }
+    frame.Help()->close();
+    Action(ID_HELP_FINDER).trigger();
+    EXPECT_TRUE(frame.Help()->isVisible());
+}
+
+TEST_F(FrameTest, AboutOpensTheAboutBoxOverTheFrame) {
+    bool shown = false;
+    WhenShown<CAboutDialog>([](CAboutDialog*) { return true; },
+                            [&](CAboutDialog* about) {
+                                shown = about->windowTitle() == "About Flipstone" &&
+                                        about->parentWidget() == &frame;
+                                about->OkButton()->click();
+                            });
+    Action(ID_APP_ABOUT).trigger();
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(FrameTest, ExitClosesTheWindow) {
+    ShowFrame();
+    Action(ID_APP_EXIT).trigger();
+    EXPECT_FALSE(frame.isVisible());
+}
+
+}  // namespace
+}  // namespace flipstone

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "game/CommandUpdate.h"
+
+class QLabel;
+class QToolBar;
+class QMenu;
+
+namespace flipstone {
+
+class CFlipstoneDoc;
+class CFlipstoneView;
+class HelpWindow;
+
+// Commands the frame itself carries, beside the game's commands of CFlipstoneDoc.
+enum FrameCommandId : int {
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_HELP_FINDER = 57667,
+    ID_HELP = 57670,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+};
+
+// Status bar panes after the message pane.
+enum IndicatorId : int {
+    ID_INDICATOR_PLY = 102,
+    ID_INDICATOR_DISCS = 103,
+    ID_INDICATOR_VALUE = 104,
+    ID_INDICATOR_LEAF = 105,
+};
+
+// The main window: menu, dockable toolbar, status bar with the game's running figures, and the
+// board view. Commands go to a handler set for them, else to the document, else nowhere.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CFlipstoneDoc& document, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CFlipstoneDoc& Document() { return document_; }
+    CFlipstoneView& View() { return *view_; }
+    QToolBar& ToolBar() { return *toolBar_; }
+    // The action of a command id; null for an id the frame does not carry.
+    QAction* Action(int commandId) const;
+    // Pane 0 is the message pane, 1..4 the Ply, disc, Value and Leaf panes.
+    QString PaneText(int pane) const;
+    QLabel& PaneLabel(int pane) { return *panes_.at(pane); }
+    HelpWindow* Help() { return helpWindow_; }
+
+    // Replaces what a command does (New, Open, Save, Sound and About belong to the
+    // application); an empty handler restores the frame's own.
+    void SetCommandHandler(int commandId, std::function<void()> handler);
+    // Gives a command an update handler run at idle, as the Sound command needs.
+    void SetUpdateHandler(int commandId, std::function<void(CommandUpdate&)> handler);
+    void OnCommand(int commandId);
+
+    // Enables and checks the commands and fills the status panes; runs whenever the event
+    // loop falls idle.
+    void RefreshCommandStates();
+
+    // The first window: a square of two thirds of the screen's height, centred.
+    static QRect FirstGeometry(QSize screen);
+    static QString PlyText(int moveCount);
+    static QString DiscsText(int black, int white);
+    static QString ValueText(int searchValue);
+    static QString LeafText(int leafCount);
+
+    void OnFileNew();
+    void OnHelpFinder();
+    void OnAppAbout();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void PreCreateWindow();
+    void OnCreate();
+    QAction* AddCommand(int commandId, const QString& text, const QString& prompt = QString());
+    void CreateMenus();
+    void CreateLevelMenu(QMenu& setMenu);
+    void CreateViewMenu();
+    void CreateAccelerators();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void RefreshPanes();
+    void RunUpdateHandlers();
+
+    CFlipstoneDoc& document_;
+    CFlipstoneView* view_;
+    QToolBar* toolBar_ = nullptr;
+    std::array<QLabel*, 5> panes_{};
+    HelpWindow* helpWindow_ = nullptr;
+    std::map<int, QAction*> actions_;
+    std::map<int, std::function<void()>> commandHandlers_;
+    std::map<int, std::function<void(CommandUpdate&)>> updateHandlers_;
+};
+
+}  // namespace flipstone

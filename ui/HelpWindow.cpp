@@ -1,0 +1,27 @@
+#include "ui/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/Artwork.h"
+
+namespace flipstone {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("Flipstone Help"));
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(520, 600);
+}
+
+void HelpWindow::ShowContents() {
+    browser_->setSource(Artwork::HelpContents());
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace flipstone
