@@ -1,0 +1,67 @@
+#include "engine/SearchTable.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace flipstone {
+
+namespace {
+
+// Zeroed memory straight from the system: all-zero entries are free ones, and a page costs
+// nothing until it is first touched. On Linux the table asks for huge pages: the lookups land
+// anywhere in it, and with small pages nearly every one would also miss the address cache and,
+// the first time, take a page fault.
+void* AllocateZeroed(std::size_t bytes) {
+#if defined(__linux__)
+    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) {
+        return nullptr;
+    }
+#if defined(MADV_HUGEPAGE)
+    madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+    return memory;
+#else
+    return std::calloc(1, bytes);
+#endif
+}
+
+void Release(void* memory, std::size_t bytes) {
+#if defined(__linux__)
+    munmap(memory, bytes);
+#else
+    (void)bytes;
+    std::free(memory);
+#endif
+}
+
+}  // namespace
+
+SearchTable::SearchTable(int bits) : bits_(bits) {}
+
+SearchTable::~SearchTable() {
+    if (entries_ != nullptr) {
+        Release(entries_, Bytes());
+    }
+}
+
+SearchTableEntry* SearchTable::Entries() {
+    if (entries_ == nullptr && !allocationFailed_) {
+        entries_ = static_cast<SearchTableEntry*>(AllocateZeroed(Bytes()));
+        allocationFailed_ = entries_ == nullptr;
+    }
+    return entries_;
+}
+
+void SearchTable::Clear() {
+    if (entries_ != nullptr) {
+        std::memset(static_cast<void*>(entries_), 0, Bytes());
+    }
+    generation_ = 0;
+}
+
+}  // namespace flipstone
