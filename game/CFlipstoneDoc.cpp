@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/Evaluator.h"
-#include "engine/GameTreeSearch.h"
 
 namespace flipstone {
 
@@ -164,13 +163,19 @@ void CFlipstoneDoc::EndGame() {
 }
 
 std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
-    return Evaluator(computerColour, humanColour).Evaluate(position, leafCount);
+    std::int64_t leaves = 0;
+    const std::int32_t value = fastSearch_.Evaluate(position, computerColour, leaves);
+    leafCount += static_cast<std::int32_t>(leaves);
+    return value;
 }
 
 std::int32_t CFlipstoneDoc::Search(const Board& position, std::uint8_t side, std::int32_t depth,
                                    std::int32_t bound) {
-    const Evaluator evaluator(computerColour, humanColour);
-    return GameTreeSearch(evaluator).Search(position, side, depth, bound, leafCount);
+    std::int64_t leaves = 0;
+    const std::int32_t value =
+        fastSearch_.Search(position, side, depth, bound, computerColour, leaves);
+    leafCount += static_cast<std::int32_t>(leaves);
+    return value;
 }
 
 std::int32_t CFlipstoneDoc::RootDepth(const Board& position, std::int32_t level) {

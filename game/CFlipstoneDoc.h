@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Board.h"
+#include "engine/FastSearch.h"
 #include "engine/FlipList.h"
 #include "engine/RootSearchState.h"
 #include "engine/Square.h"
@@ -119,6 +120,8 @@ private:
     DocumentHost& host_;
     RootSearchState computerSearch_;
     RootSearchState hintSearch_;
+    // The evaluation and search on bitboards, with the results it remembers across searches.
+    FastSearch fastSearch_;
 };
 
 }  // namespace flipstone
