@@ -11,7 +11,7 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 play: deps build
 	./scripts/play $(BUILD_DIR)
 
-test: deps test-release test-asan
+test: deps test-release test-asan valgrind
 
 deps:
 	./scripts/install-deps
@@ -44,3 +44,41 @@ soak: deps
 	  -DFLIPSTONE_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target flipstone-soak
 	$(ASAN_DIR)/soak/flipstone-soak --games $(SOAK_GAMES)
+
+# Each fuzz target runs FUZZ_SECONDS; the inputs that reached new paths join fuzz/corpus/.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS := -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined \
+  -fno-omit-frame-pointer
+
+.PHONY: fuzz
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_FUZZ=ON -DFLIPSTONE_DESKTOP=OFF \
+	  -DFLIPSTONE_BENCH=OFF -DBUILD_TESTING=OFF "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)"
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz-targets
+	./fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# clang-tidy with the checks of .clang-tidy over the code without a window; any finding fails.
+TIDY_DIR ?= build-tidy
+
+.PHONY: tidy
+
+tidy: deps
+	cmake -S . -B $(TIDY_DIR) $(GENERATOR) -DFLIPSTONE_DESKTOP=OFF -DFLIPSTONE_BENCH=OFF
+	run-clang-tidy -p $(TIDY_DIR) -j $(JOBS) -quiet '^$(CURDIR)/(engine|game|cli|soak|fuzz)/[^/]*\.cpp$$'
+
+# The tool's and the game's tests, and a few soak games, under valgrind's memory checker. The
+# slowest search comparison is left out: under valgrind it takes many minutes.
+VALGRIND := valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect -q
+VALGRIND_GAME_FILTER := -SearchTest.RootStepsMatchThePlainRootSearchAtEveryLevel
+
+.PHONY: valgrind
+
+valgrind: deps
+	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target cli_tests game_tests flipstone-soak
+	$(VALGRIND) $(BUILD_DIR)/tests/cli/cli_tests
+	$(VALGRIND) $(BUILD_DIR)/tests/game/game_tests --gtest_filter=$(VALGRIND_GAME_FILTER)
+	$(VALGRIND) $(BUILD_DIR)/soak/flipstone-soak --games 4 --max-level 1 --quiet
