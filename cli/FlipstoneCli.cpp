@@ -4,6 +4,7 @@
 #include <map>
 
 #include "cli/AnalyseCommand.h"
+#include "cli/BenchCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/PerftCommand.h"
 #include "cli/SelfPlayCommand.h"
@@ -18,6 +19,7 @@ Usage: flipstone-cli COMMAND [OPTIONS]
 
 Commands:
   analyse   search one position as the computer (or the hint) would, print the result
+  bench     time the computer's search on fixed suites of positions
   perft     count the leaves of the full move tree from the start position
   selfplay  play whole games through the game's turn cycle
   help      explain a command: flipstone-cli help COMMAND
@@ -41,6 +43,15 @@ its move, its static value, its searched value, the cumulative leaf count after 
 in ms, in the order searched. Values are from the computer's side. When the searching side has
 no legal move the move is null, column and row are -1 and the value is the starting value
 (-9999, or 9999 for a hint) with 0 leaves.
+)"},
+        {"bench", R"(flipstone-cli bench [--suite midgame|endgame|all]
+
+Times the computer's move search on fixed suites of positions reached by seeded random play,
+running each through the game's root steps exactly as the game does: midgame (10 positions,
+44 to 26 empty squares) and endgame (8 positions with 14 empty squares, where the search looks
+15 plies ahead), both at Level 4; all (the default) runs both. Prints one line per suite:
+{"suite","positions","root_moves","leaves","seconds","leaves_per_second","slowest_root_ms"},
+where slowest_root_ms is the longest single root move, the longest the window waits.
 )"},
         {"perft", R"(flipstone-cli perft --depth N
 
@@ -68,6 +79,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
         {"analyse", RunAnalyse},
+        {"bench", RunBench},
         {"perft", RunPerft},
         {"selfplay", RunSelfPlay},
     };

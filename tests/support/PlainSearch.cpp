@@ -1,6 +1,7 @@
 #include "support/PlainSearch.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace flipstone::testing {
 
@@ -140,15 +141,19 @@ PlainRootResult PlainRootSearch(const Board& board, std::uint8_t computer, std::
                          return forHint ? a.value < b.value : a.value > b.value;
                      });
     for (const Candidate& candidate : candidates) {
+        const auto start = std::chrono::steady_clock::now();
         std::int32_t v =
             search.Search(children[candidate.index], next, result.depth, result.searchValue);
+        const double milliseconds =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         if (forHint ? v < result.searchValue : v > result.searchValue) {
             result.searchValue = v;
             result.bestColumn = candidate.column;
             result.bestRow = candidate.row;
         }
         result.roots.push_back(
-            {candidate.column, candidate.row, candidate.value, v, search.leaves});
+            {candidate.column, candidate.row, candidate.value, v, search.leaves, milliseconds});
     }
     result.leaves = search.leaves;
     return result;

@@ -30,6 +30,7 @@ struct PlainRootMove {
     std::int32_t staticValue;
     std::int32_t value;
     std::int64_t cumulativeLeaves;
+    double milliseconds = 0;  // the time this root move's search took
 };
 
 struct PlainRootResult {

@@ -1,0 +1,148 @@
+#include "cli/BenchCommand.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iomanip>
+#include <random>
+#include <sstream>
+
+#include "cli/CliOptions.h"
+#include "game/CFlipstoneDoc.h"
+#include "game/HeadlessHost.h"
+
+namespace flipstone::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kEndgamePositions = 8;
+constexpr int kEndgameEmptySquares = 14;
+constexpr int kMidgamePositions = 10;
+constexpr std::uint32_t kEndgameSeed = 1400;
+constexpr std::uint32_t kMidgameSeed = 3000;
+
+// Random legal play from the start position until `emptySquares` are left. Fails when the game
+// ends first or the side to move there cannot move.
+bool PlayRandomGame(std::uint32_t seed, int emptySquares, BenchPosition& position) {
+    std::mt19937 random(seed);
+    Board board;
+    board.Reset();
+    std::uint8_t toMove = kBlack;
+    while (64 - board.CountDiscs() > emptySquares) {
+        std::vector<int> squares;
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 0; column < 8; ++column) {
+                if (board.CanPlace(column, row, toMove)) {
+                    squares.push_back(column * 8 + row);
+                }
+            }
+        }
+        if (squares.empty()) {
+            if (!board.HasLegalMove(Opponent(toMove))) {
+                return false;
+            }
+        } else {
+            const int square = squares[random() % squares.size()];
+            board.Place(square / 8, square % 8, toMove);
+        }
+        toMove = Opponent(toMove);
+    }
+    if (!board.HasLegalMove(toMove)) {
+        return false;
+    }
+    position.board = board;
+    position.computer = toMove;
+    return true;
+}
+
+std::vector<BenchPosition> Positions(std::uint32_t firstSeed, int count, int firstEmpty,
+                                     int emptyStep) {
+    std::vector<BenchPosition> positions;
+    for (std::uint32_t seed = firstSeed; static_cast<int>(positions.size()) < count; ++seed) {
+        const int empty = firstEmpty - emptyStep * static_cast<int>(positions.size());
+        BenchPosition position;
+        if (PlayRandomGame(seed, empty, position)) {
+            positions.push_back(position);
+        }
+    }
+    return positions;
+}
+
+double MillisecondsBetween(Clock::time_point start, Clock::time_point end) {
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+}  // namespace
+
+std::vector<BenchPosition> BenchSuite(const std::string& name) {
+    if (name == "endgame") {
+        // Level 4 searches 14 plies from each root move here, the deepest search of the game.
+        return Positions(kEndgameSeed, kEndgamePositions, kEndgameEmptySquares, 0);
+    }
+    if (name == "midgame") {
+        // Level 4 at 6 plies, from 44 empty squares down to 26.
+        return Positions(kMidgameSeed, kMidgamePositions, 44, 2);
+    }
+    throw UsageError("--suite must be midgame, endgame or all, not '" + name + "'");
+}
+
+BenchFigures RunBenchSuite(const std::vector<BenchPosition>& positions) {
+    BenchFigures figures;
+    for (const BenchPosition& position : positions) {
+        HeadlessHost host;
+        CFlipstoneDoc document(host);
+        host.Attach(&document);
+        document.board = position.board;
+        document.computerColour = position.computer;
+        document.humanColour = Opponent(position.computer);
+        document.levelIndex = position.level - 1;
+        RootSearchState& state = document.ComputerSearchState();
+
+        const auto start = Clock::now();
+        document.ComputerMoveStep();
+        while (state.position < state.count) {
+            const auto rootStart = Clock::now();
+            document.ComputerMoveStep();
+            figures.slowestRootMs =
+                std::max(figures.slowestRootMs, MillisecondsBetween(rootStart, Clock::now()));
+            ++figures.rootMoves;
+        }
+        const auto end = Clock::now();
+        figures.seconds += MillisecondsBetween(start, end) / 1000.0;
+        figures.leaves += document.leafCount;
+        figures.columns.push_back(state.bestColumn);
+        figures.rows.push_back(state.bestRow);
+        figures.values.push_back(document.searchValue);
+        ++figures.positions;
+    }
+    return figures;
+}
+
+std::string BenchJson(const std::string& suite, const BenchFigures& figures) {
+    std::ostringstream json;
+    const double rate =
+        figures.seconds > 0 ? static_cast<double>(figures.leaves) / figures.seconds : 0.0;
+    json << "{\"suite\":\"" << suite << "\",\"positions\":" << figures.positions
+         << ",\"root_moves\":" << figures.rootMoves << ",\"leaves\":" << figures.leaves
+         << std::fixed << std::setprecision(3) << ",\"seconds\":" << figures.seconds
+         << std::setprecision(0) << ",\"leaves_per_second\":" << rate << std::setprecision(3)
+         << ",\"slowest_root_ms\":" << figures.slowestRootMs << "}";
+    return json.str();
+}
+
+int RunBench(const std::vector<std::string>& args, std::ostream& out) {
+    const CliOptions options(args, {"suite"}, {});
+    const std::string suite = options.Optional("suite").value_or("all");
+    std::vector<std::string> suites = {suite};
+    if (suite == "all") {
+        suites = {"midgame", "endgame"};
+    }
+    for (const std::string& name : suites) {
+        const std::vector<BenchPosition> positions = BenchSuite(name);
+        out << BenchJson(name, RunBenchSuite(positions)) << std::endl;
+    }
+    return 0;
+}
+
+}  // namespace flipstone::cli
