@@ -154,14 +154,5 @@ TEST_F(GameFileTest, TitleAndFullPath) {
     EXPECT_EQ(GameFile::FullPath("relative"), QDir::current().absoluteFilePath("relative"));
 }
 
-TEST_F(GameFileTest, FilterListsEveryFile) {
-    EXPECT_STREQ(GameFile::kDialogFilter, "All Files (*)");
-    MakeFile("no-dot", {});
-    MakeFile("with.dot", {});
-    const QStringList listed = QDir(folder.path()).entryList({"*"}, QDir::Files);
-    EXPECT_TRUE(listed.contains("no-dot"));
-    EXPECT_TRUE(listed.contains("with.dot"));
-}
-
 }  // namespace
 }  // namespace flipstone

@@ -35,13 +35,6 @@ TEST(RecentFileListTest, EmptyPathIsNotAdded) {
     EXPECT_TRUE(list.Entries().isEmpty());
 }
 
-TEST(RecentFileListTest, PathsDifferingInLetterCaseAreDifferentFiles) {
-    RecentFileList list;
-    list.Add("/games/a");
-    list.Add("/games/A");
-    EXPECT_EQ(list.Entries().size(), 2);
-}
-
 TEST(RecentFileListTest, SurvivesARestart) {
     SettingsFolder folder;
     {

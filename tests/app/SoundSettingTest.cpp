@@ -47,16 +47,6 @@ TEST(SoundSettingTest, StoredOneTurnsSoundOnAtTheNextStart) {
     EXPECT_TRUE(nextRun.IsOn());
 }
 
-TEST(SoundSettingTest, OtherTextsTurnSoundOff) {
-    for (const char* text : {" 1", "01", "yes", "1 ", "on"}) {
-        SettingsFolder folder;
-        folder.SetRawValue("Settings/Sound", QString::fromLatin1(text));
-        SoundSetting sound;
-        sound.ReadFrom(folder.Store());
-        EXPECT_FALSE(sound.IsOn()) << '"' << text << '"';
-    }
-}
-
 TEST(SoundSettingTest, ToggleFollowsEvenWhenTheStoreCannotBeWritten) {
     SettingsFolder folder;
     QFile blocker(folder.CompanyFolder());
