@@ -229,17 +229,13 @@ void CFlipstoneView::InvalidateAll() {
 }
 
 void CFlipstoneView::OnUpdate() {
-    bool nothingSpecific = true;
-    if (UpdateMarkers()) {
-        nothingSpecific = false;
-    }
+    const bool markersChanged = UpdateMarkers();
     const bool searching = document_.thinking != 0 || document_.hintState == 1;
-    if (searching ? UpdateSearchMark() : UpdateMoveDisplay()) {
-        nothingSpecific = false;
-    }
+    const bool squaresChanged = searching ? UpdateSearchMark() : UpdateMoveDisplay();
     if (document_.hintState == 2) {
         InvalidateSquare(document_.hintSquare);
-    } else if (nothingSpecific) {
+    } else if (!markersChanged && !squaresChanged) {
+        // A notice that names no square repaints the whole client area.
         InvalidateAll();
         document_.repaintFlag = 0;
     }
