@@ -1,13 +1,15 @@
 // Starts the desktop game: one document, one main window with its board view.
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "game/CFlipstoneDoc.h"
-#include "ui/CFlipstoneView.h"
-#include "ui/CMainFrame.h"
-#include "ui/DesktopHost.h"
+#include <string>
+#include <vector>
+
+#include "app/CFlipstoneApp.h"
+#include "app/CommandLine.h"
 
 namespace {
 
@@ -30,9 +32,22 @@ bool HasDisplay(int argc, char** argv) {
     return false;
 }
 
+// Removing the settings opens no window, so it works without a display too; the message then
+// goes to the terminal.
+int UnregisterWithoutDisplay(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    flipstone::CFlipstoneApp app(flipstone::SettingsStore::DefaultConfigFolder(), nullptr);
+    app.SetMessageSink([](const QString& text) { std::puts(text.toLocal8Bit().constData()); });
+    app.InitInstance(std::vector<std::string>(argv + 1, argv + argc));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!HasDisplay(argc, argv) && flipstone::CommandLine::Parse(argc, argv).Unregister()) {
+        return UnregisterWithoutDisplay(argc, argv);
+    }
     if (!HasDisplay(argc, argv)) {
         std::fputs(
             "flipstone: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset); "
@@ -41,12 +56,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
-    flipstone::DesktopHost host;
-    flipstone::CFlipstoneDoc document(host);
-    flipstone::CMainFrame frame(document);
-    host.Attach(frame);
-    document.NewGame();
-    frame.View().OnInitialUpdate();
-    frame.show();
-    return QApplication::exec();
+    // The toolkit has taken its own options out of argv by now.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    int status = 1;
+    {
+        flipstone::CFlipstoneApp app;
+        if (app.InitInstance(arguments)) {
+            status = QApplication::exec();
+        }
+        app.ExitInstance();
+    }
+    return status;
 }

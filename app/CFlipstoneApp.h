@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FileCommandHost.h"
+#include "app/RecentFileList.h"
+#include "app/SettingsStore.h"
+#include "app/SoundSetting.h"
+#include "ui/DesktopHost.h"
+
+namespace flipstone {
+
+class CFlipstoneDoc;
+class CMainFrame;
+class CommandUpdate;
+class CueOutput;
+class FileCommands;
+class SoundCues;
+
+// The one application object: starts the program (settings, the document with its frame and
+// view, the command line), owns the sound setting and the recent-file list, and handles the
+// Sound, About, New, Open and Save commands.
+class CFlipstoneApp : public FileCommandHost {
+public:
+    using MessageSink = std::function<void(const QString& text)>;
+
+    // The settings live under configFolder (the user's configuration folder by default); cues
+    // go to output (the default audio output when none is given).
+    explicit CFlipstoneApp(QString configFolder = SettingsStore::DefaultConfigFolder(),
+                           CueOutput* output = nullptr);
+    ~CFlipstoneApp() override;
+    CFlipstoneApp(const CFlipstoneApp&) = delete;
+    CFlipstoneApp& operator=(const CFlipstoneApp&) = delete;
+
+    // Start-up with the arguments after the program's name; false when the program must end
+    // without entering its message loop.
+    bool InitInstance(const std::vector<std::string>& arguments);
+    // The exit's writing of the settings: the recent-file list, and the preview pages if set.
+    void ExitInstance();
+
+    void OnSetSound();
+    void OnUpdateSetSound(CommandUpdate& update) const;
+
+    // Where the program's messages go instead of message boxes (tests set one).
+    void SetMessageSink(MessageSink sink) { showMessage_ = std::move(sink); }
+
+    CFlipstoneDoc& Document() { return *document_; }
+    CMainFrame& Frame() { return *frame_; }
+    const SoundSetting& Sound() const { return sound_; }
+    const RecentFileList& RecentFiles() const { return recentFiles_; }
+    FileCommands& Files() { return *files_; }
+
+    // How the file commands reach the window.
+    QString AskOpenPath() override;
+    QString AskSavePath(const QString& proposedName) override;
+    void ShowFileError(const QString& message) override;
+    void InitialUpdate() override;
+    void BringToFront() override;
+
+private:
+    bool Unregister(bool showMessage);
+    void CreateDocumentFrameAndView();
+    void ConnectCommands();
+
+    SettingsStore store_;
+    RecentFileList recentFiles_;
+    SoundSetting sound_;
+    int previewPages_ = 0;
+    bool writeSettingsAtExit_ = true;
+    MessageSink showMessage_;
+
+    std::unique_ptr<CueOutput> ownOutput_;
+    CueOutput* output_;
+    std::unique_ptr<SoundCues> cues_;
+    DesktopHost host_;
+    std::unique_ptr<CFlipstoneDoc> document_;
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<FileCommands> files_;
+};
+
+}  // namespace flipstone
