@@ -103,6 +103,11 @@ void DocumentInvariants::Observe(const std::string& action) {
 }
 
 void DocumentInvariants::ObserveStep(const std::string& action) {
+    if (document_.IsGameOver() && last_.passCount != 3) {
+        action_ = action;
+        Expect(stepsWithoutMover_ == kStepsToEndABlockedGame,
+               "the game ends on the third step that finds neither side able to move");
+    }
     const bool blocked = !document_.IsGameOver() && document_.flipList.count == 0 &&
                          document_.hintState != 1 && NeitherSideCanMove(document_.board);
     stepsWithoutMover_ = blocked ? stepsWithoutMover_ + 1 : 0;

@@ -45,7 +45,7 @@ void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
               << "new games midway    " << figures.newGamesMidway << " (while discs turn "
               << figures.newGamesWhileTurning << ", while the computer thinks "
               << figures.newGamesWhileThinking << ", during a hint " << figures.newGamesDuringHint
-              << ")\n"
+              << ", on the human's turn " << figures.newGamesOnHumanTurn << ")\n"
               << "new games in box    " << figures.newGamesInGameOverBox << "\n"
               << "cancelled starts    " << figures.cancelledStarts << "\n"
               << "steps taken         " << figures.steps << "\n"

@@ -171,6 +171,7 @@ void SoakRunner::Interrupt(const Pairing& pairing) {
     figures_.newGamesWhileTurning += moment == Moment::kWhileTurning ? 1 : 0;
     figures_.newGamesWhileThinking += moment == Moment::kWhileThinking ? 1 : 0;
     figures_.newGamesDuringHint += moment == Moment::kDuringHint ? 1 : 0;
+    figures_.newGamesOnHumanTurn += moment == Moment::kHumanToMove ? 1 : 0;
     if (kind < 6) {
         StartGame(pairing);
         return;

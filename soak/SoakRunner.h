@@ -27,6 +27,7 @@ struct SoakFigures {
     long long newGamesWhileTurning = 0;
     long long newGamesWhileThinking = 0;
     long long newGamesDuringHint = 0;
+    long long newGamesOnHumanTurn = 0;
     long long newGamesInGameOverBox = 0;
     long long cancelledStarts = 0;
     long long steps = 0;  // TurnStep calls, those inside the modal boxes included

@@ -110,6 +110,21 @@ TEST_F(DocumentInvariantsTest, AGameThatDoesNotEndWhenNeitherSideCanMoveIsCaught
     EXPECT_GT(invariants.FailureCount(), 0);
 }
 
+TEST_F(DocumentInvariantsTest, AGameEndedBeforeTheThirdFindingIsCaught) {
+    for (int column = 0; column < 8; ++column) {
+        for (int row = 0; row < 8; ++row) {
+            document.board.Set(column, row, column < 4 ? kBlack : kWhite);
+        }
+    }
+    invariants.ObserveStep("the hand-over");
+    document.passCount = 1;
+    invariants.ObserveStep("the first finding");
+    EXPECT_EQ(invariants.FailureCount(), 0);
+    document.passCount = 3;
+    invariants.ObserveStep("an end on the second finding");
+    EXPECT_GT(invariants.FailureCount(), 0);
+}
+
 TEST_F(DocumentInvariantsTest, AWrongGameOverTextIsCaught) {
     document.passCount = 3;
     for (int column = 0; column < 8; ++column) {
