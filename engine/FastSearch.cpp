@@ -6,8 +6,8 @@ namespace flipstone {
 
 FastSearch::FastSearch(int tableBits) : FastSearch(SearchKernel::Best(), true, tableBits) {}
 
-FastSearch::FastSearch(const SearchKernel& kernel, bool useTable, int tableBits)
-    : kernel_(kernel), useTable_(useTable), table_(tableBits) {}
+FastSearch::FastSearch(const SearchKernel& kernel, bool useTable, int tableBits, int nearTableBits)
+    : kernel_(kernel), useTable_(useTable), table_(tableBits, nearTableBits) {}
 
 std::int32_t FastSearch::Evaluate(const Board& board, std::uint8_t computerColour,
                                   std::int64_t& leafCount) const {
@@ -27,9 +27,10 @@ std::int32_t FastSearch::Search(const Board& board, std::uint8_t side, std::int3
     request.depth = depth;
     request.bound = bound;
     if (useTable_ && depth >= 2 && table_.Entries() != nullptr) {
-        request.table = table_.Entries();
+        request.nearTable = table_.Entries();
+        request.nearTableMask = table_.NearMask();
+        request.table = table_.Entries() + table_.NearMask() + 1;
         request.tableMask = table_.Mask();
-        request.generation = table_.NextGeneration();
     }
     return kernel_.search(request, leafCount);
 }

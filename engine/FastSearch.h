@@ -16,8 +16,8 @@ class FastSearch {
 public:
     explicit FastSearch(int tableBits = SearchTable::kDefaultBits);
     // A search on the given kernel; with useTable false it remembers nothing between calls.
-    FastSearch(const SearchKernel& kernel, bool useTable,
-               int tableBits = SearchTable::kDefaultBits);
+    FastSearch(const SearchKernel& kernel, bool useTable, int tableBits = SearchTable::kDefaultBits,
+               int nearTableBits = SearchTable::kDefaultNearBits);
 
     // The score of the board from the computer's side; the leaf count rises by one.
     std::int32_t Evaluate(const Board& board, std::uint8_t computerColour,

@@ -212,7 +212,7 @@ inline U64 Flips(int bit, U64 mover, U64 other) {
 
 #endif
 
-int CornerTerms(U64 computer, U64 human) {
+inline int CornerTerms(U64 computer, U64 human) {
     const U64 emptyCorners = kCorners & ~(computer | human);
     const U64 across =
         emptyCorners | ((emptyCorners << 1) & kNotColumn0) | ((emptyCorners >> 1) & kNotColumn7);
@@ -221,7 +221,7 @@ int CornerTerms(U64 computer, U64 human) {
            16 * (PopCount(computer & watched) - PopCount(human & watched));
 }
 
-int FinalScore(U64 computer, U64 human) {
+inline int FinalScore(U64 computer, U64 human) {
     const int computerDiscs = PopCount(computer);
     const int humanDiscs = PopCount(human);
     if (humanDiscs == 0) {
@@ -267,7 +267,9 @@ struct Context {
     std::int64_t leaves = 0;
     SearchTableEntry* table = nullptr;
     U64 mask = 0;
-    std::uint8_t generation = 0;
+    SearchTableEntry* nearTable = nullptr;
+    U64 nearMask = 0;
+    int deepDepth = 0;
     int tableMinDepth = 0;
 };
 
@@ -333,7 +335,9 @@ Lookup Probe(const SearchTableEntry& entry, int bound, int& value, std::int64_t&
 
 // The two entries a node may be kept in.
 inline SearchTableEntry* Bucket(const Context& context, U64 computer, U64 human, int depthAndSide) {
-    return context.table + (Hash(computer, human, depthAndSide) & context.mask & ~U64{1});
+    const U64 hash = Hash(computer, human, depthAndSide) & ~U64{1};
+    return depthAndSide >= context.deepDepth * 2 ? context.table + (hash & context.mask)
+                                                 : context.nearTable + (hash & context.nearMask);
 }
 
 // Asks for a node's bucket ahead of its lookup, so that the memory access overlaps other work.
@@ -355,28 +359,19 @@ SearchTableEntry* FindEntry(const Context& context, U64 computer, U64 human, int
             return &entry;
         }
     }
-    // Replace an entry of an earlier search first, then the shallower one.
-    SearchTableEntry& a = bucket[0];
-    SearchTableEntry& b = bucket[1];
-    const bool aOld = a.generation != context.generation;
-    const bool bOld = b.generation != context.generation;
-    if (aOld != bOld) {
-        victim = aOld ? &a : &b;
-    } else {
-        victim = a.depthAndSide < b.depthAndSide ? &a : &b;
-    }
+    // The first entry keeps the deepest node seen, the second the latest of the others.
+    victim = (depthAndSide >> 1) >= (bucket[0].depthAndSide >> 1) ? &bucket[0] : &bucket[1];
     return nullptr;
 }
 
-void Store(const Context& context, SearchTableEntry& entry, U64 computer, U64 human,
-           int depthAndSide, const Profile& profile, bool complete, std::int64_t total) {
+void Store(SearchTableEntry& entry, U64 computer, U64 human, int depthAndSide,
+           const Profile& profile, bool complete, std::int64_t total) {
     if (total > static_cast<std::int64_t>(UINT32_MAX)) {
         return;
     }
     entry.computer = computer;
     entry.human = human;
     entry.depthAndSide = static_cast<std::uint8_t>(depthAndSide);
-    entry.generation = context.generation;
     for (int j = 0; j < profile.count; ++j) {
         entry.values[j] = static_cast<std::int16_t>(profile.values[j]);
         entry.leaves[j] = static_cast<std::uint32_t>(profile.leaves[j]);
@@ -451,33 +446,11 @@ int Interior(Context& context, const Position& position, int value, int depth, i
     bool resumed = false;
     const bool useTable = context.table != nullptr && depth >= context.tableMinDepth && depth < 128;
     if (useTable) {
-        entry = FindEntry(context, position.computer, position.human, depthAndSide, slot);
-        if (entry != nullptr) {
-            int found = 0;
-            std::int64_t foundLeaves = 0;
-            const Lookup lookup = Probe<kComputer>(*entry, bound, found, foundLeaves);
-            if (lookup == Lookup::kAnswer) {
-                context.leaves += foundLeaves;
-                return found;
-            }
-            if (lookup == Lookup::kResume) {
-                // Carry on after the child that stopped the earlier search.
-                const int count = entry->flags & SearchTableEntry::kCountMask;
-                profile.count = count;
-                profile.truncated = (entry->flags & SearchTableEntry::kTruncated) != 0;
-                for (int j = 0; j < count; ++j) {
-                    profile.values[j] = entry->values[j];
-                    profile.leaves[j] = entry->leaves[j];
-                }
-                profile.lastPlace = entry->resumePlace;
-                best = profile.values[count - 1];
-                firstPlace = entry->resumePlace + 1;
-                context.leaves += profile.leaves[count - 1];
-                resumed = true;
-            }
-        }
+        Prefetch(context, position.computer, position.human, depthAndSide);
     }
 
+    // The children come first even when the table may answer: generating them gives the memory
+    // time to deliver the entry.
     const U64 mover = kComputer ? position.computer : position.human;
     const U64 other = kComputer ? position.human : position.computer;
     const bool prefetchChildren =
@@ -509,6 +482,35 @@ int Interior(Context& context, const Position& position, int value, int depth, i
         order[place] = static_cast<std::uint8_t>(count);
         ++count;
     }
+
+    if (useTable) {
+        entry = FindEntry(context, position.computer, position.human, depthAndSide, slot);
+        if (entry != nullptr) {
+            int found = 0;
+            std::int64_t foundLeaves = 0;
+            const Lookup lookup = Probe<kComputer>(*entry, bound, found, foundLeaves);
+            if (lookup == Lookup::kAnswer) {
+                context.leaves += foundLeaves;
+                return found;
+            }
+            if (lookup == Lookup::kResume) {
+                // Carry on after the child that stopped the earlier search.
+                const int kept = entry->flags & SearchTableEntry::kCountMask;
+                profile.count = kept;
+                profile.truncated = (entry->flags & SearchTableEntry::kTruncated) != 0;
+                for (int j = 0; j < kept; ++j) {
+                    profile.values[j] = entry->values[j];
+                    profile.leaves[j] = entry->leaves[j];
+                }
+                profile.lastPlace = entry->resumePlace;
+                best = profile.values[kept - 1];
+                firstPlace = entry->resumePlace + 1;
+                context.leaves += profile.leaves[kept - 1];
+                resumed = true;
+            }
+        }
+    }
+
     if (!resumed) {
         context.leaves += count;
     }
@@ -523,8 +525,8 @@ int Interior(Context& context, const Position& position, int value, int depth, i
             }
             if (Better<kComputer>(childValue, bound)) {
                 if (useTable) {
-                    Store(context, *slot, position.computer, position.human, depthAndSide, profile,
-                          false, context.leaves - startLeaves);
+                    Store(*slot, position.computer, position.human, depthAndSide, profile, false,
+                          context.leaves - startLeaves);
                 }
                 return childValue;
             }
@@ -532,7 +534,7 @@ int Interior(Context& context, const Position& position, int value, int depth, i
         }
     }
     if (useTable) {
-        Store(context, *slot, position.computer, position.human, depthAndSide, profile, true,
+        Store(*slot, position.computer, position.human, depthAndSide, profile, true,
               context.leaves - startLeaves);
     }
     return best;
@@ -570,11 +572,85 @@ int LastSquare(Context& context, const Position& position, int value, int depth)
     return value;
 }
 
+// A node with two empty squares and depth for at least two plies: the general node, with what
+// its children need worked out square by square. A child has one empty square left, so a legal
+// move there for either side is one with discs to turn, and the turned discs give the final
+// board that the child's own search (LastSquare) reaches.
+template <bool kComputer>
+int TwoSquares(Context& context, const Position& position, int depth, int bound) {
+    const U64 mover = kComputer ? position.computer : position.human;
+    const U64 other = kComputer ? position.human : position.computer;
+    const U64 empty = ~(position.computer | position.human);
+    U64 moves = kComputer ? position.computerMoves : position.humanMoves;
+    const int count = PopCount(moves);
+    // Per child: its static value, and the value and leaves of its search.
+    int values[2];
+    int results[2];
+    int leaves[2];
+    for (int i = 0; moves != 0; ++i, moves &= moves - 1) {
+        const U64 square = moves & (0 - moves);
+        const U64 flipped = Flips(LowestBit(square), mover, other);
+        const U64 newMover = mover | flipped | square;
+        const U64 newOther = other ^ flipped;
+        const U64 rest = empty ^ square;
+        const int restBit = LowestBit(rest);
+        const U64 otherFlips = Flips(restBit, newOther, newMover);
+        const U64 moverFlips = Flips(restBit, newMover, newOther);
+        const U64 computer = kComputer ? newMover : newOther;
+        const U64 human = kComputer ? newOther : newMover;
+        if ((otherFlips | moverFlips) == 0) {
+            values[i] = FinalScore(computer, human);
+        } else {
+            const int moverCount = moverFlips != 0 ? 1 : 0;
+            const int otherCount = otherFlips != 0 ? 1 : 0;
+            values[i] = (kComputer ? moverCount - otherCount : otherCount - moverCount) +
+                        CornerTerms(computer, human);
+        }
+        if (otherFlips != 0) {
+            // The other side fills the last square.
+            const U64 otherAfter = newOther | otherFlips | rest;
+            const U64 moverAfter = newMover ^ otherFlips;
+            results[i] =
+                kComputer ? FinalScore(moverAfter, otherAfter) : FinalScore(otherAfter, moverAfter);
+            leaves[i] = 2;
+        } else if (depth - 1 >= 2 && moverFlips != 0) {
+            // The other side passes and this side fills it.
+            const U64 moverAfter = newMover | moverFlips | rest;
+            const U64 otherAfter = newOther ^ moverFlips;
+            results[i] =
+                kComputer ? FinalScore(moverAfter, otherAfter) : FinalScore(otherAfter, moverAfter);
+            leaves[i] = 2;
+        } else {
+            results[i] = values[i];
+            leaves[i] = 1;
+        }
+    }
+    context.leaves += count;
+    const bool swap = count == 2 && Better<kComputer>(values[1], values[0]);
+    int best = kComputer ? kLowest : kHighest;
+    for (int place = 0; place < count; ++place) {
+        const int index = swap ? 1 - place : place;
+        context.leaves += leaves[index];
+        const int childValue = results[index];
+        if (Better<kComputer>(childValue, best)) {
+            if (Better<kComputer>(childValue, bound)) {
+                return childValue;
+            }
+            best = childValue;
+        }
+    }
+    return best;
+}
+
 template <bool kComputer>
 int Node(Context& context, const Position& position, int value, int depth, int bound, bool exact) {
     const U64 empty = ~(position.computer | position.human);
     if ((empty & (empty - 1)) == 0) {
         return LastSquare<kComputer>(context, position, value, depth);
+    }
+    if (depth >= 2 && PopCount(empty) == 2 &&
+        (kComputer ? position.computerMoves : position.humanMoves) != 0) {
+        return TwoSquares<kComputer>(context, position, depth, bound);
     }
     if (depth == 1) {
         return Frontier<kComputer>(context, position, value, bound, exact);
@@ -609,7 +685,9 @@ std::int32_t SearchEntry(const SearchRequest& request, std::int64_t& leaves) {
     Context context;
     context.table = request.table;
     context.mask = request.tableMask;
-    context.generation = request.generation;
+    context.nearTable = request.nearTable;
+    context.nearMask = request.nearTableMask;
+    context.deepDepth = request.deepTableDepth;
     context.tableMinDepth = request.tableMinDepth;
     const int result =
         request.computerToMove

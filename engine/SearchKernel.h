@@ -14,9 +14,13 @@ struct SearchRequest {
     bool computerToMove = false;
     std::int32_t depth = 0;
     std::int32_t bound = 0;
+    // Nodes with at least `deepTableDepth` depth left use `table`; shallower ones the small
+    // `nearTable`, which the processor's caches can hold.
     SearchTableEntry* table = nullptr;
     std::uint64_t tableMask = 0;
-    std::uint8_t generation = 0;
+    SearchTableEntry* nearTable = nullptr;
+    std::uint64_t nearTableMask = 0;
+    std::int32_t deepTableDepth = 9;
     // Only nodes with at least this much depth left use the table: shallower ones cost less to
     // search again than a lookup in memory the processor's caches do not hold.
     std::int32_t tableMinDepth = 5;

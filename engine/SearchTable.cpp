@@ -41,7 +41,7 @@ void Release(void* memory, std::size_t bytes) {
 
 }  // namespace
 
-SearchTable::SearchTable(int bits) : bits_(bits) {}
+SearchTable::SearchTable(int bits, int nearBits) : bits_(bits), nearBits_(nearBits) {}
 
 SearchTable::~SearchTable() {
     if (entries_ != nullptr) {
@@ -61,7 +61,6 @@ void SearchTable::Clear() {
     if (entries_ != nullptr) {
         std::memset(static_cast<void*>(entries_), 0, Bytes());
     }
-    generation_ = 0;
 }
 
 }  // namespace flipstone

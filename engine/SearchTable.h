@@ -30,7 +30,6 @@ struct SearchTableEntry {
     std::uint8_t depthAndSide = 0;
     std::uint8_t flags = 0;
     std::uint8_t resumePlace = 0;
-    std::uint8_t generation = 0;
 };
 
 static_assert(sizeof(SearchTableEntry) == 48, "entries stay small");
@@ -41,24 +40,28 @@ static_assert(sizeof(SearchTableEntry) == 48, "entries stay small");
 class SearchTable {
 public:
     static constexpr int kDefaultBits = 18;
+    static constexpr int kDefaultNearBits = 14;
 
-    explicit SearchTable(int bits = kDefaultBits);
+    explicit SearchTable(int bits = kDefaultBits, int nearBits = kDefaultNearBits);
     ~SearchTable();
     SearchTable(const SearchTable&) = delete;
     SearchTable& operator=(const SearchTable&) = delete;
 
     // The entries, allocated on the first call; null when the memory is not to be had, and the
-    // search then simply runs without remembering.
+    // search then simply runs without remembering. The first NearMask() + 1 of them form the
+    // small table for shallow nodes, the Mask() + 1 after them the main one.
     SearchTableEntry* Entries();
     std::uint64_t Mask() const { return (std::uint64_t{1} << bits_) - 1; }
-    std::size_t Bytes() const { return sizeof(SearchTableEntry) << bits_; }
-    // Starts a new search: older entries become the first to be replaced.
-    std::uint8_t NextGeneration() { return ++generation_; }
+    std::uint64_t NearMask() const { return (std::uint64_t{1} << nearBits_) - 1; }
+    std::size_t Bytes() const {
+        return sizeof(SearchTableEntry) *
+               ((std::size_t{1} << bits_) + (std::size_t{1} << nearBits_));
+    }
     void Clear();
 
 private:
     int bits_;
-    std::uint8_t generation_ = 0;
+    int nearBits_;
     bool allocationFailed_ = false;
     SearchTableEntry* entries_ = nullptr;
 };

@@ -53,7 +53,8 @@ std::string Describe(const SearchCase& c) {
 }
 
 // The searches under test: one that keeps its table across every case of a test (so results
-// are reused under other bounds), and each kernel without a table.
+// are reused under other bounds), one whose tables are so small that entries are replaced all
+// the time, and each kernel without a table.
 class Searchers {
 public:
     Searchers() {
@@ -68,6 +69,7 @@ public:
         PlainSearch plain(c.computer, Opponent(c.computer));
         const std::int32_t expected = plain.Search(c.board, c.side, c.depth, c.bound);
         Check(withTable_, c, expected, plain.leaves);
+        Check(withTinyTable_, c, expected, plain.leaves);
         for (const auto& search : withoutTable_) {
             Check(*search, c, expected, plain.leaves);
         }
@@ -99,6 +101,7 @@ private:
     }
 
     FastSearch withTable_{16};
+    FastSearch withTinyTable_{SearchKernel::Best(), true, 3, 2};
     std::vector<std::unique_ptr<FastSearch>> withoutTable_;
 };
 
