@@ -51,13 +51,17 @@ const std::vector<Sample>& Samples() {
     return samples;
 }
 
-const SearchKernel& KernelOf(const benchmark::State& state) {
-    return state.range(0) == 1 && SearchKernel::Avx2() != nullptr ? *SearchKernel::Avx2()
-                                                                  : SearchKernel::Baseline();
+// Argument 0 is the baseline build of the kernel, 1 the AVX2 build where the processor has it.
+const SearchKernel& KernelOf(benchmark::State& state) {
+    const SearchKernel& kernel = state.range(0) == 1 && SearchKernel::Avx2() != nullptr
+                                     ? *SearchKernel::Avx2()
+                                     : SearchKernel::Baseline();
+    state.SetLabel(kernel.name);
+    return kernel;
 }
 
 void KernelArguments(benchmark::internal::Benchmark* benchmark) {
-    benchmark->ArgName("avx2")->Arg(0);
+    benchmark->ArgName("kernel")->Arg(0);
     if (SearchKernel::Avx2() != nullptr) {
         benchmark->Arg(1);
     }

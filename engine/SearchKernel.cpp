@@ -12,7 +12,10 @@
 //   only evaluate the same boards a second time. Its value and leaf count follow from the values
 //   it computed to order the moves, and when its parent will discard the value anyway (a cut-off)
 //   it stops at the first child that proves the cut-off;
-// - results of deeper nodes are remembered in the table in a form that answers every bound.
+// - with one or two empty squares left, who can fill them decides a node, and legality tests on
+//   those squares replace move generation over the whole board;
+// - results of deeper nodes are remembered in the table in a form that answers every bound, the
+//   shallower ones in a small part of it that the processor's caches can hold.
 
 #include "engine/SearchKernel.h"
 
@@ -65,9 +68,8 @@ inline int LowestBit(U64 x) {
 }
 
 // Rays from each square to the edge, square itself excluded: towards higher bits (right, down,
-// down-left, down-right) and towards lower bits (left, up, up-right, up-left). Lane d of `up`
-// and of `down` share the step kSteps[d].
-constexpr int kSteps[4] = {1, 8, 7, 9};
+// down-left, down-right) and towards lower bits (left, up, up-right, up-left). Lanes 0 to 3 of
+// `up` and of `down` step by 1, 8, 7 and 9 bits.
 
 struct alignas(32) RayLanes {
     U64 lane[4];
