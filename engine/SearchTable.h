@@ -40,7 +40,7 @@ static_assert(sizeof(SearchTableEntry) == 48, "entries stay small");
 class SearchTable {
 public:
     static constexpr int kDefaultBits = 16;
-    static constexpr int kDefaultNearBits = 14;
+    static constexpr int kDefaultNearBits = 12;
 
     explicit SearchTable(int bits = kDefaultBits, int nearBits = kDefaultNearBits);
     ~SearchTable();
