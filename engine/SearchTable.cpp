@@ -1,5 +1,6 @@
 #include "engine/SearchTable.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,10 +18,23 @@ namespace {
 // the first time, take a page fault.
 void* AllocateZeroed(std::size_t bytes) {
 #if defined(__linux__)
-    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) {
+    // Huge pages cover only whole, aligned 2 MiB spans: map one span more and trim the ends.
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    void* mapped = mmap(nullptr, bytes + kHugePage, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) {
         return nullptr;
     }
+    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+    if (aligned > start) {
+        munmap(mapped, aligned - start);
+    }
+    const std::uintptr_t end = start + bytes + kHugePage;
+    if (end > aligned + bytes) {
+        munmap(reinterpret_cast<void*>(aligned + bytes), end - (aligned + bytes));
+    }
+    void* memory = reinterpret_cast<void*>(aligned);
 #if defined(MADV_HUGEPAGE)
     madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
