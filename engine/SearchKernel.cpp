@@ -428,15 +428,10 @@ int Frontier(Context& context, const Position& position, int value, int bound, b
     return best;
 }
 
-template <bool kComputer>
-int Interior(Context& context, const Position& position, int value, int depth, int bound,
-             bool exact) {
+// A node with moves to search, with or without the table.
+template <bool kComputer, bool kTable>
+int Expand(Context& context, const Position& position, int depth, int bound) {
     const U64 moves = kComputer ? position.computerMoves : position.humanMoves;
-    if (moves == 0) {
-        // The side passes: the same board, the other side, one ply less, a bound that never cuts.
-        return Node<!kComputer>(context, position, value, depth - 1, kComputer ? kLowest : kHighest,
-                                exact);
-    }
 
     const std::int64_t startLeaves = context.leaves;
     const int depthAndSide = depth * 2 + (kComputer ? 1 : 0);
@@ -446,8 +441,7 @@ int Interior(Context& context, const Position& position, int value, int depth, i
     int best = kComputer ? kLowest : kHighest;
     int firstPlace = 0;
     bool resumed = false;
-    const bool useTable = context.table != nullptr && depth >= context.tableMinDepth && depth < 128;
-    if (useTable) {
+    if constexpr (kTable) {
         Prefetch(context, position.computer, position.human, depthAndSide);
     }
 
@@ -485,7 +479,7 @@ int Interior(Context& context, const Position& position, int value, int depth, i
         ++count;
     }
 
-    if (useTable) {
+    if constexpr (kTable) {
         entry = FindEntry(context, position.computer, position.human, depthAndSide, slot);
         if (entry != nullptr) {
             int found = 0;
@@ -522,11 +516,11 @@ int Interior(Context& context, const Position& position, int value, int depth, i
         const int childValue =
             Node<!kComputer>(context, children[index], values[index], depth - 1, best, false);
         if (Better<kComputer>(childValue, best)) {
-            if (useTable) {
+            if constexpr (kTable) {
                 profile.Add(childValue, context.leaves - startLeaves, place);
             }
             if (Better<kComputer>(childValue, bound)) {
-                if (useTable) {
+                if constexpr (kTable) {
                     Store(*slot, position.computer, position.human, depthAndSide, profile, false,
                           context.leaves - startLeaves);
                 }
@@ -535,11 +529,25 @@ int Interior(Context& context, const Position& position, int value, int depth, i
             best = childValue;
         }
     }
-    if (useTable) {
+    if constexpr (kTable) {
         Store(*slot, position.computer, position.human, depthAndSide, profile, true,
               context.leaves - startLeaves);
     }
     return best;
+}
+
+template <bool kComputer>
+int Interior(Context& context, const Position& position, int value, int depth, int bound,
+             bool exact) {
+    if ((kComputer ? position.computerMoves : position.humanMoves) == 0) {
+        // The side passes: the same board, the other side, one ply less, a bound that never cuts.
+        return Node<!kComputer>(context, position, value, depth - 1, kComputer ? kLowest : kHighest,
+                                exact);
+    }
+    if (context.table != nullptr && depth >= context.tableMinDepth && depth < 128) {
+        return Expand<kComputer, true>(context, position, depth, bound);
+    }
+    return Expand<kComputer, false>(context, position, depth, bound);
 }
 
 // The board after `mover` plays on the last empty square, which is then full.
