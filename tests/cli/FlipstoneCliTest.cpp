@@ -111,15 +111,7 @@ TEST(FlipstoneCliTest, PerftMatchesThePublishedCounts) {
 
 TEST(FlipstoneCliTest, PerftCountsPassesAndFinishedGames) {
     // Black can move only to a3; then white cannot move and black has none either: finished.
-    const Board board = testing::BoardFrom(
-        "X-------"
-        "O-------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------");
+    const Board board = testing::CornerPairBoard();
     EXPECT_EQ(Perft(board, kBlack, 1), 1u);
     EXPECT_EQ(Perft(board, kBlack, 5), 1u) << "the finished game is one leaf";
     EXPECT_EQ(Perft(board, kWhite, 1), 1u) << "white passes";
@@ -189,19 +181,23 @@ const KeptCase kKeptCases[] = {
      6483},
 };
 
+CliRun Analyse(const std::string& board, char computer, int level, bool hint) {
+    std::vector<std::string> args = {"analyse",
+                                     "--board",
+                                     board,
+                                     "--computer",
+                                     std::string(1, computer),
+                                     "--level",
+                                     std::to_string(level)};
+    if (hint) {
+        args.push_back("--hint");
+    }
+    return Cli(args);
+}
+
 TEST(FlipstoneCliTest, AnalyseKeepsItsResultsOnKnownPositions) {
     for (const KeptCase& c : kKeptCases) {
-        std::vector<std::string> args = {"analyse",
-                                         "--board",
-                                         c.board,
-                                         "--computer",
-                                         std::string(1, c.computer),
-                                         "--level",
-                                         std::to_string(c.level)};
-        if (c.hint) {
-            args.push_back("--hint");
-        }
-        const CliRun run = Cli(args);
+        const CliRun run = Analyse(c.board, c.computer, c.level, c.hint);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Field(run.out, "move"), std::string("\"") + c.move + "\"") << c.board;
         EXPECT_EQ(Field(run.out, "value"), std::to_string(c.value)) << c.board;
@@ -215,17 +211,7 @@ TEST(FlipstoneCliTest, AnalyseRootsAgreeWithThePlainRootSearch) {
         const std::uint8_t computer = c.computer == 'b' ? kBlack : kWhite;
         const auto expected =
             testing::PlainRootSearch(board, computer, Opponent(computer), c.level - 1, c.hint);
-        std::vector<std::string> args = {"analyse",
-                                         "--board",
-                                         c.board,
-                                         "--computer",
-                                         std::string(1, c.computer),
-                                         "--level",
-                                         std::to_string(c.level)};
-        if (c.hint) {
-            args.push_back("--hint");
-        }
-        const CliRun run = Cli(args);
+        const CliRun run = Analyse(c.board, c.computer, c.level, c.hint);
         EXPECT_EQ(Field(run.out, "depth"), std::to_string(expected.depth));
         std::string roots = run.out.substr(run.out.find("\"roots\""));
         for (const auto& root : expected.roots) {
@@ -244,12 +230,7 @@ TEST(FlipstoneCliTest, AnalyseRootsAgreeWithThePlainRootSearch) {
 TEST(FlipstoneCliTest, AnalyseWithoutALegalMoveIsAResult) {
     const std::string blocked = "X-------O" + std::string(55, '-');
     for (bool hint : {false, true}) {
-        std::vector<std::string> args = {"analyse",        "--board", blocked, "--computer",
-                                         hint ? "b" : "w", "--level", "3"};
-        if (hint) {
-            args.push_back("--hint");
-        }
-        const CliRun run = Cli(args);
+        const CliRun run = Analyse(blocked, hint ? 'b' : 'w', 3, hint);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Field(run.out, "move"), "null");
         EXPECT_EQ(Field(run.out, "column"), "-1");

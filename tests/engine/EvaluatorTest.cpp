@@ -85,15 +85,7 @@ TEST(EvaluatorTest, BlockedPositionWithEmptySquaresIsFinal) {
 
 TEST(EvaluatorTest, OnlyOneSideMovingIsScoredByMobilityAndCorners) {
     // Black can take a3 (bracketing a2 against the corner); white cannot move at all.
-    const Board board = BoardFrom(
-        "X-------"
-        "O-------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------");
+    const Board board = testing::CornerPairBoard();
     ASSERT_EQ(Mobility(board, kBlack), 1);
     ASSERT_EQ(Mobility(board, kWhite), 0);
     std::int32_t leaves = 0;

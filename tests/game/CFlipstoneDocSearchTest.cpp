@@ -83,15 +83,7 @@ TEST_F(SearchTest, DepthOneReturnsTheBestStaticValueOrCutsAfterTheFirst) {
 
 TEST_F(SearchTest, APassCostsOneDepthAndKeepsTheValue) {
     // Black can take a3; white cannot move.
-    const Board board = BoardFrom(
-        "X-------"
-        "O-------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------");
+    const Board board = testing::CornerPairBoard();
     SetColours(kBlack);
     for (int depth = 1; depth <= 4; ++depth) {
         document.leafCount = 0;
@@ -207,15 +199,7 @@ TEST_F(SearchTest, DepthSwitchesToTheEndgameAtTheLevelsThreshold) {
 
 TEST_F(SearchTest, OneLegalMoveStillTakesThreeCallsAndIsPlayed) {
     // Black's only move is a3.
-    document.board = BoardFrom(
-        "X-------"
-        "O-------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------");
+    document.board = testing::CornerPairBoard();
     SetColours(kBlack);
     document.levelIndex = 0;
     const StepRun run = RunRootSearch(document, false);
@@ -247,15 +231,7 @@ TEST_F(SearchTest, AHintWithNoRootMoveShowsNothingStale) {
     ASSERT_NE(document.hintSquare.column, -1);
 
     // Black (the human) has no move here.
-    document.board = BoardFrom(
-        "X-------"
-        "O-------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------"
-        "--------");
+    document.board = testing::CornerPairBoard();
     SetColours(kBlack);
     const StepRun run = RunRootSearch(document, true);
     EXPECT_EQ(run.calls, 2);

@@ -17,6 +17,10 @@ Board BoardFrom(std::string_view text) {
     return *board;
 }
 
+Board CornerPairBoard() {
+    return BoardFrom("X-------O-------" + std::string(48, '-'));
+}
+
 RandomPosition RandomGamePosition(std::uint32_t seed, int emptySquares) {
     std::mt19937 random(seed);
     Board board;

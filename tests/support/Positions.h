@@ -11,6 +11,9 @@ namespace flipstone::testing {
 // Builds a board from its 64-character text form; the test fails loudly on a bad literal.
 Board BoardFrom(std::string_view text);
 
+// Black on a1 and white on a2, nothing else: black's only move is a3 and white has none.
+Board CornerPairBoard();
+
 // A position reached by random legal play from the start, with the given number of empty
 // squares or fewer when the game ended first, and the colour to move there (the side that
 // would move next, or either colour in a finished game).
