@@ -20,7 +20,7 @@ struct SearchRequest {
     std::uint64_t tableMask = 0;
     SearchTableEntry* nearTable = nullptr;
     std::uint64_t nearTableMask = 0;
-    std::int32_t deepTableDepth = 9;
+    std::int32_t deepTableDepth = 6;
     // Only nodes with at least this much depth left use the table: shallower ones cost less to
     // search again than a lookup in memory the processor's caches do not hold.
     std::int32_t tableMinDepth = 5;

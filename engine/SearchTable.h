@@ -39,7 +39,7 @@ static_assert(sizeof(SearchTableEntry) == 48, "entries stay small");
 // replacement only decides what is kept.
 class SearchTable {
 public:
-    static constexpr int kDefaultBits = 16;
+    static constexpr int kDefaultBits = 17;
     static constexpr int kDefaultNearBits = 12;
 
     explicit SearchTable(int bits = kDefaultBits, int nearBits = kDefaultNearBits);
