@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/Evaluator.h"
+#include "engine/SearchValues.h"
 
 namespace flipstone {
 
@@ -210,7 +210,7 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     leafCount = 0;
     state.count = 0;
     state.depth = RootDepth(board, levelIndex);
-    searchValue = forHint ? Evaluator::kHighest : Evaluator::kLowest;
+    searchValue = forHint ? kHighestValue : kLowestValue;
     state.bestColumn = -1;
     state.bestRow = -1;
     for (int row = 0; row < 8; ++row) {

@@ -1,4 +1,4 @@
-#include "engine/Evaluator.h"
+#include "engine/FastSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,23 @@ namespace {
 
 using testing::BoardFrom;
 
+// The evaluation the game uses, seen from one computer colour.
+class Scorer {
+public:
+    Scorer(std::uint8_t computer, std::uint8_t human) : computer_(computer), human_(human) {}
+
+    std::int32_t Evaluate(const Board& board, std::int64_t& leaves) const {
+        static const FastSearch search;
+        return search.Evaluate(board, computer_, leaves);
+    }
+    std::uint8_t ComputerColour() const { return computer_; }
+    std::uint8_t HumanColour() const { return human_; }
+
+private:
+    std::uint8_t computer_;
+    std::uint8_t human_;
+};
+
 int Mobility(const Board& board, std::uint8_t colour) {
     int count = 0;
     for (int i = 0; i < 64; ++i) {
@@ -20,8 +37,8 @@ int Mobility(const Board& board, std::uint8_t colour) {
 }
 
 // The value without the mobility part: what the corner regions add.
-int CornerPart(const Evaluator& evaluator, const Board& board) {
-    std::int32_t leaves = 0;
+int CornerPart(const Scorer& evaluator, const Board& board) {
+    std::int64_t leaves = 0;
     return evaluator.Evaluate(board, leaves) - Mobility(board, evaluator.ComputerColour()) +
            Mobility(board, evaluator.HumanColour());
 }
@@ -36,21 +53,21 @@ Board CentreBoardWith(std::initializer_list<std::tuple<int, int, std::uint8_t>> 
     return board;
 }
 
-TEST(EvaluatorTest, StartPositionScoresZeroAndCountsOneLeaf) {
+TEST(EvaluationTest, StartPositionScoresZeroAndCountsOneLeaf) {
     Board board;
     board.Reset();
     for (std::uint8_t computer : {kBlack, kWhite}) {
-        const Evaluator evaluator(computer, Opponent(computer));
-        std::int32_t leaves = 5;
+        const Scorer evaluator(computer, Opponent(computer));
+        std::int64_t leaves = 5;
         EXPECT_EQ(evaluator.Evaluate(board, leaves), 0);
         EXPECT_EQ(leaves, 6);
     }
 }
 
-TEST(EvaluatorTest, FinishedGamesScoreByDiscCount) {
-    const Evaluator computerBlack(kBlack, kWhite);
-    const Evaluator computerWhite(kWhite, kBlack);
-    std::int32_t leaves = 0;
+TEST(EvaluationTest, FinishedGamesScoreByDiscCount) {
+    const Scorer computerBlack(kBlack, kWhite);
+    const Scorer computerWhite(kWhite, kBlack);
+    std::int64_t leaves = 0;
     const Board even = BoardFrom(std::string(32, 'X') + std::string(32, 'O'));
     EXPECT_EQ(computerBlack.Evaluate(even, leaves), -1000) << "a draw scores as a loss";
     EXPECT_EQ(computerWhite.Evaluate(even, leaves), -1000);
@@ -65,7 +82,7 @@ TEST(EvaluatorTest, FinishedGamesScoreByDiscCount) {
     EXPECT_EQ(leaves, 6) << "final positions count as leaves too";
 }
 
-TEST(EvaluatorTest, BlockedPositionWithEmptySquaresIsFinal) {
+TEST(EvaluationTest, BlockedPositionWithEmptySquaresIsFinal) {
     // Black and white separated by an empty column: nobody can bracket anything.
     const Board blocked = BoardFrom(
         "XXX-OO--"
@@ -78,24 +95,24 @@ TEST(EvaluatorTest, BlockedPositionWithEmptySquaresIsFinal) {
         "--------");
     ASSERT_FALSE(blocked.HasLegalMove(kBlack));
     ASSERT_FALSE(blocked.HasLegalMove(kWhite));
-    std::int32_t leaves = 0;
-    EXPECT_EQ(Evaluator(kBlack, kWhite).Evaluate(blocked, leaves), 1002);
-    EXPECT_EQ(Evaluator(kWhite, kBlack).Evaluate(blocked, leaves), -1002);
+    std::int64_t leaves = 0;
+    EXPECT_EQ(Scorer(kBlack, kWhite).Evaluate(blocked, leaves), 1002);
+    EXPECT_EQ(Scorer(kWhite, kBlack).Evaluate(blocked, leaves), -1002);
 }
 
-TEST(EvaluatorTest, OnlyOneSideMovingIsScoredByMobilityAndCorners) {
+TEST(EvaluationTest, OnlyOneSideMovingIsScoredByMobilityAndCorners) {
     // Black can take a3 (bracketing a2 against the corner); white cannot move at all.
     const Board board = testing::CornerPairBoard();
     ASSERT_EQ(Mobility(board, kBlack), 1);
     ASSERT_EQ(Mobility(board, kWhite), 0);
-    std::int32_t leaves = 0;
+    std::int64_t leaves = 0;
     // The corner hides the white disc next to it.
-    EXPECT_EQ(Evaluator(kBlack, kWhite).Evaluate(board, leaves), 1 + 32);
-    EXPECT_EQ(Evaluator(kWhite, kBlack).Evaluate(board, leaves), -1 - 32);
+    EXPECT_EQ(Scorer(kBlack, kWhite).Evaluate(board, leaves), 1 + 32);
+    EXPECT_EQ(Scorer(kWhite, kBlack).Evaluate(board, leaves), -1 - 32);
 }
 
-TEST(EvaluatorTest, CornerRegionsWeighCornersAndTheirNeighbours) {
-    const Evaluator evaluator(kWhite, kBlack);
+TEST(EvaluationTest, CornerRegionsWeighCornersAndTheirNeighbours) {
+    const Scorer evaluator(kWhite, kBlack);
     // Computer on a corner and its diagonal neighbour: the corner hides the neighbour.
     EXPECT_EQ(CornerPart(evaluator, CentreBoardWith({{0, 0, kWhite}, {1, 1, kWhite}})), 32);
     EXPECT_EQ(CornerPart(evaluator, CentreBoardWith({{7, 7, kBlack}, {6, 6, kWhite}})), -32);
