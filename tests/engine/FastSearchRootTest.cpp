@@ -12,6 +12,7 @@
 #include "game/HeadlessHost.h"
 #include "support/PlainSearch.h"
 #include "support/Positions.h"
+#include "support/TestScale.h"
 
 namespace flipstone {
 namespace {
@@ -22,20 +23,8 @@ using testing::RandomGamePosition;
 using testing::RandomPosition;
 using testing::RandomPositions;
 
-double Scale() {
-    if (const char* text = std::getenv("FLIPSTONE_TEST_SCALE")) {
-        return std::atof(text);
-    }
-#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
-    return 0.1;
-#else
-    return 1.0;
-#endif
-}
-
-int Scaled(int count) {
-    return std::max(1, static_cast<int>(count * Scale()));
-}
+using testing::Scale;
+using testing::Scaled;
 
 // One document for a whole test, as in a game: what its search remembers from one root search
 // carries over to the next.

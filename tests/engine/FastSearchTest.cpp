@@ -11,6 +11,7 @@
 #include "engine/BoardText.h"
 #include "support/PlainSearch.h"
 #include "support/Positions.h"
+#include "support/TestScale.h"
 
 namespace flipstone {
 namespace {
@@ -21,22 +22,8 @@ using testing::RandomGamePosition;
 using testing::RandomPosition;
 using testing::RandomPositions;
 
-// The share of the comparisons to run: all of them in an optimised build, less in a build whose
-// sanitizers make the plain search many times slower. FLIPSTONE_TEST_SCALE (a fraction) overrides.
-double Scale() {
-    if (const char* text = std::getenv("FLIPSTONE_TEST_SCALE")) {
-        return std::atof(text);
-    }
-#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
-    return 0.1;
-#else
-    return 1.0;
-#endif
-}
-
-int Scaled(int count) {
-    return std::max(1, static_cast<int>(count * Scale()));
-}
+using testing::Scale;
+using testing::Scaled;
 
 struct SearchCase {
     Board board;

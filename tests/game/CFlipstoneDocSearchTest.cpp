@@ -9,6 +9,7 @@
 #include "game/HeadlessHost.h"
 #include "support/PlainSearch.h"
 #include "support/Positions.h"
+#include "support/TestScale.h"
 
 namespace flipstone {
 namespace {
@@ -163,7 +164,7 @@ StepRun RunRootSearch(CFlipstoneDoc& document, bool forHint) {
 }
 
 TEST_F(SearchTest, RootStepsMatchThePlainRootSearchAtEveryLevel) {
-    for (const auto& position : testing::RandomPositions(31, 8, 15, 56)) {
+    for (const auto& position : testing::RandomPositions(31, testing::Scaled(8), 15, 56)) {
         for (int level = 0; level < 4; ++level) {
             for (bool forHint : {false, true}) {
                 const std::uint8_t computer = forHint ? Opponent(position.toMove) : position.toMove;
