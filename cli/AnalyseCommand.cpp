@@ -51,6 +51,13 @@ AnalyseRequest ParseAnalyse(const std::vector<std::string>& args) {
     return request;
 }
 
+void LoadPosition(CFlipstoneDoc& document, const Board& board, std::uint8_t computer, int level) {
+    document.board = board;
+    document.computerColour = computer;
+    document.humanColour = Opponent(computer);
+    document.levelIndex = level - 1;
+}
+
 int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
     const AnalyseRequest request = ParseAnalyse(args);
     const bool forHint = request.forHint;
@@ -58,10 +65,7 @@ int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
     HeadlessHost host;
     CFlipstoneDoc document(host);
     host.Attach(&document);
-    document.board = request.board;
-    document.computerColour = request.computer;
-    document.humanColour = Opponent(request.computer);
-    document.levelIndex = request.level - 1;
+    LoadPosition(document, request.board, request.computer, request.level);
     RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();
     auto step = [&] { return forHint ? document.HintStep() : document.ComputerMoveStep(); };
 

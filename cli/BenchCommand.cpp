@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/AnalyseCommand.h"
 #include "cli/CliOptions.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -93,10 +94,7 @@ BenchFigures RunBenchSuite(const std::vector<BenchPosition>& positions) {
         HeadlessHost host;
         CFlipstoneDoc document(host);
         host.Attach(&document);
-        document.board = position.board;
-        document.computerColour = position.computer;
-        document.humanColour = Opponent(position.computer);
-        document.levelIndex = position.level - 1;
+        LoadPosition(document, position.board, position.computer, position.level);
         RootSearchState& state = document.ComputerSearchState();
 
         const auto start = Clock::now();

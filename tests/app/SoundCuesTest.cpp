@@ -112,15 +112,7 @@ protected:
 };
 
 TEST_F(GameCuesTest, MoveTurningFiveDiscsClicksSixTimes) {
-    document.board = testing::BoardFrom(
-        "X-X-----"
-        "-OOO----"
-        "XO-O----"
-        "-OOO----"
-        "X---X---"
-        "--------"
-        "--------"
-        "--------");
+    document.board = testing::FiveDiscBoard();
     ASSERT_TRUE(document.TryMove(2, 2, kBlack));
     ASSERT_EQ(document.flipList.count, 5);
     FinishMove();

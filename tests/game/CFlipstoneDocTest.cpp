@@ -109,15 +109,7 @@ TEST_F(TurnCycleTest, RefusedMovesChangeNothing) {
 }
 
 TEST_F(TurnCycleTest, MoveTurningFiveDiscsClicksSixTimes) {
-    document.board = BoardFrom(
-        "X-X-----"
-        "-OOO----"
-        "XO-O----"
-        "-OOO----"
-        "X---X---"
-        "--------"
-        "--------"
-        "--------");
+    document.board = testing::FiveDiscBoard();
     // Black on c3 brackets b2, c2, b3, b4 and d4; d2, d3 and c4 lead to empty squares.
     ASSERT_TRUE(document.TryMove(2, 2, kBlack));
     EXPECT_EQ(document.flipList.count, 5);

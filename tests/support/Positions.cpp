@@ -21,6 +21,18 @@ Board CornerPairBoard() {
     return BoardFrom("X-------O-------" + std::string(48, '-'));
 }
 
+Board FiveDiscBoard() {
+    return BoardFrom(
+        "X-X-----"
+        "-OOO----"
+        "XO-O----"
+        "-OOO----"
+        "X---X---"
+        "--------"
+        "--------"
+        "--------");
+}
+
 RandomPosition RandomGamePosition(std::uint32_t seed, int emptySquares) {
     std::mt19937 random(seed);
     Board board;

@@ -14,6 +14,9 @@ Board BoardFrom(std::string_view text);
 // Black on a1 and white on a2, nothing else: black's only move is a3 and white has none.
 Board CornerPairBoard();
 
+// Black on c3 (2, 2) turns exactly five white discs here: b2, c2, b3, b4 and d4.
+Board FiveDiscBoard();
+
 // A position reached by random legal play from the start, with the given number of empty
 // squares or fewer when the game ended first, and the colour to move there (the side that
 // would move next, or either colour in a finished game).
