@@ -40,7 +40,6 @@ void CGameStartDialog::CreateControls() {
     connect(okButton_, &QPushButton::clicked, this, &CGameStartDialog::accept);
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     units.Place(*cancelButton_, 60, 30, 50, 14);
-    cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &CGameStartDialog::reject);
 
     units.Place(*new QGroupBox(QStringLiteral("Move"), this), 5, 5, 50, 40);

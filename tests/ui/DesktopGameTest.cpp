@@ -1,5 +1,6 @@
 // Whole games on the desktop: Start and its dialog, clicks against the computer, the game-over
 // box that leaves the window usable, and the timer that keeps the game going behind dialogs.
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,7 +48,7 @@ protected:
     }
 };
 
-TEST_F(DesktopGameTest, StartThenCancelKeepsTheGameUnderThePlainTitle) {
+TEST_F(DesktopGameTest, StartThenCancelByKeysKeepsTheGameUnderThePlainTitle) {
     ASSERT_TRUE(document.TryMove(3, 2, kBlack));
     FinishMove();
     frame.setWindowTitle("Flipstone - Training game");
@@ -57,7 +58,14 @@ TEST_F(DesktopGameTest, StartThenCancelKeepsTheGameUnderThePlainTitle) {
         EXPECT_TRUE(dialog->Control(CGameStartDialog::IDC_FIRST)->isChecked());
         EXPECT_TRUE(dialog->Control(ID_LEVEL_3)->isChecked());
         EXPECT_EQ(dialog->parentWidget()->windowTitle(), "Flipstone") << "set before it opens";
-        Press(dialog->Control(CGameStartDialog::kCancel));
+        QApplication::setActiveWindow(dialog);
+        QTest::keyClick(dialog, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog->Control(CGameStartDialog::kCancel));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "Enter on the focused Cancel left the dialog open";
+            Press(dialog->Control(CGameStartDialog::kCancel));
+        }
     });
     EXPECT_EQ(frame.windowTitle(), "Flipstone");
     EXPECT_TRUE(document.board == before);
