@@ -7,57 +7,65 @@
 namespace flipstone {
 namespace {
 
-QAudioFormat FormatOf(const PcmWave& wave) {
-    QAudioFormat format;
-    format.setSampleRate(static_cast<int>(wave.sampleRate));
-    format.setChannelCount(wave.channels);
-    format.setSampleFormat(wave.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return format;
-}
+// What the output holds ahead of the speaker: how late a cue may be heard.
+constexpr int kOutputBufferMs = 80;
+// Silence before the first cue of an opened output, whose very start the sound server may drop.
+constexpr int kLeadInMs = 40;
+// How long the output stays open after a cue has ended.
+constexpr int kQuietMs = 1000;
 
 }  // namespace
 
-CuePlayer::CuePlayer() = default;
+CuePlayer::CuePlayer() {
+    quietTimer_.setSingleShot(true);
+    QObject::connect(&quietTimer_, &QTimer::timeout, [this] { Stop(); });
+}
 
 CuePlayer::~CuePlayer() {
     Stop();
 }
 
 void CuePlayer::Play(std::span<const std::uint8_t> waveImage) {
-    Stop();
     const std::optional<PcmWave> wave = PcmWave::Read(waveImage);
-    if (!wave || wave->samples.empty()) {
+    QByteArray samples = wave ? CueStream::Convert(*wave) : QByteArray();
+    if (samples.isEmpty()) {
+        Stop();
         return;
     }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    const QAudioFormat format = FormatOf(*wave);
-    if (device.isNull() || !device.isFormatSupported(format)) {
+    const qint64 leadIn = IsPlaying() ? 0 : CueStream::BytesFor(kLeadInMs);
+    const qint64 cueBytes = samples.size();
+    stream_.Start(std::move(samples), leadIn);
+    if (!IsPlaying() && !OpenOutput()) {
+        Stop();
         return;
     }
-    PrepareSink(device, format);
-    samples_.setData(QByteArray::fromRawData(reinterpret_cast<const char*>(wave->samples.data()),
-                                             static_cast<qsizetype>(wave->samples.size())));
-    samples_.open(QIODevice::ReadOnly);
-    sink_->start(&samples_);
+    const qint64 cueMs = (leadIn + cueBytes) * 1000 / CueStream::BytesFor(1000);
+    quietTimer_.start(static_cast<int>(cueMs) + kQuietMs);
 }
 
 bool CuePlayer::IsPlaying() const {
-    return sink_ && sink_->state() == QAudio::ActiveState;
+    return sink_ && sink_->state() != QAudio::StoppedState;
+}
+
+bool CuePlayer::OpenOutput() {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(CueStream::Format())) {
+        return false;
+    }
+    if (!sink_ || sinkDevice_ != device) {
+        sink_ = std::make_unique<QAudioSink>(device, CueStream::Format());
+        sinkDevice_ = device;
+    }
+    sink_->setBufferSize(CueStream::BytesFor(kOutputBufferMs));
+    sink_->start(&stream_);
+    return IsPlaying();
 }
 
 void CuePlayer::Stop() {
+    quietTimer_.stop();
+    stream_.Stop();
     if (sink_) {
         sink_->stop();
-    }
-    samples_.close();
-}
-
-void CuePlayer::PrepareSink(const QAudioDevice& device, const QAudioFormat& format) {
-    const bool reusable = sink_ && sinkDevice_ == device && sink_->format() == format &&
-                          sink_->error() != QAudio::OpenError;
-    if (!reusable) {
-        sink_ = std::make_unique<QAudioSink>(device, format);
-        sinkDevice_ = device;
     }
 }
 

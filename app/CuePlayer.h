@@ -2,18 +2,20 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QBuffer>
+#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <span>
 
 #include "app/CueOutput.h"
+#include "app/CueStream.h"
 
 namespace flipstone {
 
-// Plays cue images from memory on the default audio output with Qt Multimedia. Nothing is
-// opened until the first cue; without an audio device every cue is silent. Destroy it while
-// the application object still exists.
+// Plays cue images on the default audio output with Qt Multimedia. The output stays open while
+// cues follow each other and closes after a quiet second, so a waiting program does no audio
+// work. Nothing is opened until the first cue; without an audio device every cue is silent.
+// Destroy it while the application object still exists.
 class CuePlayer : public CueOutput {
 public:
     CuePlayer();
@@ -22,16 +24,17 @@ public:
     CuePlayer& operator=(const CuePlayer&) = delete;
 
     void Play(std::span<const std::uint8_t> waveImage) override;
-    // True while a cue is being sent to the audio output.
+    // True while the audio output is open.
     bool IsPlaying() const;
 
 private:
     void Stop();
-    void PrepareSink(const QAudioDevice& device, const QAudioFormat& format);
+    bool OpenOutput();
 
-    QBuffer samples_;
+    CueStream stream_;
     std::unique_ptr<QAudioSink> sink_;
     QAudioDevice sinkDevice_;
+    QTimer quietTimer_;
 };
 
 }  // namespace flipstone
