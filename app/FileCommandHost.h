@@ -11,10 +11,11 @@ public:
 
     // The chosen file's path; empty when the dialog was cancelled.
     virtual QString AskOpenPath() = 0;
-    virtual QString AskSavePath(const QString& proposedName) = 0;
+    // The proposal is a name, or a whole path whose folder the dialog opens in.
+    virtual QString AskSavePath(const QString& proposal) = 0;
     virtual void ShowFileError(const QString& message) = 0;
-    // Repaints the whole board. It must not advance a move that is still being shown: every
-    // disc of that move is still to be set by the turn cycle.
+    // The view's update after New and Open. It must not advance a move that is still being
+    // shown: every disc of that move is still to be set by the turn cycle.
     virtual void InitialUpdate() = 0;
     virtual void BringToFront() = 0;
 };

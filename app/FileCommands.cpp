@@ -41,12 +41,15 @@ bool FileCommands::OpenDocumentFile(const QString& path) {
 bool FileCommands::OnFileSave() {
     QString path = DocumentPath();
     if (GameFile::NeedsSaveAs(path)) {
-        const QString proposed =
-            GameFile::ProposedSaveName(QString::fromStdString(document_.documentName));
-        path = host_.AskSavePath(proposed);
-        if (path.isEmpty()) {
-            return false;
-        }
+        path = host_.AskSavePath(
+            GameFile::ProposedSaveName(QString::fromStdString(document_.documentName)));
+    } else if (GameFile::HasContent(path)) {
+        // Every file this program writes is empty, so this one is somebody else's: the dialog
+        // asks before it is replaced.
+        path = host_.AskSavePath(path);
+    }
+    if (path.isEmpty()) {
+        return false;
     }
     const QString fullPath = GameFile::FullPath(path);
     if (const auto error = GameFile::Save(fullPath)) {

@@ -128,6 +128,12 @@ bool GameFile::NeedsSaveAs(const QString& documentPath) {
     return !S_ISREG(status.st_mode) || IsReadOnly(name, status);
 }
 
+bool GameFile::HasContent(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_size > 0;
+}
+
 QString GameFile::ProposedSaveName(const QString& documentName) {
     static const QString kStopCharacters = QStringLiteral(" #%;/\\");
     for (qsizetype i = 0; i < documentName.size(); ++i) {

@@ -21,6 +21,8 @@ public:
 
     // Save must ask for a name: no path yet, or the file is gone, read-only or not a plain file.
     static bool NeedsSaveAs(const QString& documentPath);
+    // The plain file at the path holds at least one byte.
+    static bool HasContent(const QString& path);
     // The document name cut at the first blank, "#", "%", ";", "/" or "\".
     static QString ProposedSaveName(const QString& documentName);
     static QString FullPath(const QString& path);

@@ -1,7 +1,6 @@
 #include "app/GameFileDialogs.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 #include "app/GameFile.h"
 
@@ -44,14 +43,10 @@ QString GameFileDialogs::AskOpenPath(QWidget* parent) {
     return RunDialog(dialog);
 }
 
-QString GameFileDialogs::AskSavePath(QWidget* parent, const QString& proposedName) {
+QString GameFileDialogs::AskSavePath(QWidget* parent, const QString& proposal) {
     QFileDialog dialog(parent);
-    ConfigureSaveDialog(dialog, proposedName);
+    ConfigureSaveDialog(dialog, proposal);
     return RunDialog(dialog);
-}
-
-void GameFileDialogs::ShowFileError(QWidget* parent, const QString& message) {
-    QMessageBox::warning(parent, QStringLiteral("Flipstone"), message);
 }
 
 }  // namespace flipstone

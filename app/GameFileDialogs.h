@@ -7,8 +7,8 @@ class QWidget;
 
 namespace flipstone {
 
-// The open and save dialogs and the file error box. Each dialog offers only "All Files (*)",
-// which lists every file, and adds no extension to the chosen name.
+// The open and save dialogs. Each offers only "All Files (*)", which lists every file, and adds
+// no extension to the chosen name.
 class GameFileDialogs {
 public:
     static void ConfigureOpenDialog(QFileDialog& dialog);
@@ -16,8 +16,8 @@ public:
 
     // The chosen path; empty when cancelled.
     static QString AskOpenPath(QWidget* parent);
-    static QString AskSavePath(QWidget* parent, const QString& proposedName);
-    static void ShowFileError(QWidget* parent, const QString& message);
+    // The proposal is a name, or a whole path whose folder the dialog then opens in.
+    static QString AskSavePath(QWidget* parent, const QString& proposal);
 };
 
 }  // namespace flipstone

@@ -101,16 +101,29 @@ TEST_F(FileCommandsTest, FirstSaveAsksWithUntitledAndWritesAnEmptyFile) {
     EXPECT_EQ(recentFiles.Entries(), QStringList{host.saveAnswer});
 }
 
-TEST_F(FileCommandsTest, SecondSaveWritesTheSameFileWithoutAsking) {
+TEST_F(FileCommandsTest, SecondSaveWritesTheSameFileWithoutAskingUnlessItGainedContent) {
     host.saveAnswer = folder.filePath("game");
     ASSERT_TRUE(commands.OnFileSave());
+    EXPECT_TRUE(commands.OnFileSave());
+    EXPECT_EQ(host.proposals.size(), 1) << "asked only once";
+
     QFile grown(host.saveAnswer);
     ASSERT_TRUE(grown.open(QIODevice::Append));
     grown.write("written by someone else");
     grown.close();
+    host.saveAnswer.clear();
+    EXPECT_FALSE(commands.OnFileSave()) << "the dialog was cancelled";
+    EXPECT_EQ(host.proposals.value(1), folder.filePath("game")) << "its folder and its name";
+    EXPECT_EQ(QFileInfo(folder.filePath("game")).size(), 23) << "left as it was";
+}
+
+TEST_F(FileCommandsTest, SaveAfterOpeningAFileWithContentAsksBeforeReplacingIt) {
+    const QString letter = MakeFile("letter.txt", "Dear Sir,");
+    ASSERT_TRUE(commands.OpenDocumentFile(letter));
+    host.saveAnswer = letter;
     EXPECT_TRUE(commands.OnFileSave());
-    EXPECT_EQ(host.proposals.size(), 1) << "asked only once";
-    EXPECT_EQ(QFileInfo(host.saveAnswer).size(), 0);
+    EXPECT_EQ(host.proposals, QStringList{letter});
+    EXPECT_EQ(QFileInfo(letter).size(), 0) << "replaced once the dialog confirmed it";
 }
 
 TEST_F(FileCommandsTest, SavingOverALongerFileTruncatesIt) {
