@@ -1,13 +1,12 @@
 #include "app/CFlipstoneApp.h"
 
 #include <QFile>
-#include <QMessageBox>
 
 #include "app/CommandLine.h"
 #include "app/CuePlayer.h"
 #include "app/FileCommands.h"
 #include "app/GameFileDialogs.h"
-#include "app/SoundCues.h"
+#include "app/MessageBoxes.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
@@ -16,20 +15,24 @@ namespace flipstone {
 
 namespace {
 
-void ShowInformation(const QString& text) {
-    QMessageBox::information(nullptr, QString::fromLatin1(kPlainTitle), text);
+// The collaborator given, or else the program's own, made into `own`.
+template <typename Own, typename Interface>
+Interface& GivenOrOwn(Interface* given, std::unique_ptr<Interface>& own) {
+    if (given != nullptr) {
+        return *given;
+    }
+    own = std::make_unique<Own>();
+    return *own;
 }
 
 }  // namespace
 
-CFlipstoneApp::CFlipstoneApp(QString configFolder, CueOutput* output)
-    : store_(std::move(configFolder)), output_(output) {
-    if (output_ == nullptr) {
-        ownOutput_ = std::make_unique<CuePlayer>();
-        output_ = ownOutput_.get();
-    }
-    cues_ = std::make_unique<SoundCues>([this] { return sound_.IsOn(); }, *output_);
-}
+CFlipstoneApp::CFlipstoneApp(QString configFolder, CueOutput* output, UserMessages* messages)
+    : store_(std::move(configFolder)),
+      messages_(GivenOrOwn<MessageBoxes>(messages, ownMessages_)),
+      output_(GivenOrOwn<CuePlayer>(output, ownOutput_)),
+      cues_(sound_, output_),
+      host_(cues_) {}
 
 // The frame goes before the document it shows; the cue player before the application object.
 CFlipstoneApp::~CFlipstoneApp() {
@@ -66,11 +69,7 @@ bool CFlipstoneApp::Unregister(bool showMessage) {
     const SettingsStore::Removal removal = store_.RemoveProgramSettings();
     writeSettingsAtExit_ = false;
     if (showMessage || !removal.removed) {
-        if (showMessage_) {
-            showMessage_(removal.message);
-        } else {
-            ShowInformation(removal.message);
-        }
+        messages_.ShowInformation(removal.message);
     }
     return false;
 }
@@ -79,7 +78,6 @@ void CFlipstoneApp::CreateDocumentFrameAndView() {
     document_ = std::make_unique<CFlipstoneDoc>(host_);
     frame_ = std::make_unique<CMainFrame>(*document_);
     host_.Attach(*frame_);
-    host_.SetCueSink([this](unsigned id) { cues_->Play(id); });
     files_ = std::make_unique<FileCommands>(*document_, recentFiles_, *this);
     ConnectCommands();
 }
@@ -114,18 +112,16 @@ QString CFlipstoneApp::AskOpenPath() {
     return GameFileDialogs::AskOpenPath(frame_.get());
 }
 
-QString CFlipstoneApp::AskSavePath(const QString& proposedName) {
-    return GameFileDialogs::AskSavePath(frame_.get(), proposedName);
+QString CFlipstoneApp::AskSavePath(const QString& proposal) {
+    return GameFileDialogs::AskSavePath(frame_.get(), proposal);
 }
 
 void CFlipstoneApp::ShowFileError(const QString& message) {
-    showMessage_(message);
+    messages_.ShowFileError(frame_->isVisible() ? frame_.get() : nullptr, message);
 }
 
-// A whole repaint without the view's update rules, which would move a move that is still
-// being shown on by one disc that the turn cycle has not set yet.
 void CFlipstoneApp::InitialUpdate() {
-    frame_->View().update();
+    frame_->View().OnInitialUpdate();
 }
 
 void CFlipstoneApp::BringToFront() {

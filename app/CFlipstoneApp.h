@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +8,9 @@
 #include "app/FileCommandHost.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsStore.h"
+#include "app/SoundCues.h"
 #include "app/SoundSetting.h"
+#include "app/UserMessages.h"
 #include "ui/DesktopHost.h"
 
 namespace flipstone {
@@ -19,19 +20,17 @@ class CMainFrame;
 class CommandUpdate;
 class CueOutput;
 class FileCommands;
-class SoundCues;
 
 // The one application object: starts the program (settings, the document with its frame and
 // view, the command line), owns the sound setting and the recent-file list, and handles the
 // Sound, About, New, Open and Save commands.
 class CFlipstoneApp : public FileCommandHost {
 public:
-    using MessageSink = std::function<void(const QString& text)>;
-
     // The settings live under configFolder (the user's configuration folder by default); cues
-    // go to output (the default audio output when none is given).
+    // go to output (the default audio output when none is given) and messages to messages
+    // (message boxes when none is given).
     explicit CFlipstoneApp(QString configFolder = SettingsStore::DefaultConfigFolder(),
-                           CueOutput* output = nullptr);
+                           CueOutput* output = nullptr, UserMessages* messages = nullptr);
     ~CFlipstoneApp() override;
     CFlipstoneApp(const CFlipstoneApp&) = delete;
     CFlipstoneApp& operator=(const CFlipstoneApp&) = delete;
@@ -45,9 +44,6 @@ public:
     void OnSetSound();
     void OnUpdateSetSound(CommandUpdate& update) const;
 
-    // Where the program's messages go instead of message boxes (tests set one).
-    void SetMessageSink(MessageSink sink) { showMessage_ = std::move(sink); }
-
     CFlipstoneDoc& Document() { return *document_; }
     CMainFrame& Frame() { return *frame_; }
     const SoundSetting& Sound() const { return sound_; }
@@ -56,7 +52,7 @@ public:
 
     // How the file commands reach the window.
     QString AskOpenPath() override;
-    QString AskSavePath(const QString& proposedName) override;
+    QString AskSavePath(const QString& proposal) override;
     void ShowFileError(const QString& message) override;
     void InitialUpdate() override;
     void BringToFront() override;
@@ -71,11 +67,12 @@ private:
     SoundSetting sound_;
     int previewPages_ = 0;
     bool writeSettingsAtExit_ = true;
-    MessageSink showMessage_;
 
+    std::unique_ptr<UserMessages> ownMessages_;
+    UserMessages& messages_;
     std::unique_ptr<CueOutput> ownOutput_;
-    CueOutput* output_;
-    std::unique_ptr<SoundCues> cues_;
+    CueOutput& output_;
+    SoundCues cues_;
     DesktopHost host_;
     std::unique_ptr<CFlipstoneDoc> document_;
     std::unique_ptr<CMainFrame> frame_;

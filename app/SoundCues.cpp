@@ -1,23 +1,18 @@
 #include "app/SoundCues.h"
 
-#include <utility>
-
+#include "app/SoundSetting.h"
 #include "app/WaveImages.h"
 
 namespace flipstone {
 
-SoundCues::SoundCues(SoundIsOn soundIsOn, CueOutput& output, CueLookup lookup)
-    : soundIsOn_(std::move(soundIsOn)), output_(output), lookup_(std::move(lookup)) {
-    if (!lookup_) {
-        lookup_ = &WaveImages::Find;
-    }
-}
+SoundCues::SoundCues(const SoundSetting& sound, CueOutput& output)
+    : sound_(sound), output_(output) {}
 
 void SoundCues::Play(unsigned id) {
-    if (!soundIsOn_ || !soundIsOn_()) {
+    if (!sound_.IsOn()) {
         return;
     }
-    const std::span<const std::uint8_t> image = lookup_(id & 0xFFFFu);
+    const std::span<const std::uint8_t> image = WaveImages::Find(id & 0xFFFFu);
     if (image.empty()) {
         return;
     }

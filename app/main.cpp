@@ -10,6 +10,7 @@
 
 #include "app/CFlipstoneApp.h"
 #include "app/CommandLine.h"
+#include "app/TerminalMessages.h"
 
 namespace {
 
@@ -36,8 +37,9 @@ bool HasDisplay(int argc, char** argv) {
 // goes to the terminal.
 int UnregisterWithoutDisplay(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    flipstone::CFlipstoneApp app(flipstone::SettingsStore::DefaultConfigFolder(), nullptr);
-    app.SetMessageSink([](const QString& text) { std::puts(text.toLocal8Bit().constData()); });
+    flipstone::TerminalMessages terminal;
+    flipstone::CFlipstoneApp app(flipstone::SettingsStore::DefaultConfigFolder(), nullptr,
+                                 &terminal);
     app.InitInstance(std::vector<std::string>(argv + 1, argv + argc));
     return 0;
 }

@@ -65,10 +65,6 @@ CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
     tickTimer_.start(kTickPeriodMs);
 }
 
-void CFlipstoneView::SetInvalidationRecorder(std::function<void(const QRect&)> recorder) {
-    invalidationRecorder_ = std::move(recorder);
-}
-
 void CFlipstoneView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     OnDraw(painter);
@@ -149,10 +145,10 @@ void CFlipstoneView::DrawExaminedSquare(QPainter& painter, const BoardLayout& la
 }
 
 void CFlipstoneView::DrawHint(QPainter& painter, const BoardLayout& layout) {
-    if (document_.hintState != 2) {
+    const Square hint = document_.hintSquare;
+    if (document_.hintState != 2 || !Board::OnBoard(hint.column, hint.row)) {
         return;
     }
-    const Square hint = document_.hintSquare;
     DrawDisc(painter, kHintOutlineColour, kMarkerColour, layout.DiscBox(hint.column, hint.row));
 }
 
@@ -215,9 +211,6 @@ QRect CFlipstoneView::InvalidationBox(Square square) const {
 
 void CFlipstoneView::Invalidate(const QRect& rect) {
     update(rect);
-    if (invalidationRecorder_) {
-        invalidationRecorder_(rect);
-    }
 }
 
 void CFlipstoneView::InvalidateSquare(Square square) {
@@ -233,7 +226,10 @@ void CFlipstoneView::OnUpdate() {
     const bool searching = document_.thinking != 0 || document_.hintState == 1;
     const bool squaresChanged = searching ? UpdateSearchMark() : UpdateMoveDisplay();
     if (document_.hintState == 2) {
-        InvalidateSquare(document_.hintSquare);
+        // A hint search that found no move leaves the hint off the board: nothing to show.
+        if (Board::OnBoard(document_.hintSquare.column, document_.hintSquare.row)) {
+            InvalidateSquare(document_.hintSquare);
+        }
     } else if (!markersChanged && !squaresChanged) {
         // A notice that names no square repaints the whole client area.
         InvalidateAll();
@@ -243,6 +239,14 @@ void CFlipstoneView::OnUpdate() {
         InvalidateAll();
         document_.repaintFlag = 0;
     }
+}
+
+void CFlipstoneView::OnInitialUpdate() {
+    if (document_.MoveDisplayStepDue()) {
+        update();
+        return;
+    }
+    OnUpdate();
 }
 
 bool CFlipstoneView::UpdateMarkers() {

@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 #include "engine/FlipList.h"
@@ -30,7 +29,10 @@ public:
 
     void OnDraw(QPainter& painter);
     void OnUpdate();
-    void OnInitialUpdate() { OnUpdate(); }
+    // The update after New and Open: the update rules, unless a move is being shown, when it
+    // repaints everything instead, since the update would move the display on by a disc the turn
+    // cycle has not set yet.
+    void OnInitialUpdate();
     void OnTimer();
     void OnLButtonDown(QPoint point);
     void OnMouseMove(QPoint point);
@@ -47,10 +49,11 @@ public:
     const FlipList& MarkedSquares() const { return markedSquares_; }
     Square LastCrossSquare() const { return lastCrossSquare_; }
     QTimer& TickTimer() { return tickTimer_; }
-    // Sees every rectangle OnUpdate asks to repaint, in order.
-    void SetInvalidationRecorder(std::function<void(const QRect&)> recorder);
 
 protected:
+    // Asks for the rectangle to be repainted, its background erased first.
+    virtual void Invalidate(const QRect& rect);
+
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -66,7 +69,6 @@ private:
     bool UpdateMarkers();
     bool UpdateSearchMark();
     bool UpdateMoveDisplay();
-    void Invalidate(const QRect& rect);
     void InvalidateSquare(Square square);
     void InvalidateAll();
 
@@ -81,7 +83,6 @@ private:
     Square lastExaminedMark_;
     QTimer tickTimer_;
     QCursor placeCursor_;
-    std::function<void(const QRect&)> invalidationRecorder_;
 };
 
 }  // namespace flipstone

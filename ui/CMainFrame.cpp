@@ -261,9 +261,6 @@ void CMainFrame::OnCommand(int commandId) {
         return;
     }
     switch (commandId) {
-        case ID_FILE_NEW:
-            OnFileNew();
-            break;
         case ID_HELP:
         case ID_HELP_FINDER:
             OnHelpFinder();
@@ -281,11 +278,6 @@ void CMainFrame::OnCommand(int commandId) {
             document_.OnCommand(commandId);
             break;
     }
-}
-
-void CMainFrame::OnFileNew() {
-    document_.NewGame();
-    view_->OnInitialUpdate();
 }
 
 void CMainFrame::OnHelpFinder() {

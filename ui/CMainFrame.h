@@ -76,7 +76,6 @@ public:
     static QString ValueText(int searchValue);
     static QString LeafText(int leafCount);
 
-    void OnFileNew();
     void OnHelpFinder();
     void OnAppAbout();
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "app/CGameStartDialog.h"
+#include "app/SoundCues.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
@@ -52,9 +53,7 @@ void DesktopHost::SetMainTitle(const std::string& title) {
 }
 
 void DesktopHost::PlayCue(unsigned id) {
-    if (cueSink_) {
-        cueSink_(id);
-    }
+    cues_.Play(id);
 }
 
 bool DesktopHost::RunStartDialog(StartChoice& choice) {

@@ -1,23 +1,21 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "game/DocumentHost.h"
 
 namespace flipstone {
 
 class CMainFrame;
+class SoundCues;
 
 // The document's way to the desktop: view updates, the game-over box, the main window's title,
 // the wait cursor, the start dialog and the sound cues.
 class DesktopHost : public DocumentHost {
 public:
-    using CueSink = std::function<void(unsigned cueId)>;
+    explicit DesktopHost(SoundCues& cues) : cues_(cues) {}
 
     void Attach(CMainFrame& frame) { frame_ = &frame; }
-    // Where the sound cues go; silent until one is set.
-    void SetCueSink(CueSink sink) { cueSink_ = std::move(sink); }
 
     void UpdateViews() override;
     void ShowGameOver(const std::string& text) override;
@@ -30,8 +28,8 @@ public:
 private:
     void RunGameOverBox(const QString& text);
 
+    SoundCues& cues_;
     CMainFrame* frame_ = nullptr;
-    CueSink cueSink_;
 };
 
 }  // namespace flipstone

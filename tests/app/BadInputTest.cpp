@@ -26,6 +26,7 @@
 #include "app/CueOutput.h"
 #include "app/FileCommands.h"
 #include "app/GameFile.h"
+#include "app/UserMessages.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
@@ -35,6 +36,12 @@ namespace {
 
 struct SilentOutput : CueOutput {
     void Play(std::span<const std::uint8_t>) override {}
+};
+
+struct RecordedMessages : UserMessages {
+    void ShowFileError(QWidget* /*owner*/, const QString& text) override { texts.push_back(text); }
+    void ShowInformation(const QString& text) override { texts.push_back(text); }
+    QStringList texts;
 };
 
 bool RunEventsUntil(const std::function<bool()>& done, int limitMs = 20000) {
@@ -68,8 +75,7 @@ QMessageBox* GameOverBox() {
 class BadInputAppTest : public ::testing::Test {
 protected:
     std::unique_ptr<CFlipstoneApp> Start(const std::vector<std::string>& arguments = {}) {
-        auto app = std::make_unique<CFlipstoneApp>(settings.Path(), &output);
-        app->SetMessageSink([this](const QString& text) { messages.push_back(text); });
+        auto app = std::make_unique<CFlipstoneApp>(settings.Path(), &output, &shown);
         EXPECT_TRUE(app->InitInstance(arguments));
         app->Frame().View().TickTimer().stop();
         return app;
@@ -115,7 +121,8 @@ protected:
     testing::SettingsFolder settings;
     QTemporaryDir files;
     SilentOutput output;
-    QStringList messages;
+    RecordedMessages shown;
+    QStringList& messages = shown.texts;
 };
 
 // ---- The settings store at start-up and exit ----

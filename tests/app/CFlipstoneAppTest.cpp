@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include "SettingsFolder.h"
 #include "app/CueOutput.h"
 #include "app/FileCommands.h"
+#include "app/UserMessages.h"
 #include "game/CFlipstoneDoc.h"
+#include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
 
 namespace flipstone {
@@ -18,6 +22,12 @@ namespace {
 struct CountingOutput : CueOutput {
     void Play(std::span<const std::uint8_t> image) override { sizes.push_back(image.size()); }
     std::vector<std::size_t> sizes;
+};
+
+struct RecordedMessages : UserMessages {
+    void ShowFileError(QWidget* /*owner*/, const QString& text) override { texts.push_back(text); }
+    void ShowInformation(const QString& text) override { texts.push_back(text); }
+    QStringList texts;
 };
 
 struct RecordedUpdate : CommandUpdate {
@@ -31,8 +41,7 @@ class AppTest : public ::testing::Test {
 protected:
     std::unique_ptr<CFlipstoneApp> Start(const std::vector<std::string>& arguments,
                                          bool expectWindow = true) {
-        auto app = std::make_unique<CFlipstoneApp>(settings.Path(), &output);
-        app->SetMessageSink([this](const QString& text) { messages.push_back(text); });
+        auto app = std::make_unique<CFlipstoneApp>(settings.Path(), &output, &shown);
         EXPECT_EQ(app->InitInstance(arguments), expectWindow);
         return app;
     }
@@ -47,7 +56,8 @@ protected:
     testing::SettingsFolder settings;
     QTemporaryDir files;
     CountingOutput output;
-    QStringList messages;
+    RecordedMessages shown;
+    QStringList& messages = shown.texts;
 };
 
 TEST_F(AppTest, FirstRunIsSilentAtLevelTwoAndWritesNoSoundValue) {
@@ -94,6 +104,8 @@ TEST_F(AppTest, FileArgumentOpensTheFileInsteadOfANewGame) {
     EXPECT_EQ(QString::fromStdString(document.documentPath), QDir(path).absolutePath());
     EXPECT_EQ(document.documentName, "saved game");
     EXPECT_EQ(app->RecentFiles().Entries().value(0), QDir(path).absolutePath());
+    EXPECT_EQ(app->Frame().View().MarkedSquares().count, 4) << "the legal moves are marked";
+    EXPECT_EQ(document.markerState, 2);
 }
 
 TEST_F(AppTest, MissingFileArgumentEndsStartUpWithAMessageNamingIt) {
@@ -138,17 +150,23 @@ TEST_F(AppTest, UnregisterInLowerCaseRemovesTheSettingsAndEnds) {
     EXPECT_FALSE(next->Sound().IsOn());
 }
 
-TEST_F(AppTest, NewFromTheKeyboardKeepsTheLevelAndPlaysNoCue) {
+TEST_F(AppTest, CtrlNStartsAFreshGameKeepingLevelAndTitleWithoutACue) {
     auto app = Start({});
     app->OnSetSound();
+    CMainFrame& frame = app->Frame();
+    QApplication::setActiveWindow(&frame);
     CFlipstoneDoc& document = app->Document();
     document.levelIndex = 3;
     ASSERT_TRUE(document.TryMove(3, 2, kBlack));
-    app->Frame().OnCommand(ID_FILE_NEW);
+    frame.setWindowTitle("Flipstone - Training game");
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(document.moveCount, 0);
     EXPECT_EQ(document.flipList.count, 0);
+    EXPECT_EQ(document.humanColour, kBlack);
     EXPECT_EQ(document.levelIndex, 3);
-    EXPECT_TRUE(output.sizes.empty());
+    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+    EXPECT_TRUE(output.sizes.empty()) << "no start cue";
+    EXPECT_EQ(frame.View().MarkedSquares().count, 4);
 }
 
 TEST_F(AppTest, OpenWhileDiscsTurnSkipsNoDisc) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "SettingsFolder.h"
+#include "app/SoundSetting.h"
 #include "app/WaveImages.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -22,23 +24,33 @@ public:
     std::vector<const std::uint8_t*> played;
 };
 
-class SoundCuesTest : public ::testing::Test {
-protected:
-    bool soundOn = true;
-    int lookups = 0;
-    RecordingOutput output;
-    SoundCues cues{[this] { return soundOn; }, output,
-                   [this](unsigned id) {
-                       ++lookups;
-                       return WaveImages::Find(id);
-                   }};
+// The sound setting as the Sound command leaves it, with the store in a temporary folder.
+class SwitchableSound {
+public:
+    SwitchableSound() { Set(true); }
+    void Set(bool on) {
+        if (setting.IsOn() != on) {
+            setting.Toggle(store);
+        }
+    }
+    SoundSetting setting;
+
+private:
+    testing::SettingsFolder folder;
+    SettingsStore store = folder.Store();
 };
 
-TEST_F(SoundCuesTest, SoundOffLooksNothingUpAndPlaysNothing) {
-    soundOn = false;
+class SoundCuesTest : public ::testing::Test {
+protected:
+    SwitchableSound sound;
+    RecordingOutput output;
+    SoundCues cues{sound.setting, output};
+};
+
+TEST_F(SoundCuesTest, SoundOffPlaysNothing) {
+    sound.Set(false);
     cues.Play(kDiscCue);
     cues.Play(kStartCue);
-    EXPECT_EQ(lookups, 0);
     EXPECT_TRUE(output.played.empty());
 }
 
@@ -51,7 +63,6 @@ TEST_F(SoundCuesTest, SoundOnPlaysTheImageOfTheId) {
 
 TEST_F(SoundCuesTest, UnknownIdIsSilent) {
     cues.Play(999);
-    EXPECT_EQ(lookups, 1);
     EXPECT_TRUE(output.played.empty());
 }
 
@@ -63,19 +74,11 @@ TEST_F(SoundCuesTest, OnlyTheLowSixteenBitsOfTheIdCount) {
 
 TEST_F(SoundCuesTest, SettingIsReadAtEveryCue) {
     cues.Play(kDiscCue);
-    soundOn = false;
+    sound.Set(false);
     cues.Play(kDiscCue);
-    soundOn = true;
+    sound.Set(true);
     cues.Play(kDiscCue);
     EXPECT_EQ(output.played.size(), 2u);
-}
-
-TEST(SoundCuesDefaultsTest, WithoutALookupTheProgramsOwnImagesPlay) {
-    RecordingOutput output;
-    SoundCues cues([] { return true; }, output);
-    cues.Play(kStartCue);
-    ASSERT_EQ(output.played.size(), 1u);
-    EXPECT_EQ(output.played[0], WaveImages::StartCue().data());
 }
 
 // The game document playing its cues through SoundCues, as the desktop host does.
@@ -104,9 +107,9 @@ protected:
             std::count(output.played.begin(), output.played.end(), image.data()));
     }
 
-    bool soundOn = true;
+    SwitchableSound sound;
     RecordingOutput output;
-    SoundCues soundCues{[this] { return soundOn; }, output};
+    SoundCues soundCues{sound.setting, output};
     CueCountingHost host{soundCues};
     CFlipstoneDoc document{host};
 };
@@ -121,12 +124,12 @@ TEST_F(GameCuesTest, MoveTurningFiveDiscsClicksSixTimes) {
 }
 
 TEST_F(GameCuesTest, SoundTurnedOnDuringAMoveClicksTheRemainingDiscs) {
-    soundOn = false;
+    sound.Set(false);
     ASSERT_TRUE(document.TryMove(3, 2, kBlack));
     CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
     document.TurnStep();
     ASSERT_EQ(document.board.At(3, 2), kBlack) << "the placed disc was set silently";
-    soundOn = true;
+    sound.Set(true);
     FinishMove();
     EXPECT_EQ(Played(WaveImages::DiscCue()), 1) << "the one turned disc";
 }

@@ -22,6 +22,23 @@ const QRgb kMarker = qRgb(127, 127, 159);
 const QRgb kHintRim = qRgb(95, 95, 119);
 const QRgb kExamined = qRgb(255, 128, 128);
 
+// The real view, with every repaint it asks for recorded while `recording` is set.
+class RecordingView : public CFlipstoneView {
+public:
+    using CFlipstoneView::CFlipstoneView;
+
+    bool recording = false;
+    std::vector<QRect> invalidated;
+
+protected:
+    void Invalidate(const QRect& rect) override {
+        if (recording) {
+            invalidated.push_back(rect);
+        }
+        CFlipstoneView::Invalidate(rect);
+    }
+};
+
 class ViewTest : public ::testing::Test {
 protected:
     ViewTest() : document(host), view(document) {
@@ -43,7 +60,7 @@ protected:
 
     void Record() {
         invalidated.clear();
-        view.SetInvalidationRecorder([this](const QRect& rect) { invalidated.push_back(rect); });
+        view.recording = true;
     }
 
     QRect Box(int left, int top, int right, int bottom) {
@@ -62,9 +79,9 @@ protected:
 
     testing::ViewTestHost host;
     CFlipstoneDoc document;
-    CFlipstoneView view;
+    RecordingView view;
     QImage image;
-    std::vector<QRect> invalidated;
+    std::vector<QRect>& invalidated = view.invalidated;
 };
 
 // ---- The picture ----
@@ -378,13 +395,21 @@ TEST_F(ViewTest, SearchMarkRepaintsTheOldAndTheNewExaminedSquare) {
     EXPECT_EQ(invalidated, std::vector<QRect>{Box(291, 241, 318, 268)});
 }
 
-TEST_F(ViewTest, ReadyHintRepaintsItsSquare) {
+TEST_F(ViewTest, ReadyHintRepaintsItsSquareAndAHintOffTheBoardNothing) {
     Render();
     document.hintState = 2;
     document.hintSquare = Square{7, 7};
     Record();
     view.OnUpdate();
     EXPECT_EQ(invalidated, std::vector<QRect>{Box(291, 241, 318, 268)});
+
+    // A hint search that found no move leaves the hint square at (-1, -1).
+    document.hintSquare = Square{};
+    invalidated.clear();
+    view.OnUpdate();
+    EXPECT_TRUE(invalidated.empty());
+    Render();
+    EXPECT_EQ(Pixel(64, 14), kGreen) << "no hint disc in the margin above the board";
 }
 
 }  // namespace

@@ -271,21 +271,6 @@ TEST_F(FrameTest, HintIsWorkedOutSliceBySliceAndDrawn) {
 
 // ---- Keys, view toggles, help, about ----
 
-TEST_F(FrameTest, CtrlNStartsAFreshGameKeepingLevelAndTitle) {
-    ShowFrame();
-    ASSERT_TRUE(document.TryMove(3, 2, kBlack));
-    document.levelIndex = 3;
-    frame.setWindowTitle("Flipstone - Training game");
-    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(document.moveCount, 0);
-    EXPECT_EQ(document.flipList.count, 0);
-    EXPECT_EQ(document.humanColour, kBlack);
-    EXPECT_EQ(document.levelIndex, 3);
-    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
-    EXPECT_TRUE(cues.empty()) << "no start cue";
-    EXPECT_EQ(View().MarkedSquares().count, 4);
-}
-
 TEST_F(FrameTest, FileCommandsGoToTheHandlersTheApplicationSets) {
     ShowFrame();
     int opened = 0;

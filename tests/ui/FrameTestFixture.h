@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "app/CueOutput.h"
+#include "app/SettingsStore.h"
+#include "app/SoundCues.h"
+#include "app/SoundSetting.h"
+#include "app/WaveImages.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
@@ -16,13 +22,22 @@
 
 namespace flipstone::testing {
 
+// Keeps the id of every cue that reaches the audio output.
+class CueIdRecorder : public CueOutput {
+public:
+    void Play(std::span<const std::uint8_t> image) override {
+        ids.push_back(image.data() == WaveImages::StartCue().data() ? kStartCue : kDiscCue);
+    }
+    std::vector<unsigned> ids;
+};
+
 // The desktop game as start-up builds it: host, document, frame and view, with the view's timer
 // stopped so that a test drives the ticks itself unless it starts the timer.
 class FrameTest : public ::testing::Test {
 protected:
     FrameTest() : document(host), frame(document) {
         host.Attach(frame);
-        host.SetCueSink([this](unsigned id) { cues.push_back(id); });
+        sound.Toggle(store);
         View().TickTimer().stop();
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
         document.NewGame();
@@ -91,10 +106,15 @@ protected:
         return true;
     }
 
-    DesktopHost host;
+    QTemporaryDir settingsFolder;
+    SettingsStore store{settingsFolder.path()};
+    SoundSetting sound;
+    CueIdRecorder output;
+    std::vector<unsigned>& cues = output.ids;
+    SoundCues soundCues{sound, output};
+    DesktopHost host{soundCues};
     CFlipstoneDoc document;
     CMainFrame frame;
-    std::vector<unsigned> cues;
 
 private:
     std::vector<std::unique_ptr<QTimer>> watchers_;
