@@ -68,6 +68,7 @@ bool CFlipstoneApp::InitInstance(const std::vector<std::string>& arguments) {
 bool CFlipstoneApp::Unregister(bool showMessage) {
     const SettingsStore::Removal removal = store_.RemoveProgramSettings();
     writeSettingsAtExit_ = false;
+    exitStatus_ = removal.removed ? 0 : 1;
     if (showMessage || !removal.removed) {
         messages_.ShowInformation(removal.message);
     }

@@ -36,8 +36,11 @@ public:
     CFlipstoneApp& operator=(const CFlipstoneApp&) = delete;
 
     // Start-up with the arguments after the program's name; false when the program must end
-    // without entering its message loop.
+    // without entering its message loop, with ExitStatus().
     bool InitInstance(const std::vector<std::string>& arguments);
+    // 0 when start-up ended the program as asked (the settings removed, or nothing to remove),
+    // 1 when it failed.
+    int ExitStatus() const { return exitStatus_; }
     // The exit's writing of the settings: the recent-file list, and the preview pages if set.
     void ExitInstance();
 
@@ -67,6 +70,7 @@ private:
     SoundSetting sound_;
     int previewPages_ = 0;
     bool writeSettingsAtExit_ = true;
+    int exitStatus_ = 1;
 
     std::unique_ptr<UserMessages> ownMessages_;
     UserMessages& messages_;

@@ -41,7 +41,7 @@ int UnregisterWithoutDisplay(int argc, char** argv) {
     flipstone::CFlipstoneApp app(flipstone::SettingsStore::DefaultConfigFolder(), nullptr,
                                  &terminal);
     app.InitInstance(std::vector<std::string>(argv + 1, argv + argc));
-    return 0;
+    return app.ExitStatus();
 }
 
 }  // namespace
@@ -60,13 +60,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The toolkit has taken its own options out of argv by now.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    int status = 1;
-    {
-        flipstone::CFlipstoneApp app;
-        if (app.InitInstance(arguments)) {
-            status = QApplication::exec();
-        }
-        app.ExitInstance();
-    }
+    flipstone::CFlipstoneApp app;
+    const int status = app.InitInstance(arguments) ? QApplication::exec() : app.ExitStatus();
+    app.ExitInstance();
     return status;
 }
