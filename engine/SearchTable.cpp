@@ -25,16 +25,15 @@ void* AllocateZeroed(std::size_t bytes) {
     if (mapped == MAP_FAILED) {
         return nullptr;
     }
-    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
-    if (aligned > start) {
-        munmap(mapped, aligned - start);
+    // Trimmed by pointer arithmetic on the mapping itself: the bytes before the first aligned
+    // address, and the rest of the extra span after the table.
+    const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::size_t before = (kHugePage - start % kHugePage) % kHugePage;
+    char* memory = static_cast<char*>(mapped) + before;
+    if (before > 0) {
+        munmap(mapped, before);
     }
-    const std::uintptr_t end = start + bytes + kHugePage;
-    if (end > aligned + bytes) {
-        munmap(reinterpret_cast<void*>(aligned + bytes), end - (aligned + bytes));
-    }
-    void* memory = reinterpret_cast<void*>(aligned);
+    munmap(memory + bytes, kHugePage - before);
 #if defined(MADV_HUGEPAGE)
     madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
