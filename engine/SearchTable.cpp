@@ -62,12 +62,25 @@ SearchTable::~SearchTable() {
     }
 }
 
-SearchTableEntry* SearchTable::Entries() {
+SearchTableView SearchTable::View() {
     if (entries_ == nullptr && !allocationFailed_) {
         entries_ = static_cast<SearchTableEntry*>(AllocateZeroed(Bytes()));
         allocationFailed_ = entries_ == nullptr;
     }
-    return entries_;
+    SearchTableView view;
+    if (entries_ != nullptr) {
+        // The small part comes first, the main part after it.
+        view.nearEntries = entries_;
+        view.nearMask = (std::uint64_t{1} << nearBits_) - 1;
+        view.deepEntries = entries_ + view.nearMask + 1;
+        view.deepMask = (std::uint64_t{1} << bits_) - 1;
+        view.deepDepth = kDeepDepth;
+    }
+    return view;
+}
+
+std::size_t SearchTable::Bytes() const {
+    return sizeof(SearchTableEntry) * ((std::size_t{1} << bits_) + (std::size_t{1} << nearBits_));
 }
 
 void SearchTable::Clear() {
