@@ -1,7 +1,7 @@
-// The endgame suite searched twice in one run: by the plain transliteration of the search that
-// the tests keep as their yardstick, and by the game's own search through the document's root
-// steps. Both must find the same moves, values and leaf counts; the lines printed give each
-// one's leaves per second and the ratio.
+// The endgame suite searched twice in one run: by the direct, unoptimised search that the tests
+// keep as their yardstick (support/PlainSearch.h), and by the game's own search through the
+// document's root steps. Both must find the same moves, values and leaf counts; the lines printed
+// give each one's leaves per second and the ratio.
 //
 //   flipstone-plain-vs-fast [--suite endgame|midgame] [--positions N]
 

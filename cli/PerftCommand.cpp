@@ -4,32 +4,11 @@
 #include <iomanip>
 
 #include "cli/CliOptions.h"
+#include "engine/BitBoard.h"
+#include "engine/Board.h"
+#include "engine/SearchKernel.h"
 
 namespace flipstone::cli {
-
-std::uint64_t Perft(const Board& board, std::uint8_t toMove, int depth) {
-    if (depth == 0) {
-        return 1;
-    }
-    std::uint64_t leaves = 0;
-    bool moved = false;
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) {
-            Board child = board;
-            if (child.Place(column, row, toMove)) {
-                moved = true;
-                leaves += Perft(child, Opponent(toMove), depth - 1);
-            }
-        }
-    }
-    if (moved) {
-        return leaves;
-    }
-    if (!board.HasLegalMove(Opponent(toMove))) {
-        return 1;
-    }
-    return Perft(board, Opponent(toMove), depth - 1);
-}
 
 int ParsePerftDepth(const std::vector<std::string>& args) {
     const CliOptions options(args, {"depth"}, {});
@@ -40,10 +19,12 @@ int RunPerft(const std::vector<std::string>& args, std::ostream& out) {
     const int maxDepth = ParsePerftDepth(args);
     Board start;
     start.Reset();
+    const BitBoard bits = BitBoard::FromBoard(start);
+    const SearchKernel& kernel = SearchKernel::Best();
     out << std::fixed << std::setprecision(3);
     for (int depth = 1; depth <= maxDepth; ++depth) {
         const auto begin = std::chrono::steady_clock::now();
-        const std::uint64_t leaves = Perft(start, kBlack, depth);
+        const std::uint64_t leaves = kernel.perft(bits.black, bits.white, depth);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
                 .count();

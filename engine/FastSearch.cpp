@@ -26,11 +26,8 @@ std::int32_t FastSearch::Search(const Board& board, std::uint8_t side, std::int3
     request.computerToMove = side == computerColour;
     request.depth = depth;
     request.bound = bound;
-    if (useTable_ && depth >= 2 && table_.Entries() != nullptr) {
-        request.nearTable = table_.Entries();
-        request.nearTableMask = table_.NearMask();
-        request.table = table_.Entries() + table_.NearMask() + 1;
-        request.tableMask = table_.Mask();
+    if (useTable_ && depth >= 2) {
+        request.table = table_.View();
     }
     return kernel_.search(request, leafCount);
 }

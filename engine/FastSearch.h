@@ -9,9 +9,9 @@
 namespace flipstone {
 
 // The computer player's evaluation and search on bitboards, with a table of remembered results
-// that lives as long as this object. Values and leaf counts are exactly those of the evaluation
-// and the search as the game defines them; only the speed differs. Positions arrive as the
-// game's 64-byte boards and are converted on entry.
+// that lives as long as this object. Values and leaf counts are exactly those of the direct,
+// unoptimised evaluation and search on the 64-byte board; only the speed differs. Positions
+// arrive as the game's 64-byte boards and are converted on entry.
 class FastSearch {
 public:
     explicit FastSearch(int tableBits = SearchTable::kDefaultBits);

@@ -2,33 +2,28 @@
 
 #include <cstdint>
 
+#include "engine/SearchTable.h"
+
 namespace flipstone {
 
-struct SearchTableEntry;
-
 // One search call on bitboards. Bits are row * 8 + column (see BitBoard). The table may be
-// null; with one, the search remembers and reuses results there.
+// empty; with one, the search remembers and reuses results there.
 struct SearchRequest {
     std::uint64_t computer = 0;
     std::uint64_t human = 0;
     bool computerToMove = false;
     std::int32_t depth = 0;
     std::int32_t bound = 0;
-    // Nodes with at least `deepTableDepth` depth left use `table`; shallower ones the small
-    // `nearTable`, which the processor's caches can hold.
-    SearchTableEntry* table = nullptr;
-    std::uint64_t tableMask = 0;
-    SearchTableEntry* nearTable = nullptr;
-    std::uint64_t nearTableMask = 0;
-    std::int32_t deepTableDepth = 6;
+    SearchTableView table;
     // Only nodes with at least this much depth left use the table: shallower ones cost less to
     // search again than a lookup in memory the processor's caches do not hold.
     std::int32_t tableMinDepth = 5;
 };
 
 // The computer player's hot loops on bitboards: legal moves, the discs a move turns, the
-// evaluation and the search. The same source is compiled twice, for the x86-64 baseline and for
-// processors with AVX2 and BMI2; Best() picks the fastest one this processor can run, once.
+// evaluation, the search and perft. The same source (KernelUnit.cpp) is compiled twice, for the
+// x86-64 baseline and for processors with AVX2 and BMI2; Best() picks the fastest one this
+// processor can run, once.
 struct SearchKernel {
     const char* name;
     // Squares where `mover` may play against `other`.

@@ -25,16 +25,15 @@ void* AllocateZeroed(std::size_t bytes) {
     if (mapped == MAP_FAILED) {
         return nullptr;
     }
-    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
-    if (aligned > start) {
-        munmap(mapped, aligned - start);
+    // Trimmed by pointer arithmetic on the mapping itself: the bytes before the first aligned
+    // address, and the rest of the extra span after the table.
+    const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::size_t before = (kHugePage - start % kHugePage) % kHugePage;
+    char* memory = static_cast<char*>(mapped) + before;
+    if (before > 0) {
+        munmap(mapped, before);
     }
-    const std::uintptr_t end = start + bytes + kHugePage;
-    if (end > aligned + bytes) {
-        munmap(reinterpret_cast<void*>(aligned + bytes), end - (aligned + bytes));
-    }
-    void* memory = reinterpret_cast<void*>(aligned);
+    munmap(memory + bytes, kHugePage - before);
 #if defined(MADV_HUGEPAGE)
     madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
@@ -63,12 +62,25 @@ SearchTable::~SearchTable() {
     }
 }
 
-SearchTableEntry* SearchTable::Entries() {
+SearchTableView SearchTable::View() {
     if (entries_ == nullptr && !allocationFailed_) {
         entries_ = static_cast<SearchTableEntry*>(AllocateZeroed(Bytes()));
         allocationFailed_ = entries_ == nullptr;
     }
-    return entries_;
+    SearchTableView view;
+    if (entries_ != nullptr) {
+        // The small part comes first, the main part after it.
+        view.nearEntries = entries_;
+        view.nearMask = (std::uint64_t{1} << nearBits_) - 1;
+        view.deepEntries = entries_ + view.nearMask + 1;
+        view.deepMask = (std::uint64_t{1} << bits_) - 1;
+        view.deepDepth = kDeepDepth;
+    }
+    return view;
+}
+
+std::size_t SearchTable::Bytes() const {
+    return sizeof(SearchTableEntry) * ((std::size_t{1} << bits_) + (std::size_t{1} << nearBits_));
 }
 
 void SearchTable::Clear() {

@@ -34,32 +34,42 @@ struct SearchTableEntry {
 
 static_assert(sizeof(SearchTableEntry) == 48, "entries stay small");
 
+// The table as one search uses it: a small part for shallow nodes, which the processor's caches
+// can hold, and the main part for nodes with at least `deepDepth` plies left. With no entries,
+// the search remembers nothing.
+struct SearchTableView {
+    SearchTableEntry* nearEntries = nullptr;
+    std::uint64_t nearMask = 0;
+    SearchTableEntry* deepEntries = nullptr;
+    std::uint64_t deepMask = 0;
+    std::int32_t deepDepth = 0;
+};
+
 // The storage of the remembered results: a power-of-two array of entries, allocated on first
 // use. Every entry holds an exact result of a pure function, so nothing in it ever goes stale;
-// replacement only decides what is kept.
+// replacement only decides what is kept. The search kernel finds, reads and writes the entries
+// itself (KernelTable.h), built once per instruction set; this header therefore holds data and
+// declarations only, no inline code that both builds could compile.
 class SearchTable {
 public:
     static constexpr int kDefaultBits = 17;
     static constexpr int kDefaultNearBits = 12;
+    // Nodes with this many plies left or more go to the main part.
+    static constexpr int kDeepDepth = 6;
 
     explicit SearchTable(int bits = kDefaultBits, int nearBits = kDefaultNearBits);
     ~SearchTable();
     SearchTable(const SearchTable&) = delete;
     SearchTable& operator=(const SearchTable&) = delete;
 
-    // The entries, allocated on the first call; null when the memory is not to be had, and the
-    // search then simply runs without remembering. The first NearMask() + 1 of them form the
-    // small table for shallow nodes, the Mask() + 1 after them the main one.
-    SearchTableEntry* Entries();
-    std::uint64_t Mask() const { return (std::uint64_t{1} << bits_) - 1; }
-    std::uint64_t NearMask() const { return (std::uint64_t{1} << nearBits_) - 1; }
-    std::size_t Bytes() const {
-        return sizeof(SearchTableEntry) *
-               ((std::size_t{1} << bits_) + (std::size_t{1} << nearBits_));
-    }
+    // The table for a search; the entries are allocated on the first call. Empty when the memory
+    // is not to be had, and the search then simply runs without remembering.
+    SearchTableView View();
     void Clear();
 
 private:
+    std::size_t Bytes() const;
+
     int bits_;
     int nearBits_;
     bool allocationFailed_ = false;

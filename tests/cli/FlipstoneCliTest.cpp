@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "cli/PerftCommand.h"
 #include "engine/BoardText.h"
 #include "support/PlainSearch.h"
 #include "support/Positions.h"
@@ -93,7 +92,7 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
     }
 }
 
-TEST(FlipstoneCliTest, PerftMatchesThePublishedCounts) {
+TEST(FlipstoneCliTest, PerftPrintsTheKnownCountsDepthByDepth) {
     const CliRun run = Cli({"perft", "--depth", "6"});
     ASSERT_EQ(run.status, 0);
     std::istringstream lines(run.out);
@@ -104,18 +103,6 @@ TEST(FlipstoneCliTest, PerftMatchesThePublishedCounts) {
         EXPECT_EQ(Field(line, "depth"), std::to_string(depth));
         EXPECT_EQ(Field(line, "leaves"), std::to_string(expected[depth - 1]));
     }
-    Board start;
-    start.Reset();
-    EXPECT_EQ(Perft(start, kBlack, 8), 390216u);
-}
-
-TEST(FlipstoneCliTest, PerftCountsPassesAndFinishedGames) {
-    // Black can move only to a3; then white cannot move and black has none either: finished.
-    const Board board = testing::CornerPairBoard();
-    EXPECT_EQ(Perft(board, kBlack, 1), 1u);
-    EXPECT_EQ(Perft(board, kBlack, 5), 1u) << "the finished game is one leaf";
-    EXPECT_EQ(Perft(board, kWhite, 1), 1u) << "white passes";
-    EXPECT_EQ(Perft(board, kWhite, 2), 1u) << "pass, then black's one move";
 }
 
 struct KeptCase {

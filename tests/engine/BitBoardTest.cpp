@@ -158,6 +158,16 @@ TEST_P(KernelTest, PerftFromTheStartCountsTheKnownLeaves) {
     }
 }
 
+TEST_P(KernelTest, PerftCountsPassesAndFinishedGames) {
+    const SearchKernel& kernel = *GetParam();
+    // Black can move only to a3; then white cannot move and black has none either: finished.
+    const BitBoard bits = BitBoard::FromBoard(testing::CornerPairBoard());
+    EXPECT_EQ(kernel.perft(bits.black, bits.white, 1), 1u);
+    EXPECT_EQ(kernel.perft(bits.black, bits.white, 5), 1u) << "the finished game is one leaf";
+    EXPECT_EQ(kernel.perft(bits.white, bits.black, 1), 1u) << "white passes";
+    EXPECT_EQ(kernel.perft(bits.white, bits.black, 2), 1u) << "pass, then black's one move";
+}
+
 INSTANTIATE_TEST_SUITE_P(AllKernels, KernelTest, ::testing::ValuesIn(Kernels()),
                          [](const auto& info) { return std::string(info.param->name); });
 

@@ -7,8 +7,12 @@
 
 namespace flipstone::testing {
 
-// A plain, line-by-line transliteration of the evaluation, the search and the root steps,
-// written on the 64-byte board alone. It is the yardstick the real engine must match exactly.
+// The direct, unoptimised evaluation, search and root steps, on the 64-byte board alone. A node
+// evaluates the board after each legal move (a leaf each), orders the moves best first for the
+// side to move (equal values keep their row-by-row order), searches each child one ply less
+// against the best value so far, and returns the first value that improves on the best and also
+// passes the bound; a side without a move passes. It is the yardstick the real engine must
+// match exactly: the same values and the same leaf counts.
 class PlainSearch {
 public:
     PlainSearch(std::uint8_t computer, std::uint8_t human) : computer_(computer), human_(human) {}
