@@ -7,17 +7,14 @@ set(FLIPSTONE_RES ${PROJECT_SOURCE_DIR}/res)
 install(FILES ${FLIPSTONE_RES}/flipstone.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-# The icon theme looks up "flipstone" by size; the pixmaps folder is the older fallback.
-if(EXISTS ${FLIPSTONE_RES}/icon.png)
-  set(FLIPSTONE_ICON ${FLIPSTONE_RES}/icon.png)
-  set(FLIPSTONE_ICON_NAME flipstone.png)
-else()
-  set(FLIPSTONE_ICON ${FLIPSTONE_RES}/icon.xpm)
-  set(FLIPSTONE_ICON_NAME flipstone.xpm)
-endif()
-install(FILES ${FLIPSTONE_ICON}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
-        RENAME ${FLIPSTONE_ICON_NAME})
-install(FILES ${FLIPSTONE_ICON}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps
-        RENAME ${FLIPSTONE_ICON_NAME})
+# res/icons holds the drawing (<name>.svg) and its renderings (<name>-<size>.png); the icon theme
+# looks them up as "flipstone" by size.
+set(FLIPSTONE_ICON_THEME ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${FLIPSTONE_RES}/icons/io.github.flipstone.Flipstone.svg
+        DESTINATION ${FLIPSTONE_ICON_THEME}/scalable/apps RENAME flipstone.svg)
+file(GLOB FLIPSTONE_ICON_PNGS CONFIGURE_DEPENDS ${FLIPSTONE_RES}/icons/*-*.png)
+foreach(png IN LISTS FLIPSTONE_ICON_PNGS)
+  string(REGEX MATCH "-([0-9]+)\\.png$" _ ${png})
+  install(FILES ${png} DESTINATION ${FLIPSTONE_ICON_THEME}/${CMAKE_MATCH_1}x${CMAKE_MATCH_1}/apps
+          RENAME flipstone.png)
+endforeach()

@@ -80,7 +80,10 @@ private:
     Square lastCrossSquare_;
     Square lastExaminedMark_;
     QTimer tickTimer_;
+    // Made for the device pixel ratio of the screen the view was last on when the cursor was
+    // needed; 0 before that.
     QCursor placeCursor_;
+    qreal placeCursorRatio_ = 0;
     std::function<void(const QRect&)> invalidationRecorder_;
 };
 
