@@ -6,12 +6,12 @@ ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: play test deps build build-asan test-release test-asan clean
+.PHONY: play test deps build build-asan test-release test-package test-asan clean
 
 play: deps build
 	./scripts/play $(BUILD_DIR)
 
-test: deps test-release test-asan valgrind
+test: deps test-release test-package test-asan valgrind
 
 deps:
 	./scripts/install-deps
@@ -25,6 +25,10 @@ test-release:
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Makes the Debian package from the tested build and checks it: unpacked, run, lintian, validators.
+test-package:
+	./scripts/check-package $(BUILD_DIR)
+
 test-asan:
 	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
 	  -DFLIPSTONE_SANITIZE=ON
@@ -33,6 +37,15 @@ test-asan:
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+
+# The Debian package flipstone_<version>_<architecture>.deb, made by CPack and put in this
+# folder: `make package && apt install ./flipstone_*.deb`.
+.PHONY: package
+
+package: deps build
+	rm -f flipstone_*.deb $(BUILD_DIR)/flipstone_*.deb
+	cmake --build $(BUILD_DIR) --target package
+	cp $(BUILD_DIR)/flipstone_*.deb .
 
 # Hardening: the long soak under the sanitizers, the fuzz targets, clang-tidy and valgrind.
 SOAK_GAMES ?= 1000

@@ -21,6 +21,9 @@ class CommandUpdate;
 class CueOutput;
 class FileCommands;
 
+// The name the desktop knows the program by: its desktop entry, metainfo and icon carry it.
+inline constexpr const char* kApplicationId = "io.github.flipstone.Flipstone";
+
 // The one application object: starts the program (settings, the document with its frame and
 // view, the command line), owns the sound setting and the recent-file list, and handles the
 // Sound, About, New, Open and Save commands.

@@ -1,6 +1,7 @@
 // Starts the desktop game: one document, one main window with its board view.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its entry and icon, under Wayland too.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(flipstone::kApplicationId));
     // The toolkit has taken its own options out of argv by now.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     flipstone::CFlipstoneApp app;

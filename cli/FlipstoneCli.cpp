@@ -16,6 +16,7 @@ namespace {
 constexpr const char* kOverview = R"(flipstone-cli: the Flipstone Reversi engine without a window.
 
 Usage: flipstone-cli COMMAND [OPTIONS]
+  or:  flipstone-cli --help | --version
 
 Commands:
   analyse   search one position as the computer (or the hint) would, print the result
@@ -30,6 +31,13 @@ Board format: 64 characters, row 0 first and columns 0..7 within a row (square i
 row*8+column); X or * is black, O is white, - or . is empty. A square is named by its column
 letter a-h and row digit 1-8: column 3, row 2 is d3. The start position is
   ---------------------------OX------XO---------------------------
+)";
+
+constexpr const char* kVersion = "flipstone-cli " FLIPSTONE_VERSION R"(
+Copyright (C) 2026 the Flipstone developers.
+License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
 )";
 
 const std::map<std::string, std::string>& CommandHelp() {
@@ -123,6 +131,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         if (name == "--help" || name == "-h" || name == "help") {
             return RunHelp(rest, out);
+        }
+        if (name == "--version") {
+            if (!rest.empty()) {
+                throw UsageError("--version takes no arguments");
+            }
+            out << kVersion;
+            return 0;
         }
         const auto found = Commands().find(name);
         if (found == Commands().end()) {

@@ -1,23 +1,23 @@
-# Puts the desktop entry and the icon where a Linux desktop finds them, so the game shows in
-# the application menu. The program itself is installed by its target in app/.
+# Puts the game where a Linux desktop finds it: the desktop entry for the application menu, the
+# AppStream metainfo for software centres and the icon at every size of the hicolor theme, all
+# named after the application id. The programs are installed by their targets.
 include(GNUInstallDirs)
 
 set(FLIPSTONE_RES ${PROJECT_SOURCE_DIR}/res)
+set(FLIPSTONE_APP_ID io.github.flipstone.Flipstone)
 
-install(FILES ${FLIPSTONE_RES}/flipstone.desktop
+install(FILES ${FLIPSTONE_RES}/${FLIPSTONE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${FLIPSTONE_RES}/${FLIPSTONE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The icon theme looks up "flipstone" by size; the pixmaps folder is the older fallback.
-if(EXISTS ${FLIPSTONE_RES}/icon.png)
-  set(FLIPSTONE_ICON ${FLIPSTONE_RES}/icon.png)
-  set(FLIPSTONE_ICON_NAME flipstone.png)
-else()
-  set(FLIPSTONE_ICON ${FLIPSTONE_RES}/icon.xpm)
-  set(FLIPSTONE_ICON_NAME flipstone.xpm)
-endif()
-install(FILES ${FLIPSTONE_ICON}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
-        RENAME ${FLIPSTONE_ICON_NAME})
-install(FILES ${FLIPSTONE_ICON}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps
-        RENAME ${FLIPSTONE_ICON_NAME})
+# res/icons holds the drawing (<id>.svg) and its renderings (<id>-<size>.png).
+set(FLIPSTONE_ICON_THEME ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${FLIPSTONE_RES}/icons/${FLIPSTONE_APP_ID}.svg
+        DESTINATION ${FLIPSTONE_ICON_THEME}/scalable/apps)
+file(GLOB FLIPSTONE_ICON_PNGS CONFIGURE_DEPENDS ${FLIPSTONE_RES}/icons/${FLIPSTONE_APP_ID}-*.png)
+foreach(png IN LISTS FLIPSTONE_ICON_PNGS)
+  string(REGEX MATCH "-([0-9]+)\\.png$" _ ${png})
+  install(FILES ${png} DESTINATION ${FLIPSTONE_ICON_THEME}/${CMAKE_MATCH_1}x${CMAKE_MATCH_1}/apps
+          RENAME ${FLIPSTONE_APP_ID}.png)
+endforeach()

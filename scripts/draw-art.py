@@ -1,10 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures as XPM files in res/: the window icon, the place cursor and the
-toolbar strip. The XPM files are committed; run this again only after changing a picture here."""
+"""Draws the program's pictures in res/: the place cursor and the toolbar strip as XPM files, each
+also at twice the pixels for high-density screens (name@2x.xpm), and the program's icon as an SVG
+with PNGs rendered from it for the icon theme's sizes (rsvg-convert, from librsvg2-bin). The
+files are committed; run this again only after changing a picture here."""
 import math
 import os
+import subprocess
 
 RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res")
+ICONS = os.path.join(RES, "icons")
+ICON_NAME = "io.github.flipstone.Flipstone"
+ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 
 PALETTE = {
     ".": "None",
@@ -223,21 +229,45 @@ def paste(grid, rows, left, top, transparent=True):
                 grid[top + y][left + x] = ch
 
 
-def disc(grid, cx, cy, radius, fill):
-    """A disc with a one-pixel black outline, centred on pixel corners (cx, cy)."""
+def disc(grid, cx, cy, radius, fill, outline=1):
+    """A disc with a black outline of the given width, centred on pixel corners (cx, cy)."""
     for y in range(len(grid)):
         for x in range(len(grid[0])):
             d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
-            if d < radius - 1:
+            if d < radius - outline:
                 grid[y][x] = fill
             elif d <= radius:
                 grid[y][x] = "k"
 
 
+def scale2x(rows):
+    """Twice the pixels of a pixel-art picture (the Scale2x rule): each pixel becomes four, and a
+    corner takes the colour of the two neighbours beside it when they agree, so that diagonal
+    edges come out as finer steps instead of twice the staircase."""
+    height, width = len(rows), len(rows[0])
+    out = [[None] * (2 * width) for _ in range(2 * height)]
+    for y in range(height):
+        for x in range(width):
+            p = rows[y][x]
+            above = rows[y - 1][x] if y > 0 else p
+            below = rows[y + 1][x] if y < height - 1 else p
+            left = rows[y][x - 1] if x > 0 else p
+            right = rows[y][x + 1] if x < width - 1 else p
+            out[2 * y][2 * x] = left if left == above and left != below and above != right else p
+            out[2 * y][2 * x + 1] = (
+                right if above == right and above != left and right != below else p)
+            out[2 * y + 1][2 * x] = (
+                left if below == left and below != right and left != above else p)
+            out[2 * y + 1][2 * x + 1] = (
+                right if right == below and right != above and below != left else p)
+    return ["".join(row) for row in out]
+
+
 def write_xpm(name, grid):
     height, width = len(grid), len(grid[0])
     used = sorted({ch for row in grid for ch in row})
-    lines = ["/* XPM */", "static const char* const %s[] = {" % name.replace("-", "_"),
+    variable = name.replace("-", "_").replace("@", "_at_")
+    lines = ["/* XPM */", "static const char* const %s[] = {" % variable,
              '"%d %d %d 1",' % (width, height, len(used))]
     lines += ['"%s c %s",' % (ch, PALETTE[ch]) for ch in used]
     lines += ['"%s",' % "".join(row) for row in grid]
@@ -247,18 +277,25 @@ def write_xpm(name, grid):
         out.write("\n".join(lines) + "\n")
 
 
-def toolbar():
+def toolbar(scale):
+    """The strip of button images; at scale 2 each image is its Scale2x double."""
     images = [START, HINT, SOUND, LEVEL_1, LEVEL_2, LEVEL_3, LEVEL_4, HELP, ABOUT]
-    grid = canvas(16 * len(images), 15)
+    width, height = 16 * scale, 15 * scale
+    grid = canvas(width * len(images), height)
     for i, art in enumerate(images):
-        paste(grid, rows_of(art, 16, 15), 16 * i, 0)
-    write_xpm("toolbar", grid)
+        rows = rows_of(art, 16, 15)
+        paste(grid, scale2x(rows) if scale == 2 else rows, width * i, 0)
+    write_xpm("toolbar" if scale == 1 else "toolbar@2x", grid)
 
 
-def place_cursor():
-    grid = canvas(32, 32)
-    disc(grid, 6.5, 6.5, 6.5, "w")
-    paste(grid, rows_of(ARROW, 12, 19), 4, 4)
+def place_cursor(scale):
+    """A white disc under an arrow, with a box saying PUT; its hot spot is the top-left pixel.
+    At scale 2 the disc is drawn again at twice the size and the arrow and box are doubled with
+    Scale2x."""
+    double = scale2x if scale == 2 else (lambda rows: rows)
+    grid = canvas(32 * scale, 32 * scale)
+    disc(grid, 6.5 * scale, 6.5 * scale, 6.5 * scale, "w", outline=scale)
+    paste(grid, double(rows_of(ARROW, 12, 19)), 4 * scale, 4 * scale)
     box = canvas(15, 9, "w")
     for x in range(15):
         box[0][x] = box[8][x] = "k"
@@ -266,28 +303,42 @@ def place_cursor():
         box[y][0] = box[y][14] = "k"
     for i, letter in enumerate("PUT"):
         paste(box, LETTERS[letter], 2 + 4 * i, 2)
-    paste(grid, ["".join(r) for r in box], 17, 23, transparent=False)
-    write_xpm("place-cursor", grid)
+    paste(grid, double(["".join(r) for r in box]), 17 * scale, 23 * scale, transparent=False)
+    write_xpm("place-cursor" if scale == 1 else "place-cursor@2x", grid)
+
+
+def icon_svg():
+    """The program's icon on a 32-unit grid: a grey 2 x 2 board with a black frame and cross and
+    a shadow below and to the right, holding the four discs of the starting position."""
+    parts = [
+        '<rect x="3" y="3" width="29" height="29" fill="#000000"/>',  # the shadow
+        '<rect x="1" y="1" width="29" height="29" fill="#7F7F7F"/>',
+    ]
+    for k in range(3):
+        parts.append('<rect x="%d" y="1" width="1" height="29" fill="#000000"/>' % (1 + 14 * k))
+        parts.append('<rect x="1" y="%d" width="29" height="1" fill="#000000"/>' % (1 + 14 * k))
+    for column, row, fill in [(0, 0, "#FFFFFF"), (1, 1, "#FFFFFF"), (0, 1, "#000000"),
+                              (1, 0, "#000000")]:
+        parts.append('<circle cx="%g" cy="%g" r="5.5" fill="%s" stroke="#000000" '
+                     'stroke-width="1"/>' % (8.5 + 14 * column, 8.5 + 14 * row, fill))
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" '
+            'viewBox="0 0 32 32">\n' + "".join("  %s\n" % part for part in parts) + "</svg>\n")
 
 
 def icon():
-    grid = canvas(32, 32)
-    for y in range(3, 32):
-        for x in range(3, 32):
-            grid[y][x] = "k"  # the board's shadow, showing below and to the right
-    for y in range(1, 30):
-        for x in range(1, 30):
-            grid[y][x] = "B"
-    for k in range(3):
-        for t in range(1, 30):
-            grid[1 + 14 * k][t] = "k"
-            grid[t][1 + 14 * k] = "k"
-    for column, row, fill in [(0, 0, "w"), (1, 1, "w"), (0, 1, "k"), (1, 0, "k")]:
-        disc(grid, 2 + 14 * column + 6.5, 2 + 14 * row + 6.5, 6, fill)
-    write_xpm("icon", grid)
+    os.makedirs(ICONS, exist_ok=True)
+    svg = os.path.join(ICONS, ICON_NAME + ".svg")
+    with open(svg, "w") as out:
+        out.write(icon_svg())
+    for size in ICON_SIZES:
+        png = os.path.join(ICONS, "%s-%d.png" % (ICON_NAME, size))
+        subprocess.run(["rsvg-convert", "--width", str(size), "--height", str(size),
+                        "--output", png, svg], check=True)
 
 
 if __name__ == "__main__":
-    toolbar()
-    place_cursor()
+    for scale in (1, 2):
+        toolbar(scale)
+        place_cursor(scale)
     icon()

@@ -15,24 +15,58 @@ void Artwork::EnsureLoaded() {
     (void)loaded;
 }
 
+namespace {
+
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QString IconFile(int size) {
+    return QStringLiteral(":/flipstone/icons/io.github.flipstone.Flipstone-%1.png").arg(size);
+}
+
+// A picture drawn at `scale` times the pixels of its size on screen.
+QPixmap Picture(const QString& file, int scale) {
+    QPixmap picture(file);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+QPixmap ToolbarPart(const QString& strip, Artwork::ToolbarImage image, int scale) {
+    const int width = Artwork::kToolbarImageWidth * scale;
+    QPixmap part =
+        QPixmap(strip).copy(image * width, 0, width, Artwork::kToolbarImageHeight * scale);
+    part.setDevicePixelRatio(scale);
+    return part;
+}
+
+}  // namespace
+
 QPixmap Artwork::AppIconPixmap() {
     EnsureLoaded();
-    return QPixmap(QStringLiteral(":/flipstone/icon.xpm"));
+    return QPixmap(IconFile(32));
 }
 
 QIcon Artwork::AppIcon() {
-    return QIcon(AppIconPixmap());
+    EnsureLoaded();
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        icon.addFile(IconFile(size), QSize(size, size));
+    }
+    return icon;
 }
 
-QCursor Artwork::PlaceCursor() {
+QCursor Artwork::PlaceCursor(qreal devicePixelRatio) {
     EnsureLoaded();
-    return QCursor(QPixmap(QStringLiteral(":/flipstone/place-cursor.xpm")), 0, 0);
+    if (devicePixelRatio >= 1.5) {
+        return QCursor(Picture(QStringLiteral(":/flipstone/place-cursor@2x.xpm"), 2), 0, 0);
+    }
+    return QCursor(Picture(QStringLiteral(":/flipstone/place-cursor.xpm"), 1), 0, 0);
 }
 
-QPixmap Artwork::ToolbarPixmap(ToolbarImage image) {
+QIcon Artwork::ToolbarIcon(ToolbarImage image) {
     EnsureLoaded();
-    const QPixmap strip(QStringLiteral(":/flipstone/toolbar.xpm"));
-    return strip.copy(image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight);
+    QIcon icon(ToolbarPart(QStringLiteral(":/flipstone/toolbar.xpm"), image, 1));
+    icon.addPixmap(ToolbarPart(QStringLiteral(":/flipstone/toolbar@2x.xpm"), image, 2));
+    return icon;
 }
 
 QUrl Artwork::HelpContents() {

@@ -58,7 +58,7 @@ int FloorDiv(int numerator, int denominator) {
 }  // namespace
 
 CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
-    : QWidget(parent), document_(document), placeCursor_(Artwork::PlaceCursor()) {
+    : QWidget(parent), document_(document) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     connect(&tickTimer_, &QTimer::timeout, this, &CFlipstoneView::OnTimer);
@@ -198,6 +198,10 @@ void CFlipstoneView::OnMouseMove(QPoint point) {
         document_.board.CanPlace(square->column, square->row, document_.humanColour) &&
         document_.flipList.count == 0;
     if (placeable) {
+        if (placeCursorRatio_ != devicePixelRatio()) {
+            placeCursorRatio_ = devicePixelRatio();
+            placeCursor_ = Artwork::PlaceCursor(placeCursorRatio_);
+        }
         setCursor(placeCursor_);
     } else {
         unsetCursor();

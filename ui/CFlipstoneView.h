@@ -82,7 +82,10 @@ private:
     Square lastCrossSquare_;
     Square lastExaminedMark_;
     QTimer tickTimer_;
+    // Made for the device pixel ratio of the screen the view was last on when the cursor was
+    // needed; 0 before that.
     QCursor placeCursor_;
+    qreal placeCursorRatio_ = 0;
 };
 
 }  // namespace flipstone

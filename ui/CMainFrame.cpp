@@ -184,7 +184,7 @@ void CMainFrame::CreateToolBar() {
             toolBar_->addSeparator();
         }
         QAction* action = Action(button.id);
-        action->setIcon(Artwork::ToolbarPixmap(button.image));
+        action->setIcon(Artwork::ToolbarIcon(button.image));
         toolBar_->addAction(action);
     }
     // Hint has no prompt text, so its button shows no tooltip either.

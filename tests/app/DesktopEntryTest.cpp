@@ -6,12 +6,15 @@
 #include <map>
 #include <string>
 
+#include "app/CFlipstoneApp.h"
+
 namespace flipstone {
 namespace {
 
 std::map<std::string, std::string> ReadDesktopEntry() {
-    const std::filesystem::path file =
-        std::filesystem::path(__FILE__).parent_path() / "../../res/flipstone.desktop";
+    // The desktop finds the running program's entry by the id the program declares.
+    const std::filesystem::path file = std::filesystem::path(__FILE__).parent_path() / "../../res" /
+                                       (std::string(kApplicationId) + ".desktop");
     std::ifstream in(file);
     std::map<std::string, std::string> keys;
     std::string line;
@@ -32,7 +35,7 @@ TEST(DesktopEntryTest, StartsTheInstalledProgramWithItsIcon) {
     EXPECT_EQ(keys.at("Type"), "Application");
     EXPECT_EQ(keys.at("Name"), "Flipstone");
     EXPECT_EQ(keys.at("Exec"), "flipstone %f") << "the program takes one optional file";
-    EXPECT_EQ(keys.at("Icon"), "flipstone") << "the name the icon is installed under";
+    EXPECT_EQ(keys.at("Icon"), kApplicationId) << "the name the icon is installed under";
     EXPECT_EQ(keys.at("Terminal"), "false");
 }
 
