@@ -1,5 +1,8 @@
 #include "engine/Board.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace flipstone {
 
 namespace {
@@ -100,11 +103,7 @@ void Board::Reset() {
 }
 
 int Board::CountCode(std::uint8_t code) const {
-    int count = 0;
-    for (const auto square : squares) {
-        count += square == code ? 1 : 0;
-    }
-    return count;
+    return static_cast<int>(std::count(std::begin(squares), std::end(squares), code));
 }
 
 int Board::CountBlack() const {
@@ -128,15 +127,6 @@ bool Board::HasLegalMove(std::uint8_t colour) const {
         }
     }
     return false;
-}
-
-bool Board::operator==(const Board& other) const {
-    for (int i = 0; i < 64; ++i) {
-        if (squares[i] != other.squares[i]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace flipstone

@@ -40,7 +40,7 @@ public:
     int CountDiscs() const;
     bool HasLegalMove(std::uint8_t colour) const;
 
-    bool operator==(const Board& other) const;
+    bool operator==(const Board&) const = default;
 
 private:
     // Number of discs the line from (column, row) in direction (dc, dr) brackets; 0 for none.
