@@ -3,14 +3,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/DialogUnits.h"
 #include "ui/Artwork.h"
-#include "ui/DialogUnits.h"
 
 namespace flipstone {
 
 namespace {
 
-// An icon control shows the icon at its own size from the template's top-left corner.
+// An icon control shows the icon at its own size from the top-left corner of its rectangle.
 constexpr int kIconPixels = 32;
 
 }  // namespace

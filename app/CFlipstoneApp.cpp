@@ -2,12 +2,14 @@
 
 #include <QFile>
 
+#include "app/CAboutDialog.h"
 #include "app/CommandLine.h"
 #include "app/CuePlayer.h"
 #include "app/FileCommands.h"
 #include "app/GameFileDialogs.h"
 #include "app/MessageBoxes.h"
 #include "game/CFlipstoneDoc.h"
+#include "ui/ActionCommandUpdate.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
 
@@ -84,12 +86,19 @@ void CFlipstoneApp::CreateDocumentFrameAndView() {
 }
 
 void CFlipstoneApp::ConnectCommands() {
-    frame_->SetCommandHandler(ID_SET_SOUND, [this] { OnSetSound(); });
-    frame_->SetUpdateHandler(ID_SET_SOUND,
-                             [this](CommandUpdate& update) { OnUpdateSetSound(update); });
-    frame_->SetCommandHandler(ID_FILE_NEW, [this] { files_->OnFileNew(); });
-    frame_->SetCommandHandler(ID_FILE_OPEN, [this] { files_->OnFileOpen(); });
-    frame_->SetCommandHandler(ID_FILE_SAVE, [this] { files_->OnFileSave(); });
+    CMainFrame* frame = frame_.get();
+    const auto on = [frame](int commandId, auto handler) {
+        QObject::connect(frame->Action(commandId), &QAction::triggered, frame, handler);
+    };
+    on(ID_SET_SOUND, [this] { OnSetSound(); });
+    on(ID_APP_ABOUT, [this] { OnAbout(); });
+    on(ID_FILE_NEW, [this] { files_->OnFileNew(); });
+    on(ID_FILE_OPEN, [this] { files_->OnFileOpen(); });
+    on(ID_FILE_SAVE, [this] { files_->OnFileSave(); });
+    QObject::connect(frame, &CMainFrame::UpdatingCommandStates, frame, [this, frame] {
+        ActionCommandUpdate sound(*frame->Action(ID_SET_SOUND));
+        OnUpdateSetSound(sound);
+    });
 }
 
 void CFlipstoneApp::ExitInstance() {
@@ -107,6 +116,11 @@ void CFlipstoneApp::OnSetSound() {
 void CFlipstoneApp::OnUpdateSetSound(CommandUpdate& update) const {
     update.SetCheck(sound_.IsOn() ? 1 : 0);
     update.Enable(true);
+}
+
+void CFlipstoneApp::OnAbout() {
+    CAboutDialog dialog(frame_.get());
+    dialog.exec();
 }
 
 QString CFlipstoneApp::AskOpenPath() {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/DesktopHost.h"
 #include "app/FileCommandHost.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsStore.h"
 #include "app/SoundCues.h"
 #include "app/SoundSetting.h"
 #include "app/UserMessages.h"
-#include "ui/DesktopHost.h"
 
 namespace flipstone {
 
@@ -49,6 +49,8 @@ public:
 
     void OnSetSound();
     void OnUpdateSetSound(CommandUpdate& update) const;
+    // The about box over the main window.
+    void OnAbout();
 
     CFlipstoneDoc& Document() { return *document_; }
     CMainFrame& Frame() { return *frame_; }

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/DialogUnits.h"
 #include "game/CFlipstoneDoc.h"
-#include "ui/DialogUnits.h"
 
 namespace flipstone {
 

@@ -33,8 +33,8 @@ public:
     void accept() override;
     void reject() override;
 
-    // The control with the template's id: 1 OK, 2 Cancel, 1004/1005 the move buttons, the
-    // Level command ids for the level buttons; null for any other id.
+    // The control with this id: 1 OK, 2 Cancel, 1004/1005 the move buttons, the Level command
+    // ids for the level buttons; null for any other id.
     QAbstractButton* Control(int id) const;
 
 signals:

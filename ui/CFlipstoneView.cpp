@@ -22,8 +22,8 @@ const QColor kExaminedColour(255, 128, 128);
 const QColor kClientColour(0, 255, 0);
 const QColor kBoardColour(127, 127, 127);
 
-// Qt's aliased primitives cover the end point of a line and one pixel beyond a rectangle's
-// width and height; these helpers stop one pixel short so the stated geometry holds.
+// The board's rectangles and ellipses exclude their right and bottom edge, and its lines their
+// end point. Qt's aliased primitives cover both, so these helpers stop one pixel short.
 void DrawLineWithoutEnd(QPainter& painter, const QLine& line) {
     if (line.p1() == line.p2()) {
         return;

@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/CAboutDialog.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/ActionCommandUpdate.h"
 #include "ui/Artwork.h"
@@ -34,6 +33,7 @@ CMainFrame::CMainFrame(CFlipstoneDoc& document, QWidget* parent)
     PreCreateWindow();
     setCentralWidget(view_);
     OnCreate();
+    ConnectCommands();
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &CMainFrame::RefreshCommandStates);
 }
@@ -71,9 +71,25 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QStrin
         action->setToolTip(prompt.mid(lineBreak + 1));
     }
     action->setIconVisibleInMenu(false);
-    connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
     actions_[commandId] = action;
     return action;
+}
+
+template <typename Handler>
+void CMainFrame::On(int commandId, Handler handler) {
+    connect(Action(commandId), &QAction::triggered, this, handler);
+}
+
+void CMainFrame::ConnectCommands() {
+    On(ID_GAME_START, [this] { document_.OnGameStart(); });
+    On(ID_GAME_HINT, [this] { document_.OnHint(); });
+    for (int k = 0; k < 4; ++k) {
+        On(kLevelCommands[k], [this, k] { document_.OnLevel(k); });
+    }
+    On(ID_HELP, [this] { OnHelpFinder(); });
+    On(ID_HELP_FINDER, [this] { OnHelpFinder(); });
+    On(ID_APP_EXIT, [this] { close(); });
+    On(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
 }
 
 QAction* CMainFrame::Action(int commandId) const {
@@ -238,46 +254,8 @@ QString CMainFrame::LeafText(int leafCount) {
     return QString::asprintf("Leaf: %8d", leafCount);
 }
 
-void CMainFrame::SetCommandHandler(int commandId, std::function<void()> handler) {
-    if (handler) {
-        commandHandlers_[commandId] = std::move(handler);
-    } else {
-        commandHandlers_.erase(commandId);
-    }
-}
-
-void CMainFrame::SetUpdateHandler(int commandId, std::function<void(CommandUpdate&)> handler) {
-    if (handler) {
-        updateHandlers_[commandId] = std::move(handler);
-    } else {
-        updateHandlers_.erase(commandId);
-    }
-}
-
 void CMainFrame::OnCommand(int commandId) {
-    const auto handler = commandHandlers_.find(commandId);
-    if (handler != commandHandlers_.end()) {
-        handler->second();
-        return;
-    }
-    switch (commandId) {
-        case ID_HELP:
-        case ID_HELP_FINDER:
-            OnHelpFinder();
-            break;
-        case ID_APP_ABOUT:
-            OnAppAbout();
-            break;
-        case ID_APP_EXIT:
-            close();
-            break;
-        case ID_VIEW_STATUS_BAR:
-            statusBar()->setVisible(statusBar()->isHidden());
-            break;
-        default:
-            document_.OnCommand(commandId);
-            break;
-    }
+    document_.OnCommand(commandId);
 }
 
 void CMainFrame::OnHelpFinder() {
@@ -285,11 +263,6 @@ void CMainFrame::OnHelpFinder() {
         helpWindow_ = new HelpWindow(this);
     }
     helpWindow_->ShowContents();
-}
-
-void CMainFrame::OnAppAbout() {
-    CAboutDialog dialog(this);
-    dialog.exec();
 }
 
 void CMainFrame::RefreshCommandStates() {
@@ -305,12 +278,7 @@ void CMainFrame::RunUpdateHandlers() {
         ActionCommandUpdate level(*Action(kLevelCommands[k]));
         document_.OnUpdateLevel(k, level);
     }
-    for (const auto& [commandId, handler] : updateHandlers_) {
-        if (QAction* action = Action(commandId)) {
-            ActionCommandUpdate update(*action);
-            handler(update);
-        }
-    }
+    emit UpdatingCommandStates();
 }
 
 void CMainFrame::RefreshPanes() {

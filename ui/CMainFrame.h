@@ -3,10 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <functional>
 #include <map>
-
-#include "game/CommandUpdate.h"
 
 class QLabel;
 class QToolBar;
@@ -40,7 +37,9 @@ enum IndicatorId : int {
 };
 
 // The main window: menu, dockable toolbar, status bar with the game's running figures, and the
-// board view. Commands go to a handler set for them, else to the document, else nowhere.
+// board view. Each command is a QAction: the frame connects its own (help, exit, the bars) and
+// the document's; the application connects Sound, About, New, Open and Save. An action that
+// nobody connects does nothing.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -58,11 +57,8 @@ public:
     QLabel& PaneLabel(int pane) { return *panes_.at(pane); }
     HelpWindow* Help() { return helpWindow_; }
 
-    // Replaces what a command does (New, Open, Save, Sound and About belong to the
-    // application); an empty handler restores the frame's own.
-    void SetCommandHandler(int commandId, std::function<void()> handler);
-    // Gives a command an update handler run at idle, as the Sound command needs.
-    void SetUpdateHandler(int commandId, std::function<void(CommandUpdate&)> handler);
+    // A command id that a dialog's button carries (the start dialog's level buttons): passed
+    // to the document, whether or not its menu item is enabled.
     void OnCommand(int commandId);
 
     // Enables and checks the commands and fills the status panes; runs whenever the event
@@ -77,7 +73,10 @@ public:
     static QString LeafText(int leafCount);
 
     void OnHelpFinder();
-    void OnAppAbout();
+
+signals:
+    // The update handlers of commands the frame does not carry itself run now.
+    void UpdatingCommandStates();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +85,9 @@ private:
     void PreCreateWindow();
     void OnCreate();
     QAction* AddCommand(int commandId, const QString& text, const QString& prompt = QString());
+    void ConnectCommands();
+    template <typename Handler>
+    void On(int commandId, Handler handler);
     void CreateMenus();
     void CreateLevelMenu(QMenu& setMenu);
     void CreateViewMenu();
@@ -101,8 +103,6 @@ private:
     std::array<QLabel*, 5> panes_{};
     HelpWindow* helpWindow_ = nullptr;
     std::map<int, QAction*> actions_;
-    std::map<int, std::function<void()>> commandHandlers_;
-    std::map<int, std::function<void(CommandUpdate&)>> updateHandlers_;
 };
 
 }  // namespace flipstone

@@ -1,7 +1,7 @@
 // Hostile files and settings met by the whole program: start-up with a damaged settings store,
 // Open of odd files, Save onto devices and full disks, and the file commands while the
-// game-over box is open. Each ends in the stated message or a defined no-op, without a hang,
-// and leaves what was there before intact.
+// game-over box is open. Each ends in the message that names the file or a defined no-op, without a
+// hang, and leaves what was there before intact.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -272,7 +272,7 @@ TEST_F(BadInputAppTest, NewWhileTheGameOverBoxIsOpenStartsAGameTheBoxLeavesAlone
     CFlipstoneDoc& document = app->Document();
     int passCountAfterNew = -1;
     WithGameOverBox(*app, [&](QMessageBox* box) {
-        app->Frame().OnCommand(ID_FILE_NEW);
+        app->Frame().Action(ID_FILE_NEW)->trigger();
         passCountAfterNew = document.passCount;
         EXPECT_EQ(document.moveCount, 0);
         EXPECT_EQ(document.board.CountDiscs(), 4);
@@ -299,7 +299,7 @@ TEST_F(BadInputAppTest, OpenWhileTheGameOverBoxIsOpenTakesTheFileAndKeepsTheGame
     bool stillOpen = false;
     WithGameOverBox(*app, [&](QMessageBox* box) {
         answer.start();
-        app->Frame().OnCommand(ID_FILE_OPEN);
+        app->Frame().Action(ID_FILE_OPEN)->trigger();
         answer.stop();
         stillOpen = GameOverBox() == box;
         box->button(QMessageBox::Ok)->click();

@@ -6,9 +6,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "SettingsFolder.h"
+#include "app/CAboutDialog.h"
 #include "app/CueOutput.h"
 #include "app/FileCommands.h"
 #include "app/UserMessages.h"
@@ -167,6 +172,43 @@ TEST_F(AppTest, CtrlNStartsAFreshGameKeepingLevelAndTitleWithoutACue) {
     EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
     EXPECT_TRUE(output.sizes.empty()) << "no start cue";
     EXPECT_EQ(frame.View().MarkedSquares().count, 4);
+}
+
+// Acts on the modal dialog of type T once its loop runs; false when none was open.
+template <typename T>
+void WhenModal(bool& seen, const std::function<void(T*)>& act) {
+    QTimer::singleShot(0, [&seen, act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        seen = dialog != nullptr;
+        if (dialog != nullptr) {
+            act(dialog);
+        }
+    });
+}
+
+TEST_F(AppTest, TheApplicationsCommandsReachItThroughTheFramesActions) {
+    auto app = Start({});
+    CMainFrame& frame = app->Frame();
+    bool aboutOpen = false;
+    WhenModal<CAboutDialog>(aboutOpen, [&](CAboutDialog* about) {
+        EXPECT_EQ(about->parentWidget(), &frame);
+        about->OkButton()->click();
+    });
+    frame.Action(ID_APP_ABOUT)->trigger();
+    EXPECT_TRUE(aboutOpen) << "About opens the about box over the frame";
+
+    frame.Action(ID_SET_SOUND)->trigger();
+    EXPECT_TRUE(app->Sound().IsOn());
+    frame.RefreshCommandStates();
+    EXPECT_TRUE(frame.Action(ID_SET_SOUND)->isChecked()) << "the check follows at idle";
+
+    bool saveAsked = false;
+    WhenModal<QFileDialog>(saveAsked, [](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Save As");
+        dialog->reject();
+    });
+    frame.Action(ID_FILE_SAVE)->trigger();
+    EXPECT_TRUE(saveAsked);
 }
 
 TEST_F(AppTest, OpenWhileDiscsTurnSkipsNoDisc) {

@@ -16,8 +16,6 @@
 #include <QToolTip>
 
 #include "FrameTestFixture.h"
-#include "app/CAboutDialog.h"
-#include "app/CGameStartDialog.h"
 #include "ui/HelpWindow.h"
 
 namespace flipstone {
@@ -254,42 +252,7 @@ TEST_F(FrameTest, LevelAfterTheFirstMoveAndHintMakeATrainingGame) {
     EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
 }
 
-TEST_F(FrameTest, HintIsWorkedOutSliceBySliceAndDrawn) {
-    Action(ID_LEVEL_1).trigger();
-    Action(ID_GAME_HINT).trigger();
-    int slices = 0;
-    while (document.hintState == 1 && slices < 100) {
-        View().OnTimer();
-        ++slices;
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "wait cursor only during a slice";
-    }
-    EXPECT_EQ(document.hintState, 2);
-    EXPECT_EQ(slices, 4 + 2) << "prepare, one slice per root move, finish";
-    EXPECT_TRUE(document.board.CanPlace(document.hintSquare.column, document.hintSquare.row,
-                                        document.humanColour));
-}
-
 // ---- Keys, view toggles, help, about ----
-
-TEST_F(FrameTest, FileCommandsGoToTheHandlersTheApplicationSets) {
-    ShowFrame();
-    int opened = 0;
-    int saved = 0;
-    frame.SetCommandHandler(ID_FILE_OPEN, [&] { ++opened; });
-    frame.SetCommandHandler(ID_FILE_SAVE, [&] { ++saved; });
-    QTest::keyClick(&frame, Qt::Key_O, Qt::ControlModifier);
-    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(saved, 1);
-
-    bool soundOn = true;
-    frame.SetUpdateHandler(ID_SET_SOUND, [&](CommandUpdate& update) { update.SetCheck(soundOn); });
-    frame.RefreshCommandStates();
-    EXPECT_TRUE(Action(ID_SET_SOUND).isChecked());
-    soundOn = false;
-    frame.RefreshCommandStates();
-    EXPECT_FALSE(Action(ID_SET_SOUND).isChecked());
-}
 
 TEST_F(FrameTest, ViewMenuHidesAndShowsToolbarAndStatusBar) {
     ShowFrame();
@@ -321,18 +284,6 @@ TEST_F(FrameTest, F1AndHelpTopicsOpenTheProgramsOwnHelp) {
     frame.Help()->close();
     Action(ID_HELP_FINDER).trigger();
     EXPECT_TRUE(frame.Help()->isVisible());
-}
-
-TEST_F(FrameTest, AboutOpensTheAboutBoxOverTheFrame) {
-    bool shown = false;
-    WhenShown<CAboutDialog>([](CAboutDialog*) { return true; },
-                            [&](CAboutDialog* about) {
-                                shown = about->windowTitle() == "About Flipstone" &&
-                                        about->parentWidget() == &frame;
-                                about->OkButton()->click();
-                            });
-    Action(ID_APP_ABOUT).trigger();
-    EXPECT_TRUE(shown);
 }
 
 TEST_F(FrameTest, ExitClosesTheWindow) {

@@ -3,48 +3,54 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "app/CueOutput.h"
-#include "app/SettingsStore.h"
-#include "app/SoundCues.h"
-#include "app/SoundSetting.h"
-#include "app/WaveImages.h"
 #include "game/CFlipstoneDoc.h"
+#include "game/HeadlessHost.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
-#include "ui/DesktopHost.h"
 
 namespace flipstone::testing {
 
-// Keeps the id of every cue that reaches the audio output.
-class CueIdRecorder : public CueOutput {
+// A host for a frame on its own: view updates and titles go to the frame, the rest is recorded.
+class FrameTestHost : public HeadlessHost {
 public:
-    void Play(std::span<const std::uint8_t> image) override {
-        ids.push_back(image.data() == WaveImages::StartCue().data() ? kStartCue : kDiscCue);
+    void Attach(CMainFrame& frame) { frame_ = &frame; }
+    void UpdateViews() override {
+        ++updates;
+        if (frame_ != nullptr) {
+            frame_->View().OnUpdate();
+        }
     }
-    std::vector<unsigned> ids;
+    void SetMainTitle(const std::string& text) override {
+        HeadlessHost::SetMainTitle(text);
+        if (frame_ != nullptr) {
+            frame_->setWindowTitle(QString::fromStdString(text));
+        }
+    }
+
+private:
+    CMainFrame* frame_ = nullptr;
 };
 
-// The desktop game as start-up builds it: host, document, frame and view, with the view's timer
+// Document, frame and view as start-up builds them, on the given host, with the view's timer
 // stopped so that a test drives the ticks itself unless it starts the timer.
-class FrameTest : public ::testing::Test {
+template <typename Host>
+class FrameFixture : public ::testing::Test {
 protected:
-    FrameTest() : document(host), frame(document) {
+    explicit FrameFixture(Host& host) : document(host), frame(document) {
         host.Attach(frame);
-        sound.Toggle(store);
         View().TickTimer().stop();
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
         document.NewGame();
         View().OnInitialUpdate();
     }
 
-    ~FrameTest() override {
+    ~FrameFixture() override {
         for (auto& watcher : watchers_) {
             watcher->stop();
         }
@@ -106,18 +112,21 @@ protected:
         return true;
     }
 
-    QTemporaryDir settingsFolder;
-    SettingsStore store{settingsFolder.path()};
-    SoundSetting sound;
-    CueIdRecorder output;
-    std::vector<unsigned>& cues = output.ids;
-    SoundCues soundCues{sound, output};
-    DesktopHost host{soundCues};
     CFlipstoneDoc document;
     CMainFrame frame;
 
 private:
     std::vector<std::unique_ptr<QTimer>> watchers_;
+};
+
+struct FrameTestHostHolder {
+    FrameTestHost host;
+};
+
+// A frame with the test host.
+class FrameTest : protected FrameTestHostHolder, public FrameFixture<FrameTestHost> {
+protected:
+    FrameTest() : FrameFixture(host) {}
 };
 
 }  // namespace flipstone::testing

@@ -1,4 +1,4 @@
-#include "ui/DesktopHost.h"
+#include "app/DesktopHost.h"
 
 #include <QCursor>
 #include <QEventLoop>

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace flipstone {
 
-// Lays dialogs out from templates in dialog units: a horizontal unit is a quarter of the dialog
-// font's average character width, a vertical unit an eighth of its height.
+// Lays dialogs out from rectangles given in dialog units: a horizontal unit is a quarter of the
+// dialog font's average character width, a vertical unit an eighth of its height.
 class DialogUnits {
 public:
     // "Arial" 9 pt; fontconfig substitutes the metric-compatible Liberation Sans.
@@ -21,7 +21,7 @@ public:
     int BaseHeight() const { return baseHeight_; }
     int ToPixelsX(int units) const;
     int ToPixelsY(int units) const;
-    // Converts each edge of the rectangle, as the template's (x, y, width, height) gives it.
+    // Converts each edge of the rectangle given as (x, y, width, height) in dialog units.
     QRect ToPixels(int x, int y, int width, int height) const;
     QSize ToPixels(int width, int height) const;
     void Place(QWidget& widget, int x, int y, int width, int height) const;

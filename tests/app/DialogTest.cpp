@@ -10,8 +10,8 @@
 
 #include "app/CAboutDialog.h"
 #include "app/CGameStartDialog.h"
+#include "app/DialogUnits.h"
 #include "game/CFlipstoneDoc.h"
-#include "ui/DialogUnits.h"
 
 namespace flipstone {
 namespace {

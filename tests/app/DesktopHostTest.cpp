@@ -5,13 +5,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "FrameTestFixture.h"
+#include "DesktopTest.h"
 #include "app/CGameStartDialog.h"
 
 namespace flipstone {
 namespace {
 
-using testing::FrameTest;
+using testing::DesktopTest;
 
 bool IsGameOverBox(QMessageBox* box) {
     return box->windowTitle() == "Game over";
@@ -31,7 +31,7 @@ void FillBoard(Board& board, int blackSquares) {
     }
 }
 
-class DesktopGameTest : public FrameTest {
+class DesktopGameTest : public DesktopTest {
 protected:
     // Opens Start and answers the dialog with the act, which ends by closing it.
     void Start(std::function<void(CGameStartDialog*)> act) {
@@ -238,6 +238,21 @@ TEST_F(DesktopGameTest, TinyWindowsKeepTheGameRunning) {
     View().resize(400, 300);
     View().grab();
     EXPECT_EQ(View().BoardSize(), 240);
+}
+
+TEST_F(DesktopGameTest, HintIsWorkedOutSliceBySliceWithTheWaitCursorOnlyDuringASlice) {
+    Action(ID_LEVEL_1).trigger();
+    Action(ID_GAME_HINT).trigger();
+    int slices = 0;
+    while (document.hintState == 1 && slices < 100) {
+        View().OnTimer();
+        ++slices;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "wait cursor only during a slice";
+    }
+    EXPECT_EQ(document.hintState, 2);
+    EXPECT_EQ(slices, 4 + 2) << "prepare, one slice per root move, finish";
+    EXPECT_TRUE(document.board.CanPlace(document.hintSquare.column, document.hintSquare.row,
+                                        document.humanColour));
 }
 
 }  // namespace
