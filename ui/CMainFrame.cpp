@@ -1,7 +1,6 @@
 #include "ui/CMainFrame.h"
 
 #include <QAbstractEventDispatcher>
-#include <QActionGroup>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,12 +8,15 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
+#include <utility>
 
 #include "game/CFlipstoneDoc.h"
 #include "ui/ActionCommandUpdate.h"
 #include "ui/Artwork.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/HelpWindow.h"
+#include "ui/StatusPanes.h"
 
 namespace flipstone {
 
@@ -50,10 +52,30 @@ void CMainFrame::PreCreateWindow() {
     setWindowIcon(Artwork::AppIcon());
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
-        const QRect first = FirstGeometry(screen->geometry().size());
-        resize(first.size());
-        move(first.topLeft());
+        firstGeometry_ = FirstGeometry(screen->geometry().size());
+        resize(firstGeometry_.size());
+        move(firstGeometry_.topLeft());
     }
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitFirstGeometryToFrame();
+}
+
+// The first geometry is the whole window's. A window manager frames the window only once it is
+// shown, and from then on the frame's size is known: the client shrinks by it.
+void CMainFrame::FitFirstGeometryToFrame() {
+    if (firstGeometry_.isNull() || windowHandle() == nullptr) {
+        return;
+    }
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) {
+        return;
+    }
+    const QRect first = std::exchange(firstGeometry_, QRect());
+    resize(first.size().shrunkBy(frame));
+    move(first.topLeft());
 }
 
 void CMainFrame::OnCreate() {
@@ -126,13 +148,13 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
+    // Check marks, as on every other checkable item: no exclusive group, whose radio bullets the
+    // style would draw. The update handlers keep exactly one level checked.
     QMenu* level = setMenu.addMenu(QStringLiteral("&Level"));
-    auto* group = new QActionGroup(this);
     for (int k = 0; k < 4; ++k) {
         QAction* action = AddCommand(kLevelCommands[k], QStringLiteral("Level &%1").arg(k + 1),
                                      QStringLiteral("Computer Level %1\nLevel %1").arg(k + 1));
         action->setCheckable(true);
-        group->addAction(action);
         level->addAction(action);
     }
 }
@@ -222,12 +244,14 @@ void CMainFrame::CreateStatusBar() {
     panes_[0]->setMinimumWidth(0);
     panes_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(panes_[0], 1);
+    std::array<QString, StatusPanes::kCount> defaults;
     for (int pane = 1; pane < 5; ++pane) {
-        auto* label = new QLabel(QString::fromUtf8(kPaneDefaults[pane]), bar);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumWidth(label->sizeHint().width());
-        bar->addPermanentWidget(label);
-        panes_[pane] = label;
+        defaults[pane - 1] = QString::fromUtf8(kPaneDefaults[pane]);
+    }
+    auto* figures = new StatusPanes(defaults, bar);
+    bar->addPermanentWidget(figures);
+    for (int pane = 1; pane < 5; ++pane) {
+        panes_[pane] = &figures->Pane(pane - 1);
     }
 }
 

@@ -80,9 +80,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void PreCreateWindow();
+    void FitFirstGeometryToFrame();
     void OnCreate();
     QAction* AddCommand(int commandId, const QString& text, const QString& prompt = QString());
     void ConnectCommands();
@@ -103,6 +105,8 @@ private:
     std::array<QLabel*, 5> panes_{};
     HelpWindow* helpWindow_ = nullptr;
     std::map<int, QAction*> actions_;
+    // Until a window manager's frame is known: the square the whole window is to fill.
+    QRect firstGeometry_;
 };
 
 }  // namespace flipstone

@@ -141,6 +141,37 @@ QRect VirtualDisplay::Geometry(const QString& window) const {
     return rect;
 }
 
+QRect VirtualDisplay::ScreenRect(const QString& window) const {
+    QRect rect;
+    const QString info = RunTool(QStringLiteral("xwininfo"), {"-id", window}, Environment());
+    for (const QString& line : info.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (line.contains(QLatin1String("Absolute upper-left X"))) {
+            rect.moveLeft(value);
+        } else if (line.contains(QLatin1String("Absolute upper-left Y"))) {
+            rect.moveTop(value);
+        } else if (line.trimmed().startsWith(QLatin1String("Width:"))) {
+            rect.setWidth(value);
+        } else if (line.trimmed().startsWith(QLatin1String("Height:"))) {
+            rect.setHeight(value);
+        }
+    }
+    return rect;
+}
+
+QRect VirtualDisplay::FrameRect(const QString& window) const {
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
+    const QString extents =
+        RunTool(QStringLiteral("xprop"), {"-id", window, "_NET_FRAME_EXTENTS"}, Environment());
+    const QStringList sizes = extents.section(QLatin1Char('='), 1).split(QLatin1Char(','));
+    const QRect client = ScreenRect(window);
+    if (sizes.size() != 4) {
+        return client;
+    }
+    return client.adjusted(-sizes[0].trimmed().toInt(), -sizes[2].trimmed().toInt(),
+                           sizes[1].trimmed().toInt(), sizes[3].trimmed().toInt());
+}
+
 void VirtualDisplay::Key(const QString& keys) const {
     QStringList arguments{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")};
     arguments += keys.split(QLatin1Char(' '), Qt::SkipEmptyParts);

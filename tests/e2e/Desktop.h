@@ -38,6 +38,10 @@ public:
     // The visible windows whose title matches the pattern.
     std::vector<QString> Windows(const QString& titlePattern) const;
     QRect Geometry(const QString& window) const;
+    // The window's rectangle on the screen, and that rectangle with the frame a window manager
+    // drew around it (the same without one).
+    QRect ScreenRect(const QString& window) const;
+    QRect FrameRect(const QString& window) const;
     void Key(const QString& keys) const;
     void Type(const QString& text) const;
     void Click(QPoint point) const;

@@ -102,6 +102,22 @@ using EndToEnd = Desktop<false>;
 // Keys after a dialog closes need a window manager to give the main window its focus back.
 using ManagedEndToEnd = Desktop<true>;
 
+// On a 1024 x 768 screen the first window is 512 x 512 at (256, 128): the client without a
+// window manager, the whole window, frame included, with one.
+TEST_F(EndToEnd, FirstWindowIsTheCentredSquare) {
+    StartAndWait();
+    EXPECT_EQ(display.ScreenRect(program.Window()), QRect(256, 128, 512, 512));
+}
+
+TEST_F(ManagedEndToEnd, FirstWindowFrameIncludedIsTheCentredSquare) {
+    StartAndWait();
+    EXPECT_TRUE(WaitUntil([&] {
+        return display.FrameRect(program.Window()) == QRect(256, 128, 512, 512);
+    })) << "the frame is "
+        << display.FrameRect(program.Window()).width() << " x "
+        << display.FrameRect(program.Window()).height();
+}
+
 TEST_F(EndToEnd, MissingFileAtStartUpIsReportedAndEndsTheProgramAfterTheExitWriting) {
     QSettings(program.SettingsPath(), QSettings::IniFormat)
         .setValue("Recent File List/File3", "/seeded/game");

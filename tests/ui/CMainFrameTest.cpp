@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolTip>
@@ -20,6 +21,14 @@
 
 namespace flipstone {
 namespace {
+
+// Asks a menu what it would tell the style to draw for an item.
+class MenuStyleProbe : public QMenu {
+public:
+    void Describe(QStyleOptionMenuItem& option, QAction* action) {
+        initStyleOption(&option, action);
+    }
+};
 
 using testing::FrameTest;
 
@@ -63,6 +72,14 @@ TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
     EXPECT_EQ(TextsOf(set->actions()), (QStringList{"&Level", "&Sound"}));
     EXPECT_EQ(TextsOf(set->actions().at(0)->menu()->actions()),
               (QStringList{"Level &1", "Level &2", "Level &3", "Level &4"}));
+    // What the style draws beside a level: a check mark like Sound's, not a radio bullet.
+    MenuStyleProbe probe;
+    for (QAction* level : set->actions().at(0)->menu()->actions()) {
+        QStyleOptionMenuItem option;
+        probe.Describe(option, level);
+        EXPECT_EQ(option.checkType, QStyleOptionMenuItem::NonExclusive)
+            << level->text().toStdString();
+    }
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&View")->actions()),
               (QStringList{"&Toolbar", "&Status Bar"}));
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&Help")->actions()),
@@ -190,6 +207,28 @@ TEST_F(FrameTest, PanesPadSignAndShowLongNumbersInFull) {
         << "a nine-digit count widens its pane";
 }
 
+TEST_F(FrameTest, NarrowedWindowCutsOffPanesButNeverOverlapsThem) {
+    ShowFrame();
+    frame.RefreshCommandStates();
+    frame.resize(200, frame.height());
+    QCoreApplication::processEvents();
+    QStatusBar* bar = frame.statusBar();
+    std::vector<QRect> panes;
+    for (int pane = 1; pane < 5; ++pane) {
+        QLabel& label = frame.PaneLabel(pane);
+        EXPECT_GE(label.width(), label.minimumWidth()) << "pane " << pane << " keeps its width";
+        panes.emplace_back(label.mapTo(bar, QPoint(0, 0)), label.size());
+    }
+    for (std::size_t a = 0; a < panes.size(); ++a) {
+        for (std::size_t b = a + 1; b < panes.size(); ++b) {
+            EXPECT_FALSE(panes[a].intersects(panes[b])) << "panes " << a + 1 << " and " << b + 1;
+        }
+    }
+    const QWidget* strip = frame.PaneLabel(1).parentWidget();
+    EXPECT_LE(strip->geometry().right(), bar->width()) << "what does not fit is cut off";
+    EXPECT_GE(panes[0].left(), frame.PaneLabel(0).geometry().right()) << "right of pane 0";
+}
+
 TEST_F(FrameTest, MessagePaneShowsACommandsPromptWhileItIsPointedAt) {
     ShowFrame();
     QWidget* button = frame.ToolBar().widgetForAction(&Action(ID_LEVEL_2));
@@ -281,6 +320,9 @@ TEST_F(FrameTest, F1AndHelpTopicsOpenTheProgramsOwnHelp) {
     for (const char* topic : {"Rules", "How to play", "Levels", "Hints", "Training games"}) {
         EXPECT_TRUE(page.contains(QString::fromUtf8(topic))) << topic;
     }
+    // What Open and Save really do, since a game file holds nothing.
+    EXPECT_TRUE(page.contains("games are not stored")) << "Save";
+    EXPECT_TRUE(page.contains("the game on the board stays as it is")) << "Open";
     frame.Help()->close();
     Action(ID_HELP_FINDER).trigger();
     EXPECT_TRUE(frame.Help()->isVisible());
