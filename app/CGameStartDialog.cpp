@@ -1,10 +1,10 @@
 #include "app/CGameStartDialog.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/DialogUnits.h"
+#include "app/GroupFrame.h"
 #include "game/CFlipstoneDoc.h"
 
 namespace flipstone {
@@ -42,11 +42,11 @@ void CGameStartDialog::CreateControls() {
     units.Place(*cancelButton_, 60, 30, 50, 14);
     connect(cancelButton_, &QPushButton::clicked, this, &CGameStartDialog::reject);
 
-    units.Place(*new QGroupBox(QStringLiteral("Move"), this), 5, 5, 50, 40);
+    units.Place(*new GroupFrame(QStringLiteral("Move"), this), 5, 5, 50, 40);
     AddRadio(moveGroup_, QStringLiteral("First"), 10, 15, 30);
     AddRadio(moveGroup_, QStringLiteral("Second"), 10, 30, 37);
 
-    units.Place(*new QGroupBox(QStringLiteral("Level"), this), 5, 50, 35, 70);
+    units.Place(*new GroupFrame(QStringLiteral("Level"), this), 5, 50, 35, 70);
     for (int level = 0; level < 4; ++level) {
         AddRadio(levelGroup_, QStringLiteral("  %1").arg(level + 1), 10, 60 + 15 * level, 20);
     }

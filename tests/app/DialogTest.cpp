@@ -1,5 +1,6 @@
 // The new-game dialog and the about box: templates, radio groups, data exchange and closing.
 #include <gtest/gtest.h>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "app/CAboutDialog.h"
 #include "app/CGameStartDialog.h"
@@ -54,6 +56,41 @@ TEST_F(StartDialogTest, TemplateGivesCaptionTextsAndDialogUnitRectangles) {
         QAbstractButton* level = dialog.Control(ID_LEVEL_1 + k);
         EXPECT_EQ(level->text(), QStringLiteral("  %1").arg(k + 1));
         EXPECT_EQ(level->geometry(), units.ToPixels(10, 60 + 15 * k, 20, 10));
+    }
+}
+
+// The first row below `top` in the column at x whose pixel is not the dialog's background.
+int FirstLineBelow(const QImage& image, int x, int top, QRgb background) {
+    for (int y = top; y < image.height(); ++y) {
+        if (image.pixel(x, y) != background) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+TEST_F(StartDialogTest, EachGroupsFrameRunsThroughItsCaptionAndHoldsItsButtonsClearOfIt) {
+    const QImage image = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = dialog.palette().color(QPalette::Window).rgb();
+    const QList<QGroupBox*> groups = dialog.findChildren<QGroupBox*>();
+    ASSERT_EQ(groups.size(), 2);
+    const std::vector<std::vector<int>> members = {
+        {CGameStartDialog::IDC_FIRST, CGameStartDialog::IDC_SECOND},
+        {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4}};
+    for (int g = 0; g < 2; ++g) {
+        const QRect box = groups[g]->geometry();
+        const int frameTop = FirstLineBelow(image, box.right() - 3, box.top(), background);
+        const int frameLeft = box.left();
+        // The caption's middle lies on the line: the caption starts above it.
+        EXPECT_LT(box.top(), frameTop - dialog.fontMetrics().height() / 2 + 2)
+            << groups[g]->title().toStdString();
+        for (const int id : members[g]) {
+            const QRect button = dialog.Control(id)->geometry();
+            EXPECT_GT(button.top(), frameTop + 1) << id << " sits below the frame's top line";
+            EXPECT_GT(button.left(), frameLeft + 1) << id;
+            EXPECT_LT(button.bottom(), box.bottom() - 1) << id;
+            EXPECT_LT(button.right(), box.right() - 1) << id;
+        }
     }
 }
 
