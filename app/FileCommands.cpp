@@ -12,6 +12,7 @@ FileCommands::FileCommands(CFlipstoneDoc& document, RecentFileList& recentFiles,
     : document_(document), recentFiles_(recentFiles), host_(host) {}
 
 void FileCommands::OnFileNew() {
+    document_.documentName = kUntitled;
     document_.NewGame();
     host_.InitialUpdate();
 }

@@ -57,7 +57,7 @@ void CFlipstoneDoc::ResetGameFields() {
 }
 
 bool CFlipstoneDoc::NewGame() {
-    documentName = kUntitled;
+    // The framework's new-document step forgets the file; only New, Open and Save rename.
     documentPath.clear();
     ResetGameFields();
     computerSearch_.position = -1;

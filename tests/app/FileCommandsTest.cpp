@@ -231,6 +231,17 @@ TEST_F(FileCommandsTest, NewStartsAGameAtTheSameLevelWithoutASound) {
     EXPECT_EQ(host.initialUpdates, 2);
 }
 
+TEST_F(FileCommandsTest, StartKeepsTheNameSoTheNextSaveProposesIt) {
+    host.saveAnswer = folder.filePath("evening game");
+    ASSERT_TRUE(commands.OnFileSave());
+    document.OnGameStart();
+    EXPECT_EQ(document.documentName, "evening game");
+    EXPECT_TRUE(document.documentPath.empty()) << "the new game forgets the file";
+    host.saveAnswer.clear();
+    commands.OnFileSave();
+    EXPECT_EQ(host.proposals.value(1), "evening") << "the name, cut at its first blank";
+}
+
 TEST_F(FileCommandsTest, OpenedAndSavedFilesFillTheRecentListNewestFirst) {
     for (const char* name : {"a", "b", "c", "d", "e"}) {
         ASSERT_TRUE(commands.OpenDocumentFile(MakeFile(name, {})));
