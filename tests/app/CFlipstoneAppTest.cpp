@@ -148,11 +148,17 @@ TEST_F(AppTest, UnregisterInLowerCaseRemovesTheSettingsAndEnds) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0],
               "System registry entries have been removed and the INI file (if any) was deleted.");
+    EXPECT_EQ(app->ExitStatus(), 0);
     app->ExitInstance();
     EXPECT_FALSE(QFile::exists(settings.FilePath())) << "the exit writes nothing after it";
     EXPECT_FALSE(QDir(settings.CompanyFolder()).exists());
     auto next = Start({});
     EXPECT_FALSE(next->Sound().IsOn());
+    next->ExitInstance();
+
+    EXPECT_EQ(Start({"-unregister"}, false)->ExitStatus(), 0) << "nothing left to remove";
+    ASSERT_TRUE(QDir().mkpath(settings.FilePath())) << "a folder where the file belongs";
+    EXPECT_EQ(Start({"-unregister"}, false)->ExitStatus(), 1) << "the removal failed";
 }
 
 TEST_F(AppTest, CtrlNStartsAFreshGameKeepingLevelAndTitleWithoutACue) {
