@@ -1,5 +1,6 @@
 #include "ui/CFlipstoneView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,6 +22,7 @@ const QColor kRedColour(255, 0, 0);
 const QColor kExaminedColour(255, 128, 128);
 const QColor kClientColour(0, 255, 0);
 const QColor kBoardColour(127, 127, 127);
+const QColor kKeyboardCursorColour(255, 255, 0);
 
 // The board's rectangles and ellipses exclude their right and bottom edge, and its lines their
 // end point. Qt's aliased primitives cover both, so these helpers stop one pixel short.
@@ -61,6 +63,7 @@ CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
     : QWidget(parent), document_(document) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     connect(&tickTimer_, &QTimer::timeout, this, &CFlipstoneView::OnTimer);
     tickTimer_.start(kTickPeriodMs);
 }
@@ -91,6 +94,7 @@ void CFlipstoneView::OnDraw(QPainter& painter) {
     DrawMarkers(painter, layout);
     DrawExaminedSquare(painter, layout);
     DrawHint(painter, layout);
+    DrawKeyboardCursor(painter, layout);
     painter.restore();
 }
 
@@ -152,6 +156,22 @@ void CFlipstoneView::DrawHint(QPainter& painter, const BoardLayout& layout) {
     DrawDisc(painter, kHintOutlineColour, kMarkerColour, layout.DiscBox(hint.column, hint.row));
 }
 
+// A frame two pixels wide along the inside of the square's disc box, so that repainting the box
+// removes it; the disc inscribed in the box leaves its corners clear.
+void CFlipstoneView::DrawKeyboardCursor(QPainter& painter, const BoardLayout& layout) {
+    if (!keyboardCursorShown_) {
+        return;
+    }
+    const QRect box = layout.DiscBox(keyboardCursor_.column, keyboardCursor_.row);
+    constexpr int kThickness = 2;
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), kThickness), kKeyboardCursorColour);
+    painter.fillRect(QRect(box.left(), box.bottom() - kThickness + 1, box.width(), kThickness),
+                     kKeyboardCursorColour);
+    painter.fillRect(QRect(box.left(), box.top(), kThickness, box.height()), kKeyboardCursorColour);
+    painter.fillRect(QRect(box.right() - kThickness + 1, box.top(), kThickness, box.height()),
+                     kKeyboardCursorColour);
+}
+
 void CFlipstoneView::OnTimer() {
     document_.TurnStep();
 }
@@ -180,19 +200,82 @@ void CFlipstoneView::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+void CFlipstoneView::keyPressEvent(QKeyEvent* event) {
+    if (!OnKeyDown(event->key())) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void CFlipstoneView::OnLButtonDown(QPoint point) {
-    const std::optional<Square> square = SquareAt(point);
-    if (!square || document_.sideToMove != 0) {
+    if (const std::optional<Square> square = SquareAt(point)) {
+        ClickSquare(*square);
+    }
+}
+
+bool CFlipstoneView::OnKeyDown(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            MoveKeyboardCursor(-1, 0);
+            return true;
+        case Qt::Key_Right:
+            MoveKeyboardCursor(1, 0);
+            return true;
+        case Qt::Key_Up:
+            MoveKeyboardCursor(0, -1);
+            return true;
+        case Qt::Key_Down:
+            MoveKeyboardCursor(0, 1);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (keyboardCursorShown_) {
+                ClickSquare(keyboardCursor_);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CFlipstoneView::ClickSquare(Square square) {
+    if (document_.sideToMove != 0) {
         return;
     }
-    if (document_.TryMove(square->column, square->row, document_.humanColour)) {
+    if (document_.TryMove(square.column, square.row, document_.humanColour)) {
         document_.markerState = -1;
         document_.hintState = 0;
     }
 }
 
+// The first arrow key shows the cursor on the last move (d4 before any), and an arrow key that
+// shows it again after the mouse hid it leaves it where it was; only then do arrows move it.
+void CFlipstoneView::MoveKeyboardCursor(int columns, int rows) {
+    if (keyboardCursorShown_) {
+        InvalidateSquare(keyboardCursor_);
+        keyboardCursor_.column = std::clamp(keyboardCursor_.column + columns, 0, 7);
+        keyboardCursor_.row = std::clamp(keyboardCursor_.row + rows, 0, 7);
+    } else if (keyboardCursor_.column < 0) {
+        keyboardCursor_ = Board::OnBoard(lastCrossSquare_.column, lastCrossSquare_.row)
+                              ? lastCrossSquare_
+                              : Square{3, 3};
+    }
+    keyboardCursorShown_ = true;
+    InvalidateSquare(keyboardCursor_);
+}
+
+void CFlipstoneView::HideKeyboardCursor() {
+    if (keyboardCursorShown_) {
+        keyboardCursorShown_ = false;
+        InvalidateSquare(keyboardCursor_);
+    }
+}
+
 void CFlipstoneView::OnMouseMove(QPoint point) {
     const std::optional<Square> square = SquareAt(point);
+    if (square) {
+        HideKeyboardCursor();
+    }
     const bool placeable =
         square && document_.sideToMove == 0 &&
         document_.board.CanPlace(square->column, square->row, document_.humanColour) &&

@@ -36,6 +36,9 @@ public:
     void OnTimer();
     void OnLButtonDown(QPoint point);
     void OnMouseMove(QPoint point);
+    // Arrow keys show and move the keyboard cursor; Enter and Space click its square. False for
+    // any other key.
+    bool OnKeyDown(int key);
 
     // The square under a client point by the layout of the last paint; none when it misses.
     std::optional<Square> SquareAt(QPoint point) const;
@@ -48,6 +51,9 @@ public:
     int BoardLeft() const { return boardLeft_; }
     const FlipList& MarkedSquares() const { return markedSquares_; }
     Square LastCrossSquare() const { return lastCrossSquare_; }
+    // The keyboard cursor's square, and whether it is shown.
+    Square KeyboardCursor() const { return keyboardCursor_; }
+    bool KeyboardCursorShown() const { return keyboardCursorShown_; }
     QTimer& TickTimer() { return tickTimer_; }
 
 protected:
@@ -57,6 +63,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void DrawGrid(QPainter& painter, const BoardLayout& layout);
@@ -65,6 +72,12 @@ private:
     void DrawMarkers(QPainter& painter, const BoardLayout& layout);
     void DrawExaminedSquare(QPainter& painter, const BoardLayout& layout);
     void DrawHint(QPainter& painter, const BoardLayout& layout);
+    void DrawKeyboardCursor(QPainter& painter, const BoardLayout& layout);
+
+    // What a click on the square does, whether the mouse or the keyboard gives it.
+    void ClickSquare(Square square);
+    void MoveKeyboardCursor(int columns, int rows);
+    void HideKeyboardCursor();
 
     bool UpdateMarkers();
     bool UpdateSearchMark();
@@ -81,6 +94,9 @@ private:
     // whole run, so the first move repaints the box of (-1, -1) just outside the board.
     Square lastCrossSquare_;
     Square lastExaminedMark_;
+    // Column -1 until the first arrow key; kept while hidden, to be shown again where it was.
+    Square keyboardCursor_;
+    bool keyboardCursorShown_ = false;
     QTimer tickTimer_;
     // Made for the device pixel ratio of the screen the view was last on when the cursor was
     // needed; 0 before that.

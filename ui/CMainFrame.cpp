@@ -34,6 +34,8 @@ CMainFrame::CMainFrame(CFlipstoneDoc& document, QWidget* parent)
     : QMainWindow(parent), document_(document), view_(new CFlipstoneView(document, this)) {
     PreCreateWindow();
     setCentralWidget(view_);
+    // The board takes the keys whenever the window is active, also after a dialog or menu.
+    view_->setFocus();
     OnCreate();
     ConnectCommands();
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,

@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -15,6 +16,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(520, 600);
+    // Esc closes the help, as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::ShowContents() {

@@ -118,6 +118,22 @@ TEST_F(ManagedEndToEnd, FirstWindowFrameIncludedIsTheCentredSquare) {
         << display.FrameRect(program.Window()).height();
 }
 
+TEST_F(ManagedEndToEnd, MovesByRealKeysAlsoAfterADialogHasClosed) {
+    StartAndWait();
+    std::vector<Square> played{{3, 2}};
+    display.Key("Up Up Return");  // the first arrow shows the frame on d4, the second moves it
+    ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(ExpectedAfter(played)); }, 20000));
+
+    display.Key("alt+g s");
+    ASSERT_TRUE(program.WaitForDialog("^Flipstone$").has_value());
+    display.Key("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
+    played.push_back({1, 2});
+    display.Key("Left Left space");
+    ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(ExpectedAfter(played)); }, 20000))
+        << "the board has the keys back";
+}
+
 TEST_F(EndToEnd, MissingFileAtStartUpIsReportedAndEndsTheProgramAfterTheExitWriting) {
     QSettings(program.SettingsPath(), QSettings::IniFormat)
         .setValue("Recent File List/File3", "/seeded/game");

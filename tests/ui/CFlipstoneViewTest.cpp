@@ -307,6 +307,72 @@ TEST_F(ViewTest, PlaceCursorShowsOnlyWhereAClickWouldPlaceADisc) {
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor) << "a move is being shown";
 }
 
+// ---- The keyboard ----
+
+TEST_F(ViewTest, KeyboardCursorShowsOnD4MovesStopsAtEdgesAndHidesUnderTheMouse) {
+    Render();
+    const QRgb before = Pixel(Box(171, 121, 198, 148).topLeft().x() + 1, 122);
+    Record();
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_EQ(view.KeyboardCursor(), (Square{3, 3})) << "the first arrow only shows it, on d4";
+    EXPECT_EQ(invalidated, std::vector<QRect>{Box(171, 121, 198, 148)}) << "its box alone";
+    Render();
+    EXPECT_EQ(Pixel(172, 122), qRgb(255, 255, 0)) << "a frame along the box";
+    EXPECT_EQ(Pixel(184, 134), kWhitePixel) << "the disc inside shows through";
+
+    for (int k = 0; k < 5; ++k) {
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_Down);
+    }
+    EXPECT_EQ(view.KeyboardCursor(), (Square{0, 7})) << "stopped at the edges";
+
+    MoveMouseTo(CentreOf(5, 5));
+    EXPECT_FALSE(view.KeyboardCursorShown());
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(view.KeyboardCursor(), (Square{0, 7})) << "shown again where it was";
+    QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(view.KeyboardCursor(), (Square{0, 6}));
+    MoveMouseTo(CentreOf(5, 5));
+    Render();
+    EXPECT_EQ(Pixel(172, 122), before) << "gone without a trace";
+}
+
+TEST_F(ViewTest, WholeGameByKeyboardAgainstLevelOne) {
+    Render();
+    document.levelIndex = 0;
+    int movesByKey = 0;
+    for (int step = 0; step < 200000 && !document.IsGameOver(); ++step) {
+        const bool humanToClick = document.sideToMove == 0 && document.flipList.count == 0 &&
+                                  document.thinking == 0 &&
+                                  document.board.HasLegalMove(document.humanColour);
+        if (humanToClick) {
+            Square target;
+            for (int index = 0; index < 64; ++index) {
+                if (document.board.CanPlace(index / 8, index % 8, document.humanColour)) {
+                    target = Square{index / 8, index % 8};
+                }
+            }
+            QTest::keyClick(&view, Qt::Key_Up);  // shows the cursor, or moves it
+            while (view.KeyboardCursor().column != target.column) {
+                QTest::keyClick(&view, view.KeyboardCursor().column < target.column ? Qt::Key_Right
+                                                                                    : Qt::Key_Left);
+            }
+            while (view.KeyboardCursor().row != target.row) {
+                QTest::keyClick(&view,
+                                view.KeyboardCursor().row < target.row ? Qt::Key_Down : Qt::Key_Up);
+            }
+            QTest::keyClick(&view, movesByKey % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
+            ASSERT_EQ(document.flipList.count > 0, true) << "the key played the move";
+            ++movesByKey;
+        }
+        view.OnTimer();
+        CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
+    }
+    EXPECT_TRUE(document.IsGameOver());
+    EXPECT_GT(movesByKey, 10);
+    EXPECT_EQ(document.board.CountDiscs() > 0, true);
+}
+
 // ---- Repaints asked for by notifications ----
 
 TEST_F(ViewTest, NewGameMarksFourSquaresAndRepaintsTheWholeClientOnce) {

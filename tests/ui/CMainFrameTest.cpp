@@ -323,6 +323,10 @@ TEST_F(FrameTest, F1AndHelpTopicsOpenTheProgramsOwnHelp) {
     // What Open and Save really do, since a game file holds nothing.
     EXPECT_TRUE(page.contains("games are not stored")) << "Save";
     EXPECT_TRUE(page.contains("the game on the board stays as it is")) << "Open";
+    EXPECT_TRUE(page.contains("play by keyboard"));
+    QApplication::setActiveWindow(frame.Help());
+    QTest::keyClick(frame.Help(), Qt::Key_Escape);
+    EXPECT_FALSE(frame.Help()->isVisible()) << "Esc closes the help";
     frame.Help()->close();
     Action(ID_HELP_FINDER).trigger();
     EXPECT_TRUE(frame.Help()->isVisible());
