@@ -18,18 +18,6 @@ constexpr int kRandomOpeningMoves = 3;
 // Far more steps than any real game needs; reaching it means the turn cycle is stuck.
 constexpr long long kStepLimit = 50'000'000;
 
-std::vector<Square> LegalSquares(const Board& board, std::uint8_t colour) {
-    std::vector<Square> squares;
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) {
-            if (board.CanPlace(column, row, colour)) {
-                squares.push_back({column, row});
-            }
-        }
-    }
-    return squares;
-}
-
 class SelfPlayGame {
 public:
     SelfPlayGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed)
@@ -66,29 +54,27 @@ public:
 
 private:
     bool HumanToChoose() const {
-        return document_.sideToMove == 0 && document_.flipList.count == 0 &&
+        return document_.sideToMove == kHumanSide && document_.flipList.count == 0 &&
                document_.thinking == 0 && document_.board.HasLegalMove(document_.humanColour);
     }
 
     void PlayHumanMove() {
         Square choice;
         if (humanMoves_ < kRandomOpeningMoves) {
-            const auto squares = LegalSquares(document_.board, document_.humanColour);
+            const auto squares = document_.board.LegalSquares(document_.humanColour);
             choice = squares[random_() % squares.size()];
         } else {
             choice = AskForHint();
         }
         ++humanMoves_;
         document_.levelIndex = computerLevel_ - 1;
-        document_.TryMove(choice.column, choice.row, document_.humanColour);
-        document_.hintState = 0;
-        document_.markerState = -1;
+        document_.PlayHumanMove(choice.column, choice.row);
     }
 
     Square AskForHint() {
         document_.levelIndex = hintLevel_ - 1;
         document_.OnHint();
-        while (document_.hintState == 1) {
+        while (document_.hintState == kHintRequested) {
             document_.TurnStep();
         }
         return document_.hintSquare;
@@ -96,7 +82,7 @@ private:
 
     void LogMove(std::ostream& log, int gameNumber) const {
         const Square square{document_.flipList.columns[0], document_.flipList.rows[0]};
-        const bool human = document_.sideToMove == 0;
+        const bool human = document_.sideToMove == kHumanSide;
         const std::uint8_t colour = document_.SideColour(document_.sideToMove);
         log << "{\"game\":" << gameNumber << ",\"ply\":" << document_.moveCount << ",\"side\":\""
             << (human ? "human" : "computer") << "\",\"colour\":\""

@@ -42,7 +42,7 @@ void CFlipstoneDoc::ResetGameFields() {
     humanColour = kBlack;
     moveCount = 0;
     board.Reset();
-    sideToMove = 0;
+    sideToMove = kHumanSide;
     flipList.count = 0;
     flipList.columns[0] = -1;
     flipList.rows[0] = -1;
@@ -51,19 +51,31 @@ void CFlipstoneDoc::ResetGameFields() {
     leafCount = 0;
     examinedSquare = Square{};
     thinking = 0;
-    markerState = 1;
+    markerState = kMarkersToShow;
     repaintFlag = 1;
-    hintState = 0;
+    hintState = kNoHint;
 }
 
 bool CFlipstoneDoc::NewGame() {
     documentName = kUntitled;
     documentPath.clear();
     ResetGameFields();
-    computerSearch_.position = -1;
-    hintSearch_.position = -1;
+    AbandonSearches();
     host_.UpdateViews();
     return true;
+}
+
+void CFlipstoneDoc::AbandonSearches() {
+    computerSearch_.position = -1;
+    hintSearch_.position = -1;
+}
+
+void CFlipstoneDoc::LoadPosition(const Board& position, std::uint8_t computer, std::int32_t level) {
+    board = position;
+    computerColour = computer;
+    humanColour = Opponent(computer);
+    levelIndex = level;
+    AbandonSearches();
 }
 
 bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
@@ -80,12 +92,21 @@ bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
     return true;
 }
 
+bool CFlipstoneDoc::PlayHumanMove(int column, int row) {
+    if (sideToMove != kHumanSide || !TryMove(column, row, humanColour)) {
+        return false;
+    }
+    markerState = kMarkersToErase;
+    hintState = kNoHint;
+    return true;
+}
+
 std::uint8_t CFlipstoneDoc::SideColour(int side) const {
-    return side != 0 ? computerColour : humanColour;
+    return side != kHumanSide ? computerColour : humanColour;
 }
 
 bool CFlipstoneDoc::MoveDisplayStepDue() const {
-    return thinking == 0 && hintState != 1 && flipList.count > 0 &&
+    return thinking == 0 && hintState != kHintRequested && flipList.count > 0 &&
            animationIndex <= flipList.count;
 }
 
@@ -117,9 +138,9 @@ void CFlipstoneDoc::ShowNextDisc() {
 }
 
 void CFlipstoneDoc::HandTurnOver() {
-    sideToMove = sideToMove == 1 ? 0 : 1;
-    if (sideToMove == 0) {
-        markerState = 1;
+    sideToMove = sideToMove == kComputerSide ? kHumanSide : kComputerSide;
+    if (sideToMove == kHumanSide) {
+        markerState = kMarkersToShow;
         host_.UpdateViews();
     }
 }
@@ -133,15 +154,15 @@ void CFlipstoneDoc::StepWithoutMoveShown() {
         }
         return;
     }
-    if (hintState == 1) {
+    if (hintState == kHintRequested) {
         if (HintStep()) {
-            hintState = 2;
+            hintState = kHintReady;
         }
         host_.UpdateViews();
         return;
     }
     if (board.HasLegalMove(SideColour(sideToMove))) {
-        if (sideToMove == 1) {
+        if (sideToMove == kComputerSide) {
             thinking = 1;
         }
         return;
@@ -158,7 +179,7 @@ void CFlipstoneDoc::EndGame() {
     const int humanDiscs = humanColour == kBlack ? board.CountBlack() : board.CountWhite();
     const int computerDiscs = computerColour == kBlack ? board.CountBlack() : board.CountWhite();
     // The game is over before the box opens: steps that run while it is open do nothing.
-    passCount = 3;
+    passCount = kGameOverPasses;
     host_.ShowGameOver(GameOverText(humanDiscs, computerDiscs));
 }
 
@@ -213,17 +234,12 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     searchValue = forHint ? kHighestValue : kLowestValue;
     state.bestColumn = -1;
     state.bestRow = -1;
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) {
-            if (!board.CanPlace(column, row, mover)) {
-                continue;
-            }
-            const int i = state.count++;
-            Board& child = state.childBoards[i];
-            child = board;
-            child.Place(column, row, mover);
-            state.candidates[i] = MoveCandidate{Evaluate(child), i, column, row};
-        }
+    for (const Square square : board.LegalSquares(mover)) {
+        const int i = state.count++;
+        Board& child = state.childBoards[i];
+        child = board;
+        child.Place(square.column, square.row, mover);
+        state.candidates[i] = MoveCandidate{Evaluate(child), i, square.column, square.row};
     }
     auto* const first = state.candidates;
     auto* const last = state.candidates + state.count;
@@ -286,15 +302,15 @@ void CFlipstoneDoc::OnGameStart() {
         levelIndex = choice.levelChoice;
     }
     if (choice.moveChoice == 0) {
-        sideToMove = 0;
+        sideToMove = kHumanSide;
         humanColour = kBlack;
         computerColour = kWhite;
         PlaySoundCue(kStartCue);
     } else {
-        sideToMove = 1;
+        sideToMove = kComputerSide;
         humanColour = kWhite;
         computerColour = kBlack;
-        markerState = 0;
+        markerState = kNoMarkers;
     }
 }
 
@@ -306,10 +322,10 @@ void CFlipstoneDoc::OnLevel(int index) {
 }
 
 void CFlipstoneDoc::OnHint() {
-    if (sideToMove != 0 || flipList.count > 0 || thinking != 0 || IsGameOver()) {
+    if (sideToMove != kHumanSide || flipList.count > 0 || thinking != 0 || IsGameOver()) {
         return;
     }
-    hintState = 1;
+    hintState = kHintRequested;
     host_.SetMainTitle(kTrainingTitle);
     host_.UpdateViews();
 }

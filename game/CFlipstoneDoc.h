@@ -27,6 +27,22 @@ enum CommandId : int {
 // Sound cue ids.
 enum CueId : unsigned { kDiscCue = 143, kStartCue = 144 };
 
+// The codes the document's state fields hold.
+// Sides: who is to move.
+inline constexpr std::int32_t kHumanSide = 0;
+inline constexpr std::int32_t kComputerSide = 1;
+// Marker state: the human's legal-move markers on the board.
+inline constexpr std::int32_t kMarkersToErase = -1;
+inline constexpr std::int32_t kNoMarkers = 0;
+inline constexpr std::int32_t kMarkersToShow = 1;
+inline constexpr std::int32_t kMarkersShown = 2;
+// Hint state.
+inline constexpr std::int32_t kNoHint = 0;
+inline constexpr std::int32_t kHintRequested = 1;
+inline constexpr std::int32_t kHintReady = 2;
+// The pass count at which the game is over.
+inline constexpr std::int32_t kGameOverPasses = 3;
+
 inline constexpr const char* kPlainTitle = "Flipstone";
 inline constexpr const char* kTrainingTitle = "Flipstone - Training game";
 inline constexpr const char* kUntitled = "Untitled";
@@ -45,16 +61,16 @@ public:
     std::int32_t moveCount = 0;
     std::int32_t levelIndex = 1;
     Board board;
-    std::int32_t sideToMove = 0;
+    std::int32_t sideToMove = kHumanSide;
     FlipList flipList;
     std::int32_t passCount = 0;
     std::int32_t animationIndex = 0;
     std::int32_t leafCount = 0;
     Square examinedSquare;
     std::uint8_t thinking = 0;
-    std::int32_t markerState = 1;
+    std::int32_t markerState = kMarkersToShow;
     std::uint8_t repaintFlag = 1;
-    std::int32_t hintState = 0;
+    std::int32_t hintState = kNoHint;
     Square hintSquare{0, 0};
 
     // Counts TurnStep calls since a disc was last set, up to 16; shared by every game of the run.
@@ -68,6 +84,9 @@ public:
     // Turn cycle.
     bool NewGame();
     bool TryMove(int column, int row, std::uint8_t colour);
+    // The human's click on a square: ignored unless the human is to move; a move TryMove
+    // accepts erases the legal-move markers and drops the hint. True when the move was accepted.
+    bool PlayHumanMove(int column, int row);
     void TurnStep();
     std::uint8_t SideColour(int side) const;
     // True while a move is being shown and the view's update should advance it by one disc.
@@ -83,6 +102,12 @@ public:
     static std::int32_t RootDepth(const Board& board, std::int32_t level);
     RootSearchState& ComputerSearchState() { return computerSearch_; }
     RootSearchState& HintSearchState() { return hintSearch_; }
+    // Abandons the computer's and the hint's search: the next step of each starts a new search
+    // from the board.
+    void AbandonSearches();
+    // Sets the document up to search the board with the computer playing `computer` at the level
+    // index (0..3), for analysis; any search under way is abandoned.
+    void LoadPosition(const Board& position, std::uint8_t computer, std::int32_t level);
 
     void PlaySoundCue(unsigned id);
 
@@ -103,7 +128,7 @@ public:
     // Routes a command id (Start, Hint, Level 1..4); false when it is not the document's.
     bool OnCommand(int id);
 
-    bool IsGameOver() const { return passCount == 3; }
+    bool IsGameOver() const { return passCount == kGameOverPasses; }
     DocumentHost& Host() { return host_; }
 
 private:

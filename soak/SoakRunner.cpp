@@ -1,5 +1,6 @@
 #include "soak/SoakRunner.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace flipstone::soak {
@@ -77,7 +78,7 @@ void SoakRunner::PlayWholeGame(const Pairing& pairing) {
         }
         if (HumanToChoose()) {
             ActForHuman(pairing);
-        } else if (document_.flipList.count > 0 && document_.sideToMove == 0 &&
+        } else if (document_.flipList.count > 0 && document_.sideToMove == kHumanSide &&
                    Chance(kClicksWhileTurning)) {
             ClickWhileTurning();
         }
@@ -102,7 +103,8 @@ void SoakRunner::StartGame(const Pairing& pairing) {
     invariants_.GameStarted("Start");
     const std::uint8_t human = pairing.humanFirst ? kBlack : kWhite;
     invariants_.Expect(
-        document_.humanColour == human && document_.sideToMove == (pairing.humanFirst ? 0 : 1),
+        document_.humanColour == human &&
+            document_.sideToMove == (pairing.humanFirst ? kHumanSide : kComputerSide),
         "Start gives the human the colour and the turn chosen");
     invariants_.Expect(document_.levelIndex == pairing.computerLevel - 1,
                        "Start sets the level chosen");
@@ -139,7 +141,7 @@ bool SoakRunner::InterruptionDue() const {
         case Moment::kWhileThinking:
             return document_.thinking == 1;
         case Moment::kDuringHint:
-            return document_.hintState == 1;
+            return document_.hintState == kHintRequested;
         case Moment::kHumanToMove:
             return HumanToChoose();
         case Moment::kNever:
@@ -180,7 +182,7 @@ void SoakRunner::Interrupt(const Pairing& pairing) {
     document_.NewGame();
     invariants_.GameStarted("New");
     invariants_.Expect(document_.levelIndex == level && document_.humanColour == kBlack &&
-                           document_.sideToMove == 0,
+                           document_.sideToMove == kHumanSide,
                        "New keeps the level and gives the human black and the first move");
     SelectLevel(pairing.computerLevel);
 }
@@ -193,12 +195,13 @@ void SoakRunner::Step(const std::string& action) {
 }
 
 bool SoakRunner::HumanToChoose() const {
-    return document_.sideToMove == 0 && document_.flipList.count == 0 && document_.thinking == 0 &&
-           !document_.IsGameOver() && document_.board.HasLegalMove(document_.humanColour);
+    return document_.sideToMove == kHumanSide && document_.flipList.count == 0 &&
+           document_.thinking == 0 && !document_.IsGameOver() &&
+           document_.board.HasLegalMove(document_.humanColour);
 }
 
 void SoakRunner::ActForHuman(const Pairing& pairing) {
-    if (document_.hintState == 1) {
+    if (document_.hintState == kHintRequested) {
         if (Chance(kClicksDuringHint)) {
             ClickWhileHintRuns(pairing);
         }
@@ -207,7 +210,7 @@ void SoakRunner::ActForHuman(const Pairing& pairing) {
     if (Chance(kIllegalClicks)) {
         ClickIllegalSquare();
     }
-    if (document_.hintState == 2) {
+    if (document_.hintState == kHintReady) {
         const Square hint = document_.hintSquare;
         invariants_.Expect(
             Board::OnBoard(hint.column, hint.row) &&
@@ -239,22 +242,18 @@ void SoakRunner::ClickWhileHintRuns(const Pairing& pairing) {
 
 void SoakRunner::Click(int column, int row, const Pairing& pairing) {
     ++figures_.clicks;
-    const bool accepted = document_.TryMove(column, row, document_.humanColour);
-    if (accepted) {
-        // What the board view does after an accepted click.
-        document_.markerState = -1;
-        document_.hintState = 0;
-    }
+    const bool accepted = document_.PlayHumanMove(column, row);
     invariants_.ObserveClick(accepted);
     invariants_.Expect(accepted, "a click on a legal square on the human's turn is accepted");
     SelectLevel(pairing.computerLevel);
 }
 
 void SoakRunner::ClickIllegalSquare() {
+    const std::vector<Square> legal = LegalSquares();
     std::vector<Square> illegal;
     for (int column = 0; column < 8; ++column) {
         for (int row = 0; row < 8; ++row) {
-            if (!document_.board.CanPlace(column, row, document_.humanColour)) {
+            if (std::find(legal.begin(), legal.end(), Square{column, row}) == legal.end()) {
                 illegal.push_back({column, row});
             }
         }
@@ -267,7 +266,7 @@ void SoakRunner::ClickIllegalSquare() {
     ++figures_.clicks;
     ++figures_.refusedClicks;
     const DocumentInvariants::Snapshot before = invariants_.Take();
-    const bool accepted = document_.TryMove(square.column, square.row, document_.humanColour);
+    const bool accepted = document_.PlayHumanMove(square.column, square.row);
     invariants_.Expect(!accepted, "a click on an illegal square is refused");
     invariants_.ExpectUnchangedSince(before, "a refused click changes nothing");
     invariants_.ObserveClick(accepted);
@@ -279,7 +278,7 @@ void SoakRunner::ClickWhileTurning() {
     ++figures_.clicks;
     ++figures_.refusedClicks;
     const DocumentInvariants::Snapshot before = invariants_.Take();
-    const bool accepted = document_.TryMove(column, row, document_.humanColour);
+    const bool accepted = document_.PlayHumanMove(column, row);
     invariants_.Expect(!accepted, "a click while a move is shown is refused");
     invariants_.ExpectUnchangedSince(before, "a click while a move is shown changes nothing");
     invariants_.ObserveClick(accepted);
@@ -290,7 +289,8 @@ void SoakRunner::AskForHint(const Pairing& pairing) {
     ++figures_.hints;
     document_.OnHint();
     invariants_.Observe("Hint");
-    invariants_.Expect(document_.hintState == 1, "Hint on the human's turn starts a hint search");
+    invariants_.Expect(document_.hintState == kHintRequested,
+                       "Hint on the human's turn starts a hint search");
     invariants_.Expect(host_.title == kTrainingTitle, "Hint makes the game a training game");
 }
 
@@ -342,15 +342,7 @@ void SoakRunner::WhileGameOverOpen() {
 }
 
 std::vector<Square> SoakRunner::LegalSquares() const {
-    std::vector<Square> squares;
-    for (int column = 0; column < 8; ++column) {
-        for (int row = 0; row < 8; ++row) {
-            if (document_.board.CanPlace(column, row, document_.humanColour)) {
-                squares.push_back({column, row});
-            }
-        }
-    }
-    return squares;
+    return document_.board.LegalSquares(document_.humanColour);
 }
 
 bool SoakRunner::Chance(int percent) {

@@ -168,9 +168,7 @@ TEST_F(SearchTest, RootStepsMatchThePlainRootSearchAtEveryLevel) {
         for (int level = 0; level < 4; ++level) {
             for (bool forHint : {false, true}) {
                 const std::uint8_t computer = forHint ? Opponent(position.toMove) : position.toMove;
-                SetColours(computer);
-                document.board = position.board;
-                document.levelIndex = level;
+                document.LoadPosition(position.board, computer, level);
                 const auto expected =
                     PlainRootSearch(position.board, computer, Opponent(computer), level, forHint);
                 const StepRun run = RunRootSearch(document, forHint);
