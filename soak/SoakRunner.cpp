@@ -25,10 +25,12 @@ constexpr int kLatestInterruption = 50;
 }  // namespace
 
 SoakRunner::SoakRunner(const SoakSettings& settings)
-    : settings_(settings), document_(host_), invariants_(document_, host_), random_(settings.seed) {
+    : settings_(settings),
+      host_(*this),
+      document_(host_),
+      invariants_(document_, host_),
+      random_(settings.seed) {
     host_.Attach(&document_);
-    host_.whileStartDialogOpen = [this](StartChoice& choice) { WhileStartDialogOpen(choice); };
-    host_.whileGameOverOpen = [this] { WhileGameOverOpen(); };
 }
 
 SoakFigures SoakRunner::Run(std::ostream* progress) {

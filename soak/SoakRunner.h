@@ -84,8 +84,23 @@ private:
     bool Chance(int percent);
     int Below(int bound);
 
+    // The start dialog and the game-over box of the soak: the runner acts while they are open.
+    class SoakHost : public HeadlessHost {
+    public:
+        explicit SoakHost(SoakRunner& runner) : runner_(runner) {}
+
+    protected:
+        void WhileStartDialogOpen(StartChoice& choice) override {
+            runner_.WhileStartDialogOpen(choice);
+        }
+        void WhileGameOverOpen() override { runner_.WhileGameOverOpen(); }
+
+    private:
+        SoakRunner& runner_;
+    };
+
     SoakSettings settings_;
-    HeadlessHost host_;
+    SoakHost host_;
     CFlipstoneDoc document_;
     DocumentInvariants invariants_;
     std::mt19937 random_;
