@@ -15,16 +15,26 @@ namespace flipstone::cli {
 namespace {
 
 constexpr int kRandomOpeningMoves = 3;
+// The board view's timer period.
+constexpr std::chrono::milliseconds kTickPeriod{10};
 // Far more steps than any real game needs; reaching it means the turn cycle is stuck.
 constexpr long long kStepLimit = 50'000'000;
 
 class SelfPlayGame {
 public:
-    SelfPlayGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed)
-        : document_(host_), computerLevel_(computerLevel), hintLevel_(hintLevel), random_(seed) {
+    SelfPlayGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
+                 TickMeter* ticks)
+        : document_(host_, *request.kernel),
+          computerLevel_(request.computerLevel),
+          hintLevel_(request.hintLevel),
+          random_(seed),
+          ticks_(ticks) {
         host_.Attach(&document_);
-        host_.startDialogAnswer = StartChoice{humanFirst ? 0 : 1, computerLevel - 1};
+        host_.startDialogAnswer = StartChoice{humanFirst ? 0 : 1, computerLevel_ - 1};
         document_.OnGameStart();
+        if (ticks_ != nullptr) {
+            ticks_->Start(document_);
+        }
     }
 
     SelfPlayResult Play(std::ostream* moveLog, int gameNumber) {
@@ -34,7 +44,7 @@ public:
             if (HumanToChoose()) {
                 PlayHumanMove();
             }
-            document_.TurnStep();
+            Step();
             ++result.steps;
             if (document_.moveCount != loggedMoves && moveLog != nullptr) {
                 LogMove(*moveLog, gameNumber);
@@ -75,9 +85,17 @@ private:
         document_.levelIndex = hintLevel_ - 1;
         document_.OnHint();
         while (document_.hintState == kHintRequested) {
-            document_.TurnStep();
+            Step();
         }
         return document_.hintSquare;
+    }
+
+    void Step() {
+        if (ticks_ != nullptr) {
+            ticks_->Step(document_);
+        } else {
+            document_.TurnStep();
+        }
     }
 
     void LogMove(std::ostream& log, int gameNumber) const {
@@ -96,8 +114,25 @@ private:
     int computerLevel_;
     int hintLevel_;
     std::mt19937 random_;
+    TickMeter* ticks_;
     int humanMoves_ = 0;
 };
+
+const SearchKernel& ParseKernel(const std::string& name) {
+    if (name == "best") {
+        return SearchKernel::Best();
+    }
+    if (name == "baseline") {
+        return SearchKernel::Baseline();
+    }
+    if (name == "avx2") {
+        if (SearchKernel::Avx2() == nullptr) {
+            throw UsageError("--kernel avx2: this program or processor has no AVX2 kernel");
+        }
+        return *SearchKernel::Avx2();
+    }
+    throw UsageError("--kernel must be baseline, avx2 or best, not '" + name + "'");
+}
 
 std::pair<int, int> ParseLevels(const std::string& text) {
     const auto comma = text.find(',');
@@ -113,30 +148,33 @@ std::pair<int, int> ParseLevels(const std::string& text) {
 
 }  // namespace
 
-SelfPlayResult PlayOneGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed,
-                           std::ostream* moveLog, int gameNumber) {
-    SelfPlayGame game(computerLevel, hintLevel, humanFirst, seed);
+SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
+                           std::ostream* moveLog, int gameNumber, TickMeter* ticks) {
+    SelfPlayGame game(request, humanFirst, seed, ticks);
     return game.Play(moveLog, gameNumber);
 }
 
 SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "levels", "seed"}, {});
+    const CliOptions options(args, {"games", "levels", "seed", "kernel"}, {"ticks"});
     SelfPlayRequest request;
     request.games = static_cast<int>(options.Integer("games", 1, 100000));
     std::tie(request.computerLevel, request.hintLevel) = ParseLevels(options.Required("levels"));
     request.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
+    request.ticks = options.Has("ticks");
+    request.kernel = &ParseKernel(options.Optional("kernel").value_or("best"));
     return request;
 }
 
 int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
-    const auto [games, computerLevel, hintLevel, seed] = ParseSelfPlay(args);
-    std::mt19937 seeds(seed);
+    const SelfPlayRequest request = ParseSelfPlay(args);
+    std::mt19937 seeds(request.seed);
     int unfinished = 0;
+    TickMeter ticks(kTickPeriod);
     const auto start = std::chrono::steady_clock::now();
-    for (int game = 1; game <= games; ++game) {
+    for (int game = 1; game <= request.games; ++game) {
         const bool humanFirst = game % 2 == 1;
         const SelfPlayResult result =
-            PlayOneGame(computerLevel, hintLevel, humanFirst, seeds(), &out, game);
+            PlayOneGame(request, humanFirst, seeds(), &out, game, request.ticks ? &ticks : nullptr);
         unfinished += result.finishedProperly ? 0 : 1;
         out << "{\"game\":" << game << ",\"human\":\"" << (humanFirst ? "black" : "white")
             << "\",\"moves\":" << result.moves << ",\"black\":" << result.black
@@ -146,8 +184,18 @@ int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    out << std::fixed << std::setprecision(3) << "{\"games\":" << games
-        << ",\"unfinished\":" << unfinished << ",\"seconds\":" << seconds << "}" << std::endl;
+    out << std::fixed << std::setprecision(3) << "{\"games\":" << request.games
+        << ",\"unfinished\":" << unfinished << ",\"seconds\":" << seconds << ",\"kernel\":\""
+        << request.kernel->name << "\"";
+    if (request.ticks) {
+        const TickFigures& figures = ticks.Figures();
+        out << ",\"tick_ms\":" << kTickPeriod.count() << ",\"ticks\":" << figures.ticks
+            << ",\"longest_step_ms\":" << figures.longestStepMs
+            << ",\"longest_wait_ticks\":" << figures.longestWaitTicks
+            << ",\"longest_move_ticks\":" << figures.longestMoveTicks
+            << ",\"longest_move_ms\":" << figures.longestMoveMs;
+    }
+    out << "}" << std::endl;
     return unfinished == 0 ? 0 : 1;
 }
 

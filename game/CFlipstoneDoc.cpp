@@ -32,7 +32,8 @@ const char* GameOverText(int humanDiscs, int computerDiscs) {
 
 }  // namespace
 
-CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host) : host_(host) {
+CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host, const SearchKernel& kernel)
+    : host_(host), fastSearch_(kernel, true) {
     ResetGameFields();
 }
 

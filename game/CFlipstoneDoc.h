@@ -7,6 +7,7 @@
 #include "engine/FastSearch.h"
 #include "engine/FlipList.h"
 #include "engine/RootSearchState.h"
+#include "engine/SearchKernel.h"
 #include "engine/Square.h"
 #include "game/CommandUpdate.h"
 #include "game/DocumentHost.h"
@@ -51,7 +52,9 @@ inline constexpr const char* kUntitled = "Untitled";
 // computer's sliced root searches and the game commands. Side 0 is the human, side 1 the computer.
 class CFlipstoneDoc {
 public:
-    explicit CFlipstoneDoc(DocumentHost& host);
+    // The computer player searches on the given kernel (the fastest this processor runs unless
+    // told otherwise).
+    explicit CFlipstoneDoc(DocumentHost& host, const SearchKernel& kernel = SearchKernel::Best());
 
     // Game state. The views and the status bar read these; the view writes the marker state,
     // the hint state, the animation index and the repaint flag as its update rules say.

@@ -79,6 +79,7 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
         {"selfplay", "--games", "2", "--levels", "2,9"},
         {"selfplay", "--games", "0", "--levels", "2,1"},
         {"selfplay", "--games", "1", "--levels", "2,1", "--seed", "x"},
+        {"selfplay", "--games", "1", "--levels", "2,1", "--kernel", "avx3"},
     };
     for (const auto& args : bad) {
         const CliRun run = Cli(args);
