@@ -273,7 +273,12 @@ struct Context {
     U64 nearMask = 0;
     int deepDepth = 0;
     int tableMinDepth = 0;
+    const std::atomic<bool>* stop = nullptr;
 };
+
+inline bool Stopped(const Context& context) {
+    return context.stop != nullptr && context.stop->load(std::memory_order_relaxed);
+}
 
 template <bool kComputer>
 inline bool Better(int value, int than) {
@@ -515,6 +520,11 @@ int Expand(Context& context, const Position& position, int depth, int bound) {
         const int index = order[place];
         const int childValue =
             Node<!kComputer>(context, children[index], values[index], depth - 1, best, false);
+        if (Stopped(context)) {
+            // The child may have been cut short: its value means nothing, and neither this node
+            // nor any above it is stored.
+            return best;
+        }
         if (Better<kComputer>(childValue, best)) {
             if constexpr (kTable) {
                 profile.Add(childValue, context.leaves - startLeaves, place);
@@ -699,6 +709,7 @@ std::int32_t SearchEntry(const SearchRequest& request, std::int64_t& leaves) {
     context.nearMask = request.nearTableMask;
     context.deepDepth = request.deepTableDepth;
     context.tableMinDepth = request.tableMinDepth;
+    context.stop = request.stop;
     const int result =
         request.computerToMove
             ? Node<true>(context, position, value, request.depth, request.bound, true)
