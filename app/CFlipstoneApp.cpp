@@ -76,7 +76,7 @@ bool CFlipstoneApp::Unregister(bool showMessage) {
 }
 
 void CFlipstoneApp::CreateDocumentFrameAndView() {
-    document_ = std::make_unique<CFlipstoneDoc>(host_);
+    document_ = std::make_unique<CFlipstoneDoc>(host_, SearchMode::kThreaded);
     frame_ = std::make_unique<CMainFrame>(*document_);
     host_.Attach(*frame_);
     host_.SetCueSink([this](unsigned id) { cues_->Play(id); });

@@ -56,7 +56,7 @@ int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
     const bool forHint = request.forHint;
 
     HeadlessHost host;
-    CFlipstoneDoc document(host);
+    CFlipstoneDoc document(host, SearchMode::kSynchronous);
     host.Attach(&document);
     document.LoadPosition(request.board, request.computer, request.level - 1);
     RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();

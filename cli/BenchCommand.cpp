@@ -84,7 +84,7 @@ BenchFigures RunBenchSuite(const std::vector<BenchPosition>& positions) {
     BenchFigures figures;
     for (const BenchPosition& position : positions) {
         HeadlessHost host;
-        CFlipstoneDoc document(host);
+        CFlipstoneDoc document(host, SearchMode::kSynchronous);
         host.Attach(&document);
         document.LoadPosition(position.board, position.computer, position.level - 1);
         RootSearchState& state = document.ComputerSearchState();

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iomanip>
 #include <random>
+#include <thread>
 #include <tuple>
 
 #include "cli/CliOptions.h"
@@ -24,7 +25,7 @@ class SelfPlayGame {
 public:
     SelfPlayGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
                  TickMeter* ticks)
-        : document_(host_, *request.kernel),
+        : document_(host_, request.mode, *request.kernel),
           computerLevel_(request.computerLevel),
           hintLevel_(request.hintLevel),
           random_(seed),
@@ -45,7 +46,7 @@ public:
                 PlayHumanMove();
             }
             Step();
-            ++result.steps;
+            result.steps += document_.StepWaited() ? 0 : 1;
             if (document_.moveCount != loggedMoves && moveLog != nullptr) {
                 LogMove(*moveLog, gameNumber);
             }
@@ -93,8 +94,11 @@ private:
     void Step() {
         if (ticks_ != nullptr) {
             ticks_->Step(document_);
-        } else {
-            document_.TurnStep();
+            return;
+        }
+        document_.TurnStep();
+        if (document_.StepWaited()) {
+            std::this_thread::yield();  // let the search thread have the processor
         }
     }
 
@@ -155,13 +159,20 @@ SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std:
 }
 
 SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "levels", "seed", "kernel"}, {"ticks"});
+    const CliOptions options(args, {"games", "levels", "seed", "kernel", "worker"}, {"ticks"});
     SelfPlayRequest request;
     request.games = static_cast<int>(options.Integer("games", 1, 100000));
     std::tie(request.computerLevel, request.hintLevel) = ParseLevels(options.Required("levels"));
     request.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
     request.ticks = options.Has("ticks");
     request.kernel = &ParseKernel(options.Optional("kernel").value_or("best"));
+    const std::string worker =
+        options.Optional("worker").value_or(request.ticks ? "threaded" : "synchronous");
+    if (worker == "threaded") {
+        request.mode = SearchMode::kThreaded;
+    } else if (worker != "synchronous") {
+        throw UsageError("--worker must be threaded or synchronous, not '" + worker + "'");
+    }
     return request;
 }
 
@@ -186,7 +197,8 @@ int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     out << std::fixed << std::setprecision(3) << "{\"games\":" << request.games
         << ",\"unfinished\":" << unfinished << ",\"seconds\":" << seconds << ",\"kernel\":\""
-        << request.kernel->name << "\"";
+        << request.kernel->name << "\",\"worker\":\""
+        << (request.mode == SearchMode::kThreaded ? "threaded" : "synchronous") << "\"";
     if (request.ticks) {
         const TickFigures& figures = ticks.Figures();
         out << ",\"tick_ms\":" << kTickPeriod.count() << ",\"ticks\":" << figures.ticks

@@ -7,6 +7,7 @@
 
 #include "cli/TickMeter.h"
 #include "engine/SearchKernel.h"
+#include "game/SearchWorker.h"
 
 namespace flipstone::cli {
 
@@ -16,6 +17,7 @@ struct SelfPlayResult {
     int white = 0;
     bool finishedProperly = false;  // 64 discs, or neither side can move
     std::string message;            // the game-over text
+    // Steps that did their work; a step that waited for a root move does not count.
     long long steps = 0;
 };
 
@@ -28,6 +30,8 @@ struct SelfPlayRequest {
     // Step on the window's timer, in real time, and measure the steps.
     bool ticks = false;
     const SearchKernel* kernel = &SearchKernel::Best();
+    // Synchronous unless stepping on the timer, which the window does with the search thread.
+    SearchMode mode = SearchMode::kSynchronous;
 };
 
 // Plays one whole game through the document's turn cycle: the computer at the request's
@@ -40,7 +44,7 @@ SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std:
 // Reads selfplay's options without playing; a UsageError says what is wrong with them.
 SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args);
 
-// flipstone-cli selfplay --games N --levels A,B [--seed K] [--ticks] [--kernel K]
+// flipstone-cli selfplay --games N --levels A,B [--seed K] [--ticks] [--kernel K] [--worker W]
 int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace flipstone::cli

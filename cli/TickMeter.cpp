@@ -43,8 +43,8 @@ void TickMeter::Step(CFlipstoneDoc& document) {
 
     ++figures_.ticks;
     figures_.longestStepMs = std::max(figures_.longestStepMs, MillisecondsBetween(start, end));
-    // Every step does its work at once: none waits for a root move.
-    figures_.longestWaitTicks = 0;
+    waitingTicks_ = document.StepWaited() ? waitingTicks_ + 1 : 0;
+    figures_.longestWaitTicks = std::max(figures_.longestWaitTicks, waitingTicks_);
 
     if (sideBefore != kComputerSide && document.sideToMove == kComputerSide) {
         computerMoving_ = true;

@@ -43,6 +43,7 @@ private:
     std::chrono::milliseconds period_;
     Clock::time_point nextTick_;
     TickFigures figures_;
+    std::int64_t waitingTicks_ = 0;
     bool computerMoving_ = false;
     Clock::time_point moveStart_;
 };

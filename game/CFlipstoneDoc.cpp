@@ -1,6 +1,8 @@
 #include "game/CFlipstoneDoc.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "engine/SearchValues.h"
 
@@ -32,9 +34,13 @@ const char* GameOverText(int humanDiscs, int computerDiscs) {
 
 }  // namespace
 
-CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host, const SearchKernel& kernel)
-    : host_(host), fastSearch_(kernel, true) {
+CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host, SearchMode mode, const SearchKernel& kernel)
+    : host_(host), worker_(mode, kernel) {
     ResetGameFields();
+}
+
+CFlipstoneDoc::~CFlipstoneDoc() {
+    AbandonSearches();
 }
 
 void CFlipstoneDoc::ResetGameFields() {
@@ -67,8 +73,30 @@ bool CFlipstoneDoc::NewGame() {
 }
 
 void CFlipstoneDoc::AbandonSearches() {
-    computerSearch_.position = -1;
-    hintSearch_.position = -1;
+    AbandonSearch(computerSearch_);
+    AbandonSearch(hintSearch_);
+}
+
+void CFlipstoneDoc::AbandonSearch(RootSearchState& state) {
+    state.position = -1;
+    worker_.Abandon(TicketOf(state));
+    ShowWaitCursor(worker_.Busy());
+}
+
+std::uint64_t& CFlipstoneDoc::TicketOf(const RootSearchState& state) {
+    return &state == &hintSearch_ ? hintTicket_ : computerTicket_;
+}
+
+void CFlipstoneDoc::ShowWaitCursor(bool show) {
+    if (show == waitCursorShown_) {
+        return;
+    }
+    waitCursorShown_ = show;
+    if (show) {
+        host_.BeginWaitCursor();
+    } else {
+        host_.EndWaitCursor();
+    }
 }
 
 void CFlipstoneDoc::LoadPosition(const Board& position, std::uint8_t computer, std::int32_t level) {
@@ -89,7 +117,7 @@ bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
     board.CollectFlips(column, row, colour, flipList);
     passCount = 0;
     ++moveCount;
-    hintSearch_.position = -1;
+    AbandonSearch(hintSearch_);
     return true;
 }
 
@@ -112,22 +140,29 @@ bool CFlipstoneDoc::MoveDisplayStepDue() const {
 }
 
 void CFlipstoneDoc::TurnStep() {
+    // Set after the step, which may have run others inside a modal box.
+    const bool worked = AdvanceTurn();
+    stepWaited_ = !worked;
+}
+
+bool CFlipstoneDoc::AdvanceTurn() {
     const int count = flipList.count;
     if (count > 0 && animationIndex <= count) {
         if (stepCounter == kStepsPerDisc) {
             ShowNextDisc();
-            return;
+            return true;
         }
     } else if (animationIndex > count) {
         HandTurnOver();
         flipList.count = 0;
         animationIndex = 0;
-    } else {
-        StepWithoutMoveShown();
+    } else if (!StepWithoutMoveShown()) {
+        return false;
     }
     if (stepCounter < kStepsPerDisc) {
         ++stepCounter;
     }
+    return true;
 }
 
 void CFlipstoneDoc::ShowNextDisc() {
@@ -146,27 +181,34 @@ void CFlipstoneDoc::HandTurnOver() {
     }
 }
 
-void CFlipstoneDoc::StepWithoutMoveShown() {
+bool CFlipstoneDoc::StepWithoutMoveShown() {
     if (thinking != 0) {
-        const bool played = ComputerMoveStep();
+        const RootStepResult result = RootStep(computerSearch_, false);
+        if (result == RootStepResult::kWaited) {
+            return false;
+        }
         host_.UpdateViews();
-        if (played) {
+        if (result == RootStepResult::kFinished) {
             thinking = 0;
         }
-        return;
+        return true;
     }
     if (hintState == kHintRequested) {
-        if (HintStep()) {
+        const RootStepResult result = RootStep(hintSearch_, true);
+        if (result == RootStepResult::kWaited) {
+            return false;
+        }
+        if (result == RootStepResult::kFinished) {
             hintState = kHintReady;
         }
         host_.UpdateViews();
-        return;
+        return true;
     }
     if (board.HasLegalMove(SideColour(sideToMove))) {
         if (sideToMove == kComputerSide) {
             thinking = 1;
         }
-        return;
+        return true;
     }
     if (passCount < 2) {
         HandTurnOver();
@@ -174,6 +216,7 @@ void CFlipstoneDoc::StepWithoutMoveShown() {
     } else if (passCount == 2) {
         EndGame();
     }
+    return true;
 }
 
 void CFlipstoneDoc::EndGame() {
@@ -186,7 +229,7 @@ void CFlipstoneDoc::EndGame() {
 
 std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
     std::int64_t leaves = 0;
-    const std::int32_t value = fastSearch_.Evaluate(position, computerColour, leaves);
+    const std::int32_t value = worker_.Evaluate(position, computerColour, leaves);
     leafCount += static_cast<std::int32_t>(leaves);
     return value;
 }
@@ -194,8 +237,7 @@ std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
 std::int32_t CFlipstoneDoc::Search(const Board& position, std::uint8_t side, std::int32_t depth,
                                    std::int32_t bound) {
     std::int64_t leaves = 0;
-    const std::int32_t value =
-        fastSearch_.Search(position, side, depth, bound, computerColour, leaves);
+    const std::int32_t value = worker_.Search(position, side, depth, bound, computerColour, leaves);
     leafCount += static_cast<std::int32_t>(leaves);
     return value;
 }
@@ -206,25 +248,36 @@ std::int32_t CFlipstoneDoc::RootDepth(const Board& position, std::int32_t level)
 }
 
 bool CFlipstoneDoc::ComputerMoveStep() {
-    return RootStep(computerSearch_, false);
+    return RootStep(computerSearch_, false) == RootStepResult::kFinished;
 }
 
 bool CFlipstoneDoc::HintStep() {
-    return RootStep(hintSearch_, true);
+    return RootStep(hintSearch_, true) == RootStepResult::kFinished;
 }
 
-bool CFlipstoneDoc::RootStep(RootSearchState& state, bool forHint) {
-    WaitCursor waitCursor(host_);
-    if (state.position == -1) {
-        PrepareRootSearch(state, forHint);
-        return false;
+CFlipstoneDoc::RootStepResult CFlipstoneDoc::RootStep(RootSearchState& state, bool forHint) {
+    // A synchronous search runs inside this call; a threaded one shows the cursor for as long as
+    // its thread is busy, which is known once this call has done its part.
+    std::optional<WaitCursor> searchingHere;
+    if (worker_.Mode() == SearchMode::kSynchronous) {
+        searchingHere.emplace(host_);
     }
-    if (state.position >= state.count) {
-        FinishRootSearch(state, forHint);
-        return true;
+    RootStepResult result = RootStepResult::kWorked;
+    try {
+        if (state.position == -1) {
+            PrepareRootSearch(state, forHint);
+        } else if (state.position >= state.count) {
+            FinishRootSearch(state, forHint);
+            result = RootStepResult::kFinished;
+        } else if (!SearchNextRootMove(state, forHint)) {
+            result = RootStepResult::kWaited;
+        }
+    } catch (...) {
+        ShowWaitCursor(worker_.Busy());
+        throw;
     }
-    SearchNextRootMove(state, forHint);
-    return false;
+    ShowWaitCursor(worker_.Busy());
+    return result;
 }
 
 void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
@@ -254,13 +307,37 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     state.position = 0;
     // With no root move there is nothing to examine; nothing stale from an earlier search shows.
     examinedSquare = state.count > 0 ? Square{first->column, first->row} : Square{};
+    StartWorker(state, forHint);
 }
 
-void CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
+void CFlipstoneDoc::StartWorker(RootSearchState& state, bool forHint) {
+    RootJob job;
+    for (int i = 0; i < state.count; ++i) {
+        job.positions.push_back(state.childBoards[state.candidates[i].index]);
+    }
+    job.toMove = forHint ? computerColour : humanColour;
+    job.computerColour = computerColour;
+    job.depth = state.depth;
+    job.keepsLowest = forHint;
+    job.first = state.position;
+    job.bound = searchValue;
+    TicketOf(state) = worker_.Start(std::move(job));
+}
+
+bool CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
+    RootResult result;
+    SearchWorker::Take taken =
+        worker_.TakeResult(TicketOf(state), state.position, searchValue, result);
+    if (taken == SearchWorker::Take::kLost) {
+        StartWorker(state, forHint);
+        taken = worker_.TakeResult(TicketOf(state), state.position, searchValue, result);
+    }
+    if (taken != SearchWorker::Take::kReady) {
+        return false;
+    }
     const MoveCandidate& candidate = state.candidates[state.position];
-    const std::uint8_t nextToMove = forHint ? computerColour : humanColour;
-    const std::int32_t value =
-        Search(state.childBoards[candidate.index], nextToMove, state.depth, searchValue);
+    const std::int32_t value = result.value;
+    leafCount += static_cast<std::int32_t>(result.leaves);
     state.lastValue = value;
     const bool better = forHint ? value < searchValue : value > searchValue;
     if (better) {
@@ -275,6 +352,7 @@ void CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
     } else {
         examinedSquare = Square{};
     }
+    return true;
 }
 
 void CFlipstoneDoc::FinishRootSearch(RootSearchState& state, bool forHint) {

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "engine/Board.h"
-#include "engine/FastSearch.h"
 #include "engine/FlipList.h"
 #include "engine/RootSearchState.h"
 #include "engine/SearchKernel.h"
 #include "engine/Square.h"
 #include "game/CommandUpdate.h"
 #include "game/DocumentHost.h"
+#include "game/SearchWorker.h"
 
 namespace flipstone {
 
@@ -52,9 +52,15 @@ inline constexpr const char* kUntitled = "Untitled";
 // computer's sliced root searches and the game commands. Side 0 is the human, side 1 the computer.
 class CFlipstoneDoc {
 public:
-    // The computer player searches on the given kernel (the fastest this processor runs unless
-    // told otherwise).
-    explicit CFlipstoneDoc(DocumentHost& host, const SearchKernel& kernel = SearchKernel::Best());
+    // The computer player's searches run as the mode says (threaded for the window, whose thread
+    // must not wait for them), on the given kernel: the fastest this processor runs unless told
+    // otherwise.
+    CFlipstoneDoc(DocumentHost& host, SearchMode mode,
+                  const SearchKernel& kernel = SearchKernel::Best());
+    // Abandons any search and ends the search thread.
+    ~CFlipstoneDoc();
+    CFlipstoneDoc(const CFlipstoneDoc&) = delete;
+    CFlipstoneDoc& operator=(const CFlipstoneDoc&) = delete;
 
     // Game state. The views and the status bar read these; the view writes the marker state,
     // the hint state, the animation index and the repaint flag as its update rules say.
@@ -91,6 +97,9 @@ public:
     // accepts erases the legal-move markers and drops the hint. True when the move was accepted.
     bool PlayHumanMove(int column, int row);
     void TurnStep();
+    // True when the last TurnStep found the root move it was to publish not searched yet and
+    // so changed nothing, the step counter included; the next step tries again.
+    bool StepWaited() const { return stepWaited_; }
     std::uint8_t SideColour(int side) const;
     // True while a move is being shown and the view's update should advance it by one disc.
     bool MoveDisplayStepDue() const;
@@ -138,18 +147,33 @@ private:
     void ResetGameFields();
     void ShowNextDisc();
     void HandTurnOver();
-    void StepWithoutMoveShown();
+    // What one root step did.
+    enum class RootStepResult { kWorked, kWaited, kFinished };
+
+    bool AdvanceTurn();
+    bool StepWithoutMoveShown();
     void EndGame();
-    bool RootStep(RootSearchState& state, bool forHint);
+    RootStepResult RootStep(RootSearchState& state, bool forHint);
     void PrepareRootSearch(RootSearchState& state, bool forHint);
-    void SearchNextRootMove(RootSearchState& state, bool forHint);
+    bool SearchNextRootMove(RootSearchState& state, bool forHint);
     void FinishRootSearch(RootSearchState& state, bool forHint);
+    // Hands the worker the root moves still to search, from the state's position on.
+    void StartWorker(RootSearchState& state, bool forHint);
+    std::uint64_t& TicketOf(const RootSearchState& state);
+    void AbandonSearch(RootSearchState& state);
+    // Shows the wait cursor while the window waits for the search thread, restores it after.
+    void ShowWaitCursor(bool show);
 
     DocumentHost& host_;
     RootSearchState computerSearch_;
     RootSearchState hintSearch_;
-    // The evaluation and search on bitboards, with the results it remembers across searches.
-    FastSearch fastSearch_;
+    // The worker's names for the two root searches.
+    std::uint64_t computerTicket_ = 0;
+    std::uint64_t hintTicket_ = 0;
+    bool stepWaited_ = false;
+    bool waitCursorShown_ = false;
+    // The evaluation and the searches, with the results they remember across searches.
+    SearchWorker worker_;
 };
 
 }  // namespace flipstone

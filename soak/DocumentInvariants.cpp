@@ -173,7 +173,9 @@ void DocumentInvariants::CheckFieldRanges() {
     const bool coloursValid = (d.humanColour == kBlack && d.computerColour == kWhite) ||
                               (d.humanColour == kWhite && d.computerColour == kBlack);
     Expect(coloursValid, "the two sides have the two colours");
-    Expect(host_.waitCursorDepth == 0, "every wait cursor has been taken down");
+    const bool searching = d.thinking != 0 || d.hintState == kHintRequested;
+    Expect(host_.waitCursorDepth == 0 || (host_.waitCursorDepth == 1 && searching),
+           "the wait cursor is shown at most once, and only while a search is under way");
 }
 
 void DocumentInvariants::CheckSquaresAndCounts() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
+#include <thread>
 
 namespace flipstone::soak {
 
@@ -27,7 +29,7 @@ constexpr int kLatestInterruption = 50;
 SoakRunner::SoakRunner(const SoakSettings& settings)
     : settings_(settings),
       host_(*this),
-      document_(host_),
+      document_(host_, settings.mode),
       invariants_(document_, host_),
       random_(settings.seed) {
     host_.Attach(&document_);
@@ -35,10 +37,21 @@ SoakRunner::SoakRunner(const SoakSettings& settings)
 
 SoakFigures SoakRunner::Run(std::ostream* progress) {
     const auto start = std::chrono::steady_clock::now();
+    std::unique_ptr<SoakRunner> synchronous;
+    if (settings_.mode == SearchMode::kThreaded) {
+        SoakSettings same = settings_;
+        same.mode = SearchMode::kSynchronous;
+        synchronous = std::make_unique<SoakRunner>(same);
+    }
     for (int game = 1; game <= settings_.games; ++game) {
-        invariants_.SetGameNumber(game);
-        PlayWholeGame(PairingFor(game - 1));
-        ++figures_.games;
+        // The step counter belongs to the whole program: both runs of a game start from the same.
+        const std::int32_t stepCounter = CFlipstoneDoc::stepCounter;
+        PlayGame(game);
+        if (synchronous) {
+            CFlipstoneDoc::stepCounter = stepCounter;
+            synchronous->PlayGame(game);
+            CompareWithSynchronousRun(synchronous->published_);
+        }
         if (progress != nullptr && game % kProgressEvery == 0) {
             *progress << "games " << game << ", steps " << figures_.steps << ", failures "
                       << invariants_.FailureCount() << std::endl;
@@ -47,9 +60,37 @@ SoakFigures SoakRunner::Run(std::ostream* progress) {
     figures_.checks = invariants_.ChecksMade();
     figures_.failures = invariants_.FailureCount();
     figures_.failureTexts = invariants_.Failures();
+    if (synchronous) {
+        const DocumentInvariants& other = synchronous->invariants_;
+        figures_.checks += other.ChecksMade();
+        figures_.failures += other.FailureCount();
+        for (const std::string& text : other.Failures()) {
+            figures_.failureTexts.push_back("synchronous run: " + text);
+        }
+    }
     figures_.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return figures_;
+}
+
+void SoakRunner::PlayGame(int game) {
+    invariants_.SetGameNumber(game);
+    published_.clear();
+    PlayWholeGame(PairingFor(game - 1));
+    ++figures_.games;
+}
+
+void SoakRunner::CompareWithSynchronousRun(const std::vector<Published>& synchronous) {
+    figures_.searchSteps += static_cast<long long>(published_.size());
+    std::size_t same = 0;
+    while (same < published_.size() && same < synchronous.size() &&
+           published_[same] == synchronous[same]) {
+        ++same;
+    }
+    invariants_.Expect(same == published_.size() && same == synchronous.size(),
+                       "the search thread publishes what the synchronous steps publish (root "
+                       "step " +
+                           std::to_string(same + 1) + " of the game differs)");
 }
 
 SoakRunner::Pairing SoakRunner::PairingFor(int game) const {
@@ -189,11 +230,47 @@ void SoakRunner::Interrupt(const Pairing& pairing) {
     SelectLevel(pairing.computerLevel);
 }
 
+// One step of the timer. A step that found its root move not searched yet changed nothing; it is
+// taken again until the step does its work, so that every run of a seed acts at the same moments.
 void SoakRunner::Step(const std::string& action) {
+    StepOnce(action);
+    while (document_.StepWaited()) {
+        ++figures_.waitedSteps;
+        std::this_thread::yield();
+        StepOnce(action + " (again, after waiting for the search thread)");
+    }
+}
+
+void SoakRunner::StepOnce(const std::string& action) {
     ++figures_.steps;
     ++gameSteps_;
+    const bool moveShown = document_.flipList.count > 0 || document_.animationIndex > 0;
+    const bool computerStep = !moveShown && document_.thinking != 0;
+    const bool hintStep = !moveShown && !computerStep && document_.hintState == kHintRequested;
     document_.TurnStep();
     invariants_.ObserveStep(action);
+    if ((computerStep || hintStep) && !document_.StepWaited()) {
+        RecordPublished(hintStep);
+    }
+}
+
+void SoakRunner::RecordPublished(bool hint) {
+    const RootSearchState& state =
+        hint ? document_.HintSearchState() : document_.ComputerSearchState();
+    Published published;
+    published.hint = hint;
+    published.position = state.position;
+    published.count = state.count;
+    published.examined = document_.examinedSquare;
+    published.searchValue = document_.searchValue;
+    published.leafCount = document_.leafCount;
+    published.lastValue = state.lastValue;
+    if (state.position == -1) {
+        published.hintSquare = hint ? document_.hintSquare : Square{};
+        published.moveSquare =
+            hint ? Square{} : Square{document_.flipList.columns[0], document_.flipList.rows[0]};
+    }
+    published_.push_back(published);
 }
 
 bool SoakRunner::HumanToChoose() const {

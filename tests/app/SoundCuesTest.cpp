@@ -108,7 +108,7 @@ protected:
     RecordingOutput output;
     SoundCues soundCues{[this] { return soundOn; }, output};
     CueCountingHost host{soundCues};
-    CFlipstoneDoc document{host};
+    CFlipstoneDoc document{host, SearchMode::kSynchronous};
 };
 
 TEST_F(GameCuesTest, MoveTurningFiveDiscsClicksSixTimes) {

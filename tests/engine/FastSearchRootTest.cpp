@@ -78,7 +78,7 @@ public:
 
 private:
     HeadlessHost host_;
-    CFlipstoneDoc document_{host_};
+    CFlipstoneDoc document_{host_, SearchMode::kSynchronous};
 };
 
 // The colour that moves at the position is the one asked: the computer for its move, the

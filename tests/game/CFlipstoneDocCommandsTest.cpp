@@ -32,7 +32,7 @@ protected:
 
 class CommandsTest : public ::testing::Test {
 protected:
-    CommandsTest() : document(host) {
+    CommandsTest() : document(host, SearchMode::kSynchronous) {
         host.Attach(&document);
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
     }

@@ -13,7 +13,7 @@ using testing::BoardFrom;
 
 class TurnCycleTest : public ::testing::Test {
 protected:
-    TurnCycleTest() : document(host) {
+    TurnCycleTest() : document(host, SearchMode::kSynchronous) {
         host.Attach(&document);
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
     }
@@ -155,7 +155,7 @@ TEST_F(TurnCycleTest, GameEndsOnTheThirdFindingWithTheRightMessage) {
          {Case{even.c_str(), kBlack, "Draw Game"}, Case{blackAhead.c_str(), kBlack, "You Win."},
           Case{blackAhead.c_str(), kWhite, "You Lose"}}) {
         HeadlessHost host;
-        CFlipstoneDoc game(host);
+        CFlipstoneDoc game(host, SearchMode::kSynchronous);
         host.Attach(&game);
         game.board = BoardFrom(c.board);
         game.humanColour = c.human;
@@ -208,7 +208,7 @@ protected:
 
 TEST_F(TurnCycleTest, NewGamePlayedWhileTheGameOverBoxIsOpenSurvivesItsClosing) {
     NewGameInTheBoxHost boxHost;
-    CFlipstoneDoc game(boxHost);
+    CFlipstoneDoc game(boxHost, SearchMode::kSynchronous);
     boxHost.Attach(&game);
     game.board = BoardFrom(std::string(32, 'X') + std::string(32, 'O'));
     for (int i = 0; i < 3; ++i) {
@@ -254,7 +254,7 @@ TEST_F(TurnCycleTest, AcceptedHumanMoveAbandonsARunningHint) {
 TEST_F(TurnCycleTest, WholeGamesKeepTheInvariantsAndEndProperly) {
     for (int game = 0; game < 4; ++game) {
         HeadlessHost host;
-        CFlipstoneDoc doc(host);
+        CFlipstoneDoc doc(host, SearchMode::kSynchronous);
         host.Attach(&doc);
         doc.levelIndex = 0;
         int accepted = 0;

@@ -24,7 +24,7 @@ const QRgb kExamined = qRgb(255, 128, 128);
 
 class ViewTest : public ::testing::Test {
 protected:
-    ViewTest() : document(host), view(document) {
+    ViewTest() : document(host, SearchMode::kSynchronous), view(document) {
         host.view = &view;
         host.Attach(&document);
         view.TickTimer().stop();

@@ -17,10 +17,12 @@
 namespace flipstone::testing {
 
 // The desktop game as start-up builds it: host, document, frame and view, with the view's timer
-// stopped so that a test drives the ticks itself unless it starts the timer.
+// stopped so that a test drives the ticks itself unless it starts the timer. The searches run
+// inside the ticks unless the test asks for the window's search thread.
 class FrameTest : public ::testing::Test {
 protected:
-    FrameTest() : document(host), frame(document) {
+    explicit FrameTest(SearchMode mode = SearchMode::kSynchronous)
+        : document(host, mode), frame(document) {
         host.Attach(frame);
         host.SetCueSink([this](unsigned id) { cues.push_back(id); });
         View().TickTimer().stop();
