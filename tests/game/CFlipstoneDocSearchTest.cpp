@@ -331,7 +331,8 @@ TEST(ThreadedSearchTest, NewGameInTheMiddleOfASearchRestoresTheCursorAndPublishe
     CFlipstoneDoc document(host, SearchMode::kThreaded);
     host.Attach(&document);
     const int empty = testing::Scale() >= 1.0 ? 14 : 12;
-    document.LoadPosition(testing::RandomGamePosition(113, empty).board, kBlack, 3);
+    const testing::RandomPosition position = testing::RandomGamePosition(113, empty);
+    document.LoadPosition(position.board, position.toMove, 3);
     document.sideToMove = kComputerSide;
     for (int i = 0; i < 3; ++i) {
         document.TurnStep();  // thinks, prepares, waits for the first root move
