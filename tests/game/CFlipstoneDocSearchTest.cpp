@@ -335,9 +335,11 @@ TEST(ThreadedSearchTest, NewGameInTheMiddleOfASearchRestoresTheCursorAndPublishe
     document.LoadPosition(position.board, position.toMove, 3);
     document.sideToMove = kComputerSide;
     for (int i = 0; i < 3; ++i) {
-        document.TurnStep();  // thinks, prepares, waits for the first root move
+        document.TurnStep();  // thinks, prepares, and publishes the first root move if it is ready
     }
-    ASSERT_EQ(document.ComputerSearchState().position, 0);
+    const RootSearchState& state = document.ComputerSearchState();
+    ASSERT_GE(state.position, 0);
+    ASSERT_LT(state.position, state.count) << "still searching";
     document.NewGame();
     EXPECT_EQ(host.waitCursorDepth, 0);
     const int updates = host.updates;
