@@ -11,7 +11,7 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 play: deps build
 	./scripts/play $(BUILD_DIR)
 
-test: deps test-release test-package test-asan valgrind
+test: deps test-release test-package test-asan test-tsan valgrind
 
 deps:
 	./scripts/install-deps
@@ -36,7 +36,27 @@ test-asan:
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TSAN_DIR)
+
+# ThreadSanitizer over the targets without a window (Debian's Qt is not instrumented): `make
+# tsan` runs all their tests and a threaded soak; `make test` runs the tests that start the
+# search thread, and a shorter soak.
+TSAN_DIR ?= build-tsan
+TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay
+
+.PHONY: tsan test-tsan tsan-build
+
+tsan-build:
+	cmake -S . -B $(TSAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
+	  -DFLIPSTONE_TSAN=ON -DFLIPSTONE_DESKTOP=OFF -DFLIPSTONE_BENCH=OFF
+	cmake --build $(TSAN_DIR) -j $(JOBS)
+
+tsan: deps tsan-build
+	cd $(TSAN_DIR) && ctest --output-on-failure -j $(JOBS) -LE "no-sanitizer|fuzz-replay"
+	$(TSAN_DIR)/soak/flipstone-soak --games 64 --worker threaded --quiet
+
+test-tsan: tsan-build
+	cd $(TSAN_DIR) && ctest --output-on-failure -j $(JOBS) -R "$(TSAN_TESTS)"
 
 # The Debian package flipstone_<version>_<architecture>.deb, made by CPack and put in this
 # folder: `make package && apt install ./flipstone_*.deb`.
@@ -49,6 +69,8 @@ package: deps build
 
 # Hardening: the long soak under the sanitizers, the fuzz targets, clang-tidy and valgrind.
 SOAK_GAMES ?= 1000
+# threaded: the searches on the search thread, every game also played synchronously to compare.
+SOAK_WORKER ?= synchronous
 
 .PHONY: soak
 
@@ -56,7 +78,7 @@ soak: deps
 	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
 	  -DFLIPSTONE_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target flipstone-soak
-	$(ASAN_DIR)/soak/flipstone-soak --games $(SOAK_GAMES)
+	$(ASAN_DIR)/soak/flipstone-soak --games $(SOAK_GAMES) --worker $(SOAK_WORKER)
 
 # Each fuzz target runs FUZZ_SECONDS; the inputs that reached new paths join fuzz/corpus/.
 FUZZ_DIR ?= build-fuzz

@@ -78,7 +78,7 @@ bool CFlipstoneApp::Unregister(bool showMessage) {
 }
 
 void CFlipstoneApp::CreateDocumentFrameAndView() {
-    document_ = std::make_unique<CFlipstoneDoc>(host_);
+    document_ = std::make_unique<CFlipstoneDoc>(host_, SearchMode::kThreaded);
     frame_ = std::make_unique<CMainFrame>(*document_);
     host_.Attach(*frame_);
     files_ = std::make_unique<FileCommands>(*document_, recentFiles_, *this);

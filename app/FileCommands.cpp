@@ -35,6 +35,8 @@ bool FileCommands::OpenDocumentFile(const QString& path) {
         return false;
     }
     TakeFile(fullPath);
+    // The file holds no game: the game goes on, and a search under way starts afresh.
+    document_.AbandonSearches();
     host_.InitialUpdate();
     return true;
 }

@@ -51,21 +51,14 @@ AnalyseRequest ParseAnalyse(const std::vector<std::string>& args) {
     return request;
 }
 
-void LoadPosition(CFlipstoneDoc& document, const Board& board, std::uint8_t computer, int level) {
-    document.board = board;
-    document.computerColour = computer;
-    document.humanColour = Opponent(computer);
-    document.levelIndex = level - 1;
-}
-
 int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
     const AnalyseRequest request = ParseAnalyse(args);
     const bool forHint = request.forHint;
 
     HeadlessHost host;
-    CFlipstoneDoc document(host);
+    CFlipstoneDoc document(host, SearchMode::kSynchronous);
     host.Attach(&document);
-    LoadPosition(document, request.board, request.computer, request.level);
+    document.LoadPosition(request.board, request.computer, request.level - 1);
     RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();
     auto step = [&] { return forHint ? document.HintStep() : document.ComputerMoveStep(); };
 

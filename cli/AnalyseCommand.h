@@ -7,15 +7,7 @@
 
 #include "engine/Board.h"
 
-namespace flipstone {
-class Board;
-class CFlipstoneDoc;
-}  // namespace flipstone
-
 namespace flipstone::cli {
-
-// Sets a document up to search the board as the computer of the given colour at a level (1..4).
-void LoadPosition(CFlipstoneDoc& document, const Board& board, std::uint8_t computer, int level);
 
 // What analyse is asked to search, read from its options.
 struct AnalyseRequest {

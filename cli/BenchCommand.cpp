@@ -6,7 +6,6 @@
 #include <random>
 #include <sstream>
 
-#include "cli/AnalyseCommand.h"
 #include "cli/CliOptions.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -31,21 +30,14 @@ bool PlayRandomGame(std::uint32_t seed, int emptySquares, BenchPosition& positio
     board.Reset();
     std::uint8_t toMove = kBlack;
     while (64 - board.CountDiscs() > emptySquares) {
-        std::vector<int> squares;
-        for (int row = 0; row < 8; ++row) {
-            for (int column = 0; column < 8; ++column) {
-                if (board.CanPlace(column, row, toMove)) {
-                    squares.push_back(column * 8 + row);
-                }
-            }
-        }
+        const std::vector<Square> squares = board.LegalSquares(toMove);
         if (squares.empty()) {
             if (!board.HasLegalMove(Opponent(toMove))) {
                 return false;
             }
         } else {
-            const int square = squares[random() % squares.size()];
-            board.Place(square / 8, square % 8, toMove);
+            const Square square = squares[random() % squares.size()];
+            board.Place(square.column, square.row, toMove);
         }
         toMove = Opponent(toMove);
     }
@@ -92,9 +84,9 @@ BenchFigures RunBenchSuite(const std::vector<BenchPosition>& positions) {
     BenchFigures figures;
     for (const BenchPosition& position : positions) {
         HeadlessHost host;
-        CFlipstoneDoc document(host);
+        CFlipstoneDoc document(host, SearchMode::kSynchronous);
         host.Attach(&document);
-        LoadPosition(document, position.board, position.computer, position.level);
+        document.LoadPosition(position.board, position.computer, position.level - 1);
         RootSearchState& state = document.ComputerSearchState();
 
         const auto start = Clock::now();

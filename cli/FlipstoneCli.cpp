@@ -67,12 +67,32 @@ Counts the leaves of the full move tree from the start position for depths 1..N 
 14), one line per depth. A pass counts as a move; a finished game reached earlier counts as one
 leaf.
 )"},
-        {"selfplay", R"(flipstone-cli selfplay --games N --levels A,B [--seed K]
+        {"selfplay", R"(flipstone-cli selfplay --games N --levels A,B [--seed K] [--ticks]
+                       [--kernel baseline|avx2|best] [--worker threaded|synchronous]
 
 Plays N whole games through the game's turn cycle: the computer at level A, the human side
 playing the hint at level B (its first three moves drawn at random from seed K, default 1).
 The human plays black in odd games and white in even ones. Prints each move, each result and a
 summary; exits with 1 if a game did not end with a full board or both sides blocked.
+
+--kernel runs the search on the baseline (any x86-64) or the AVX2 build of its kernel; best,
+the default, is the one the game would pick on this processor.
+
+--worker threaded runs the root searches on a thread of their own, as the window does: a step
+whose root move is not searched yet changes nothing, and the next step tries again.
+synchronous searches each root move inside its step. The moves, values and leaf counts are the
+same either way. The default is threaded with --ticks and synchronous without.
+
+--ticks steps the game in real time as the window does: one step every 10 ms tick, a tick that
+a long step has overrun following at once. The summary then adds, over all games:
+  ticks               the steps taken
+  longest_step_ms     the longest single step: the longest the window's thread is busy
+  longest_wait_ticks  the most steps in a row that found their root move not yet searched
+                      (always 0 when synchronous)
+  longest_move_ticks  the longest computer move, from the end of the step that gives the
+                      computer the turn to the end of the step that plays its move, counted
+                      in 10 ms timer periods (rounded up) of real time
+  longest_move_ms     the same in milliseconds
 )"},
         {"help", R"(flipstone-cli help [COMMAND]
 

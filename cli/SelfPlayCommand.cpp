@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iomanip>
 #include <random>
+#include <thread>
 #include <tuple>
 
 #include "cli/CliOptions.h"
@@ -15,28 +16,26 @@ namespace flipstone::cli {
 namespace {
 
 constexpr int kRandomOpeningMoves = 3;
+// The board view's timer period.
+constexpr std::chrono::milliseconds kTickPeriod{10};
 // Far more steps than any real game needs; reaching it means the turn cycle is stuck.
 constexpr long long kStepLimit = 50'000'000;
 
-std::vector<Square> LegalSquares(const Board& board, std::uint8_t colour) {
-    std::vector<Square> squares;
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) {
-            if (board.CanPlace(column, row, colour)) {
-                squares.push_back({column, row});
-            }
-        }
-    }
-    return squares;
-}
-
 class SelfPlayGame {
 public:
-    SelfPlayGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed)
-        : document_(host_), computerLevel_(computerLevel), hintLevel_(hintLevel), random_(seed) {
+    SelfPlayGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
+                 TickMeter* ticks)
+        : document_(host_, request.mode, *request.kernel),
+          computerLevel_(request.computerLevel),
+          hintLevel_(request.hintLevel),
+          random_(seed),
+          ticks_(ticks) {
         host_.Attach(&document_);
-        host_.startDialogAnswer = StartChoice{humanFirst ? 0 : 1, computerLevel - 1};
+        host_.startDialogAnswer = StartChoice{humanFirst ? 0 : 1, computerLevel_ - 1};
         document_.OnGameStart();
+        if (ticks_ != nullptr) {
+            ticks_->Start(document_);
+        }
     }
 
     SelfPlayResult Play(std::ostream* moveLog, int gameNumber) {
@@ -46,8 +45,8 @@ public:
             if (HumanToChoose()) {
                 PlayHumanMove();
             }
-            document_.TurnStep();
-            ++result.steps;
+            Step();
+            result.steps += document_.StepWaited() ? 0 : 1;
             if (document_.moveCount != loggedMoves && moveLog != nullptr) {
                 LogMove(*moveLog, gameNumber);
             }
@@ -66,37 +65,46 @@ public:
 
 private:
     bool HumanToChoose() const {
-        return document_.sideToMove == 0 && document_.flipList.count == 0 &&
+        return document_.sideToMove == kHumanSide && document_.flipList.count == 0 &&
                document_.thinking == 0 && document_.board.HasLegalMove(document_.humanColour);
     }
 
     void PlayHumanMove() {
         Square choice;
         if (humanMoves_ < kRandomOpeningMoves) {
-            const auto squares = LegalSquares(document_.board, document_.humanColour);
+            const auto squares = document_.board.LegalSquares(document_.humanColour);
             choice = squares[random_() % squares.size()];
         } else {
             choice = AskForHint();
         }
         ++humanMoves_;
         document_.levelIndex = computerLevel_ - 1;
-        document_.TryMove(choice.column, choice.row, document_.humanColour);
-        document_.hintState = 0;
-        document_.markerState = -1;
+        document_.PlayHumanMove(choice.column, choice.row);
     }
 
     Square AskForHint() {
         document_.levelIndex = hintLevel_ - 1;
         document_.OnHint();
-        while (document_.hintState == 1) {
-            document_.TurnStep();
+        while (document_.hintState == kHintRequested) {
+            Step();
         }
         return document_.hintSquare;
     }
 
+    void Step() {
+        if (ticks_ != nullptr) {
+            ticks_->Step(document_);
+            return;
+        }
+        document_.TurnStep();
+        if (document_.StepWaited()) {
+            std::this_thread::yield();  // let the search thread have the processor
+        }
+    }
+
     void LogMove(std::ostream& log, int gameNumber) const {
         const Square square{document_.flipList.columns[0], document_.flipList.rows[0]};
-        const bool human = document_.sideToMove == 0;
+        const bool human = document_.sideToMove == kHumanSide;
         const std::uint8_t colour = document_.SideColour(document_.sideToMove);
         log << "{\"game\":" << gameNumber << ",\"ply\":" << document_.moveCount << ",\"side\":\""
             << (human ? "human" : "computer") << "\",\"colour\":\""
@@ -110,8 +118,25 @@ private:
     int computerLevel_;
     int hintLevel_;
     std::mt19937 random_;
+    TickMeter* ticks_;
     int humanMoves_ = 0;
 };
+
+const SearchKernel& ParseKernel(const std::string& name) {
+    if (name == "best") {
+        return SearchKernel::Best();
+    }
+    if (name == "baseline") {
+        return SearchKernel::Baseline();
+    }
+    if (name == "avx2") {
+        if (SearchKernel::Avx2() == nullptr) {
+            throw UsageError("--kernel avx2: this program or processor has no AVX2 kernel");
+        }
+        return *SearchKernel::Avx2();
+    }
+    throw UsageError("--kernel must be baseline, avx2 or best, not '" + name + "'");
+}
 
 std::pair<int, int> ParseLevels(const std::string& text) {
     const auto comma = text.find(',');
@@ -127,30 +152,40 @@ std::pair<int, int> ParseLevels(const std::string& text) {
 
 }  // namespace
 
-SelfPlayResult PlayOneGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed,
-                           std::ostream* moveLog, int gameNumber) {
-    SelfPlayGame game(computerLevel, hintLevel, humanFirst, seed);
+SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
+                           std::ostream* moveLog, int gameNumber, TickMeter* ticks) {
+    SelfPlayGame game(request, humanFirst, seed, ticks);
     return game.Play(moveLog, gameNumber);
 }
 
 SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "levels", "seed"}, {});
+    const CliOptions options(args, {"games", "levels", "seed", "kernel", "worker"}, {"ticks"});
     SelfPlayRequest request;
     request.games = static_cast<int>(options.Integer("games", 1, 100000));
     std::tie(request.computerLevel, request.hintLevel) = ParseLevels(options.Required("levels"));
     request.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
+    request.ticks = options.Has("ticks");
+    request.kernel = &ParseKernel(options.Optional("kernel").value_or("best"));
+    const std::string worker =
+        options.Optional("worker").value_or(request.ticks ? "threaded" : "synchronous");
+    if (worker == "threaded") {
+        request.mode = SearchMode::kThreaded;
+    } else if (worker != "synchronous") {
+        throw UsageError("--worker must be threaded or synchronous, not '" + worker + "'");
+    }
     return request;
 }
 
 int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
-    const auto [games, computerLevel, hintLevel, seed] = ParseSelfPlay(args);
-    std::mt19937 seeds(seed);
+    const SelfPlayRequest request = ParseSelfPlay(args);
+    std::mt19937 seeds(request.seed);
     int unfinished = 0;
+    TickMeter ticks(kTickPeriod);
     const auto start = std::chrono::steady_clock::now();
-    for (int game = 1; game <= games; ++game) {
+    for (int game = 1; game <= request.games; ++game) {
         const bool humanFirst = game % 2 == 1;
         const SelfPlayResult result =
-            PlayOneGame(computerLevel, hintLevel, humanFirst, seeds(), &out, game);
+            PlayOneGame(request, humanFirst, seeds(), &out, game, request.ticks ? &ticks : nullptr);
         unfinished += result.finishedProperly ? 0 : 1;
         out << "{\"game\":" << game << ",\"human\":\"" << (humanFirst ? "black" : "white")
             << "\",\"moves\":" << result.moves << ",\"black\":" << result.black
@@ -160,8 +195,19 @@ int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    out << std::fixed << std::setprecision(3) << "{\"games\":" << games
-        << ",\"unfinished\":" << unfinished << ",\"seconds\":" << seconds << "}" << std::endl;
+    out << std::fixed << std::setprecision(3) << "{\"games\":" << request.games
+        << ",\"unfinished\":" << unfinished << ",\"seconds\":" << seconds << ",\"kernel\":\""
+        << request.kernel->name << "\",\"worker\":\""
+        << (request.mode == SearchMode::kThreaded ? "threaded" : "synchronous") << "\"";
+    if (request.ticks) {
+        const TickFigures& figures = ticks.Figures();
+        out << ",\"tick_ms\":" << kTickPeriod.count() << ",\"ticks\":" << figures.ticks
+            << ",\"longest_step_ms\":" << figures.longestStepMs
+            << ",\"longest_wait_ticks\":" << figures.longestWaitTicks
+            << ",\"longest_move_ticks\":" << figures.longestMoveTicks
+            << ",\"longest_move_ms\":" << figures.longestMoveMs;
+    }
+    out << "}" << std::endl;
     return unfinished == 0 ? 0 : 1;
 }
 

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/TickMeter.h"
+#include "engine/SearchKernel.h"
+#include "game/SearchWorker.h"
+
 namespace flipstone::cli {
 
 struct SelfPlayResult {
@@ -13,14 +17,9 @@ struct SelfPlayResult {
     int white = 0;
     bool finishedProperly = false;  // 64 discs, or neither side can move
     std::string message;            // the game-over text
+    // Steps that did their work; a step that waited for a root move does not count.
     long long steps = 0;
 };
-
-// Plays one whole game through the document's turn cycle: the computer at computerLevel, the
-// human side playing what the hint at hintLevel suggests (its first few moves drawn from the
-// seed). The human plays black when humanFirst.
-SelfPlayResult PlayOneGame(int computerLevel, int hintLevel, bool humanFirst, std::uint32_t seed,
-                           std::ostream* moveLog, int gameNumber);
 
 // What selfplay is asked to play, read from its options.
 struct SelfPlayRequest {
@@ -28,12 +27,24 @@ struct SelfPlayRequest {
     int computerLevel = 1;
     int hintLevel = 1;
     std::uint32_t seed = 1;
+    // Step on the window's timer, in real time, and measure the steps.
+    bool ticks = false;
+    const SearchKernel* kernel = &SearchKernel::Best();
+    // Synchronous unless stepping on the timer, which the window does with the search thread.
+    SearchMode mode = SearchMode::kSynchronous;
 };
+
+// Plays one whole game through the document's turn cycle: the computer at the request's
+// computer level, the human side playing what the hint at its hint level suggests (its first
+// few moves drawn from the seed). The human plays black when humanFirst. With a tick meter, every
+// step waits for the meter's next tick and is measured.
+SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
+                           std::ostream* moveLog, int gameNumber, TickMeter* ticks);
 
 // Reads selfplay's options without playing; a UsageError says what is wrong with them.
 SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args);
 
-// flipstone-cli selfplay --games N --levels A,B [--seed K]
+// flipstone-cli selfplay --games N --levels A,B [--seed K] [--ticks] [--kernel K] [--worker W]
 int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace flipstone::cli

@@ -129,4 +129,16 @@ bool Board::HasLegalMove(std::uint8_t colour) const {
     return false;
 }
 
+std::vector<Square> Board::LegalSquares(std::uint8_t colour) const {
+    std::vector<Square> squares;
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            if (CanPlace(column, row, colour)) {
+                squares.push_back(Square{column, row});
+            }
+        }
+    }
+    return squares;
+}
+
 }  // namespace flipstone

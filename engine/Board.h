@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/FlipList.h"
+#include "engine/Square.h"
 
 namespace flipstone {
 
@@ -39,6 +41,9 @@ public:
     int CountWhite() const;
     int CountDiscs() const;
     bool HasLegalMove(std::uint8_t colour) const;
+    // The squares where the colour may play, rows 0 to 7 and within a row columns 0 to 7: the
+    // order in which a search lists its moves.
+    std::vector<Square> LegalSquares(std::uint8_t colour) const;
 
     bool operator==(const Board&) const = default;
 

@@ -18,9 +18,10 @@ std::int32_t FastSearch::Evaluate(const Board& board, std::uint8_t computerColou
 
 std::int32_t FastSearch::Search(const Board& board, std::uint8_t side, std::int32_t depth,
                                 std::int32_t bound, std::uint8_t computerColour,
-                                std::int64_t& leafCount) {
+                                std::int64_t& leafCount, const std::atomic<bool>* stop) {
     const BitBoard bits = BitBoard::FromBoard(board);
     SearchRequest request;
+    request.stop = stop;
     request.computer = bits.Discs(computerColour);
     request.human = bits.Discs(Opponent(computerColour));
     request.computerToMove = side == computerColour;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/Board.h"
@@ -23,9 +24,11 @@ public:
     std::int32_t Evaluate(const Board& board, std::uint8_t computerColour,
                           std::int64_t& leafCount) const;
     // The value of the board with `side` to move, looked ahead `depth` plies, cut off against
-    // `bound`; the leaf count rises by the number of evaluations the search makes.
+    // `bound`; the leaf count rises by the number of evaluations the search makes. A search told
+    // to stop (see SearchRequest::stop) gives a value and a count that mean nothing.
     std::int32_t Search(const Board& board, std::uint8_t side, std::int32_t depth,
-                        std::int32_t bound, std::uint8_t computerColour, std::int64_t& leafCount);
+                        std::int32_t bound, std::uint8_t computerColour, std::int64_t& leafCount,
+                        const std::atomic<bool>* stop = nullptr);
 
     const SearchKernel& Kernel() const { return kernel_; }
     // Forgets every remembered result.

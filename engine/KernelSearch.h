@@ -13,6 +13,7 @@
 // - results of deeper nodes are remembered in the table in a form that answers every bound, the
 //   shallower ones in a small part of it that the processor's caches can hold.
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/KernelBasics.h"
@@ -29,7 +30,13 @@ struct Context {
     KernelTable table;
     // Only nodes with at least this much depth left use the table.
     int tableMinDepth;
+    // Raised from another thread when the search is to stop; may be null.
+    const std::atomic<bool>* stop;
 };
+
+inline bool Stopped(const Context& context) {
+    return context.stop != nullptr && context.stop->load(std::memory_order_relaxed);
+}
 
 template <bool kComputer>
 int Node(Context& context, const Position& position, int value, int depth, int bound, bool exact);
@@ -154,6 +161,11 @@ int Expand(Context& context, const Position& position, int depth, int bound) {
         const int index = order[place];
         const int childValue =
             Node<!kComputer>(context, children[index], values[index], depth - 1, best, false);
+        if (Stopped(context)) {
+            // The child may have been cut short: its value means nothing, and neither this node
+            // nor any above it is stored.
+            return best;
+        }
         if (Better<kComputer>(childValue, best)) {
             if constexpr (kTable) {
                 profile.Add(childValue, context.leaves - startLeaves, place);

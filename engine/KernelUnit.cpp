@@ -44,7 +44,7 @@ std::int32_t SearchEntry(const SearchRequest& request, std::int64_t& leaves) {
         leaves += 1;
         return value;
     }
-    Context context{0, KernelTable(request.table), request.tableMinDepth};
+    Context context{0, KernelTable(request.table), request.tableMinDepth, request.stop};
     const int result =
         request.computerToMove
             ? Node<true>(context, position, value, request.depth, request.bound, true)

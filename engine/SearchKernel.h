@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/SearchTable.h"
@@ -18,6 +19,9 @@ struct SearchRequest {
     // Only nodes with at least this much depth left use the table: shallower ones cost less to
     // search again than a lookup in memory the processor's caches do not hold.
     std::int32_t tableMinDepth = 5;
+    // When set, the search stops as soon as it sees it raised and returns a value and a leaf
+    // count that mean nothing; it remembers no node it cut short.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 // The computer player's hot loops on bitboards: legal moves, the discs a move turns, the

@@ -1,6 +1,8 @@
 #include "game/CFlipstoneDoc.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "engine/SearchValues.h"
 
@@ -32,8 +34,13 @@ const char* GameOverText(int humanDiscs, int computerDiscs) {
 
 }  // namespace
 
-CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host) : host_(host) {
+CFlipstoneDoc::CFlipstoneDoc(DocumentHost& host, SearchMode mode, const SearchKernel& kernel)
+    : host_(host), worker_(mode, kernel) {
     ResetGameFields();
+}
+
+CFlipstoneDoc::~CFlipstoneDoc() {
+    AbandonSearches();
 }
 
 void CFlipstoneDoc::ResetGameFields() {
@@ -42,7 +49,7 @@ void CFlipstoneDoc::ResetGameFields() {
     humanColour = kBlack;
     moveCount = 0;
     board.Reset();
-    sideToMove = 0;
+    sideToMove = kHumanSide;
     flipList.count = 0;
     flipList.columns[0] = -1;
     flipList.rows[0] = -1;
@@ -51,19 +58,53 @@ void CFlipstoneDoc::ResetGameFields() {
     leafCount = 0;
     examinedSquare = Square{};
     thinking = 0;
-    markerState = 1;
+    markerState = kMarkersToShow;
     repaintFlag = 1;
-    hintState = 0;
+    hintState = kNoHint;
 }
 
 bool CFlipstoneDoc::NewGame() {
     // The framework's new-document step forgets the file; only New, Open and Save rename.
     documentPath.clear();
     ResetGameFields();
-    computerSearch_.position = -1;
-    hintSearch_.position = -1;
+    AbandonSearches();
     host_.UpdateViews();
     return true;
+}
+
+void CFlipstoneDoc::AbandonSearches() {
+    AbandonSearch(computerSearch_);
+    AbandonSearch(hintSearch_);
+}
+
+void CFlipstoneDoc::AbandonSearch(RootSearchState& state) {
+    state.position = -1;
+    worker_.Abandon(TicketOf(state));
+    ShowWaitCursor(worker_.Busy());
+}
+
+std::uint64_t& CFlipstoneDoc::TicketOf(const RootSearchState& state) {
+    return &state == &hintSearch_ ? hintTicket_ : computerTicket_;
+}
+
+void CFlipstoneDoc::ShowWaitCursor(bool show) {
+    if (show == waitCursorShown_) {
+        return;
+    }
+    waitCursorShown_ = show;
+    if (show) {
+        host_.BeginWaitCursor();
+    } else {
+        host_.EndWaitCursor();
+    }
+}
+
+void CFlipstoneDoc::LoadPosition(const Board& position, std::uint8_t computer, std::int32_t level) {
+    board = position;
+    computerColour = computer;
+    humanColour = Opponent(computer);
+    levelIndex = level;
+    AbandonSearches();
 }
 
 bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
@@ -76,36 +117,52 @@ bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
     board.CollectFlips(column, row, colour, flipList);
     passCount = 0;
     ++moveCount;
-    hintSearch_.position = -1;
+    AbandonSearch(hintSearch_);
+    return true;
+}
+
+bool CFlipstoneDoc::PlayHumanMove(int column, int row) {
+    if (sideToMove != kHumanSide || !TryMove(column, row, humanColour)) {
+        return false;
+    }
+    markerState = kMarkersToErase;
+    hintState = kNoHint;
     return true;
 }
 
 std::uint8_t CFlipstoneDoc::SideColour(int side) const {
-    return side != 0 ? computerColour : humanColour;
+    return side != kHumanSide ? computerColour : humanColour;
 }
 
 bool CFlipstoneDoc::MoveDisplayStepDue() const {
-    return thinking == 0 && hintState != 1 && flipList.count > 0 &&
+    return thinking == 0 && hintState != kHintRequested && flipList.count > 0 &&
            animationIndex <= flipList.count;
 }
 
 void CFlipstoneDoc::TurnStep() {
+    // Set after the step, which may have run others inside a modal box.
+    const bool worked = AdvanceTurn();
+    stepWaited_ = !worked;
+}
+
+bool CFlipstoneDoc::AdvanceTurn() {
     const int count = flipList.count;
     if (count > 0 && animationIndex <= count) {
         if (stepCounter == kStepsPerDisc) {
             ShowNextDisc();
-            return;
+            return true;
         }
     } else if (animationIndex > count) {
         HandTurnOver();
         flipList.count = 0;
         animationIndex = 0;
-    } else {
-        StepWithoutMoveShown();
+    } else if (!StepWithoutMoveShown()) {
+        return false;
     }
     if (stepCounter < kStepsPerDisc) {
         ++stepCounter;
     }
+    return true;
 }
 
 void CFlipstoneDoc::ShowNextDisc() {
@@ -117,34 +174,41 @@ void CFlipstoneDoc::ShowNextDisc() {
 }
 
 void CFlipstoneDoc::HandTurnOver() {
-    sideToMove = sideToMove == 1 ? 0 : 1;
-    if (sideToMove == 0) {
-        markerState = 1;
+    sideToMove = sideToMove == kComputerSide ? kHumanSide : kComputerSide;
+    if (sideToMove == kHumanSide) {
+        markerState = kMarkersToShow;
         host_.UpdateViews();
     }
 }
 
-void CFlipstoneDoc::StepWithoutMoveShown() {
+bool CFlipstoneDoc::StepWithoutMoveShown() {
     if (thinking != 0) {
-        const bool played = ComputerMoveStep();
+        const RootStepResult result = RootStep(computerSearch_, false);
+        if (result == RootStepResult::kWaited) {
+            return false;
+        }
         host_.UpdateViews();
-        if (played) {
+        if (result == RootStepResult::kFinished) {
             thinking = 0;
         }
-        return;
+        return true;
     }
-    if (hintState == 1) {
-        if (HintStep()) {
-            hintState = 2;
+    if (hintState == kHintRequested) {
+        const RootStepResult result = RootStep(hintSearch_, true);
+        if (result == RootStepResult::kWaited) {
+            return false;
+        }
+        if (result == RootStepResult::kFinished) {
+            hintState = kHintReady;
         }
         host_.UpdateViews();
-        return;
+        return true;
     }
     if (board.HasLegalMove(SideColour(sideToMove))) {
-        if (sideToMove == 1) {
+        if (sideToMove == kComputerSide) {
             thinking = 1;
         }
-        return;
+        return true;
     }
     if (passCount < 2) {
         HandTurnOver();
@@ -152,19 +216,20 @@ void CFlipstoneDoc::StepWithoutMoveShown() {
     } else if (passCount == 2) {
         EndGame();
     }
+    return true;
 }
 
 void CFlipstoneDoc::EndGame() {
     const int humanDiscs = humanColour == kBlack ? board.CountBlack() : board.CountWhite();
     const int computerDiscs = computerColour == kBlack ? board.CountBlack() : board.CountWhite();
     // The game is over before the box opens: steps that run while it is open do nothing.
-    passCount = 3;
+    passCount = kGameOverPasses;
     host_.ShowGameOver(GameOverText(humanDiscs, computerDiscs));
 }
 
 std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
     std::int64_t leaves = 0;
-    const std::int32_t value = fastSearch_.Evaluate(position, computerColour, leaves);
+    const std::int32_t value = worker_.Evaluate(position, computerColour, leaves);
     leafCount += static_cast<std::int32_t>(leaves);
     return value;
 }
@@ -172,8 +237,7 @@ std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
 std::int32_t CFlipstoneDoc::Search(const Board& position, std::uint8_t side, std::int32_t depth,
                                    std::int32_t bound) {
     std::int64_t leaves = 0;
-    const std::int32_t value =
-        fastSearch_.Search(position, side, depth, bound, computerColour, leaves);
+    const std::int32_t value = worker_.Search(position, side, depth, bound, computerColour, leaves);
     leafCount += static_cast<std::int32_t>(leaves);
     return value;
 }
@@ -184,25 +248,36 @@ std::int32_t CFlipstoneDoc::RootDepth(const Board& position, std::int32_t level)
 }
 
 bool CFlipstoneDoc::ComputerMoveStep() {
-    return RootStep(computerSearch_, false);
+    return RootStep(computerSearch_, false) == RootStepResult::kFinished;
 }
 
 bool CFlipstoneDoc::HintStep() {
-    return RootStep(hintSearch_, true);
+    return RootStep(hintSearch_, true) == RootStepResult::kFinished;
 }
 
-bool CFlipstoneDoc::RootStep(RootSearchState& state, bool forHint) {
-    WaitCursor waitCursor(host_);
-    if (state.position == -1) {
-        PrepareRootSearch(state, forHint);
-        return false;
+CFlipstoneDoc::RootStepResult CFlipstoneDoc::RootStep(RootSearchState& state, bool forHint) {
+    // A synchronous search runs inside this call; a threaded one shows the cursor for as long as
+    // its thread is busy, which is known once this call has done its part.
+    std::optional<WaitCursor> searchingHere;
+    if (worker_.Mode() == SearchMode::kSynchronous) {
+        searchingHere.emplace(host_);
     }
-    if (state.position >= state.count) {
-        FinishRootSearch(state, forHint);
-        return true;
+    RootStepResult result = RootStepResult::kWorked;
+    try {
+        if (state.position == -1) {
+            PrepareRootSearch(state, forHint);
+        } else if (state.position >= state.count) {
+            FinishRootSearch(state, forHint);
+            result = RootStepResult::kFinished;
+        } else if (!SearchNextRootMove(state, forHint)) {
+            result = RootStepResult::kWaited;
+        }
+    } catch (...) {
+        ShowWaitCursor(worker_.Busy());
+        throw;
     }
-    SearchNextRootMove(state, forHint);
-    return false;
+    ShowWaitCursor(worker_.Busy());
+    return result;
 }
 
 void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
@@ -213,17 +288,12 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     searchValue = forHint ? kHighestValue : kLowestValue;
     state.bestColumn = -1;
     state.bestRow = -1;
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 8; ++column) {
-            if (!board.CanPlace(column, row, mover)) {
-                continue;
-            }
-            const int i = state.count++;
-            Board& child = state.childBoards[i];
-            child = board;
-            child.Place(column, row, mover);
-            state.candidates[i] = MoveCandidate{Evaluate(child), i, column, row};
-        }
+    for (const Square square : board.LegalSquares(mover)) {
+        const int i = state.count++;
+        Board& child = state.childBoards[i];
+        child = board;
+        child.Place(square.column, square.row, mover);
+        state.candidates[i] = MoveCandidate{Evaluate(child), i, square.column, square.row};
     }
     auto* const first = state.candidates;
     auto* const last = state.candidates + state.count;
@@ -237,13 +307,37 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     state.position = 0;
     // With no root move there is nothing to examine; nothing stale from an earlier search shows.
     examinedSquare = state.count > 0 ? Square{first->column, first->row} : Square{};
+    StartWorker(state, forHint);
 }
 
-void CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
+void CFlipstoneDoc::StartWorker(RootSearchState& state, bool forHint) {
+    RootJob job;
+    for (int i = 0; i < state.count; ++i) {
+        job.positions.push_back(state.childBoards[state.candidates[i].index]);
+    }
+    job.toMove = forHint ? computerColour : humanColour;
+    job.computerColour = computerColour;
+    job.depth = state.depth;
+    job.keepsLowest = forHint;
+    job.first = state.position;
+    job.bound = searchValue;
+    TicketOf(state) = worker_.Start(std::move(job));
+}
+
+bool CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
+    RootResult result;
+    SearchWorker::Take taken =
+        worker_.TakeResult(TicketOf(state), state.position, searchValue, result);
+    if (taken == SearchWorker::Take::kLost) {
+        StartWorker(state, forHint);
+        taken = worker_.TakeResult(TicketOf(state), state.position, searchValue, result);
+    }
+    if (taken != SearchWorker::Take::kReady) {
+        return false;
+    }
     const MoveCandidate& candidate = state.candidates[state.position];
-    const std::uint8_t nextToMove = forHint ? computerColour : humanColour;
-    const std::int32_t value =
-        Search(state.childBoards[candidate.index], nextToMove, state.depth, searchValue);
+    const std::int32_t value = result.value;
+    leafCount += static_cast<std::int32_t>(result.leaves);
     state.lastValue = value;
     const bool better = forHint ? value < searchValue : value > searchValue;
     if (better) {
@@ -258,6 +352,7 @@ void CFlipstoneDoc::SearchNextRootMove(RootSearchState& state, bool forHint) {
     } else {
         examinedSquare = Square{};
     }
+    return true;
 }
 
 void CFlipstoneDoc::FinishRootSearch(RootSearchState& state, bool forHint) {
@@ -286,15 +381,15 @@ void CFlipstoneDoc::OnGameStart() {
         levelIndex = choice.levelChoice;
     }
     if (choice.moveChoice == 0) {
-        sideToMove = 0;
+        sideToMove = kHumanSide;
         humanColour = kBlack;
         computerColour = kWhite;
         PlaySoundCue(kStartCue);
     } else {
-        sideToMove = 1;
+        sideToMove = kComputerSide;
         humanColour = kWhite;
         computerColour = kBlack;
-        markerState = 0;
+        markerState = kNoMarkers;
     }
 }
 
@@ -306,10 +401,10 @@ void CFlipstoneDoc::OnLevel(int index) {
 }
 
 void CFlipstoneDoc::OnHint() {
-    if (sideToMove != 0 || flipList.count > 0 || thinking != 0 || IsGameOver()) {
+    if (sideToMove != kHumanSide || flipList.count > 0 || thinking != 0 || IsGameOver()) {
         return;
     }
-    hintState = 1;
+    hintState = kHintRequested;
     host_.SetMainTitle(kTrainingTitle);
     host_.UpdateViews();
 }

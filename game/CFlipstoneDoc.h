@@ -4,12 +4,13 @@
 #include <string>
 
 #include "engine/Board.h"
-#include "engine/FastSearch.h"
 #include "engine/FlipList.h"
 #include "engine/RootSearchState.h"
+#include "engine/SearchKernel.h"
 #include "engine/Square.h"
 #include "game/CommandUpdate.h"
 #include "game/DocumentHost.h"
+#include "game/SearchWorker.h"
 
 namespace flipstone {
 
@@ -27,6 +28,22 @@ enum CommandId : int {
 // Sound cue ids.
 enum CueId : unsigned { kDiscCue = 143, kStartCue = 144 };
 
+// The codes the document's state fields hold.
+// Sides: who is to move.
+inline constexpr std::int32_t kHumanSide = 0;
+inline constexpr std::int32_t kComputerSide = 1;
+// Marker state: the human's legal-move markers on the board.
+inline constexpr std::int32_t kMarkersToErase = -1;
+inline constexpr std::int32_t kNoMarkers = 0;
+inline constexpr std::int32_t kMarkersToShow = 1;
+inline constexpr std::int32_t kMarkersShown = 2;
+// Hint state.
+inline constexpr std::int32_t kNoHint = 0;
+inline constexpr std::int32_t kHintRequested = 1;
+inline constexpr std::int32_t kHintReady = 2;
+// The pass count at which the game is over.
+inline constexpr std::int32_t kGameOverPasses = 3;
+
 inline constexpr const char* kPlainTitle = "Flipstone";
 inline constexpr const char* kTrainingTitle = "Flipstone - Training game";
 inline constexpr const char* kUntitled = "Untitled";
@@ -35,7 +52,15 @@ inline constexpr const char* kUntitled = "Untitled";
 // computer's sliced root searches and the game commands. Side 0 is the human, side 1 the computer.
 class CFlipstoneDoc {
 public:
-    explicit CFlipstoneDoc(DocumentHost& host);
+    // The computer player's searches run as the mode says (threaded for the window, whose thread
+    // must not wait for them), on the given kernel: the fastest this processor runs unless told
+    // otherwise.
+    CFlipstoneDoc(DocumentHost& host, SearchMode mode,
+                  const SearchKernel& kernel = SearchKernel::Best());
+    // Abandons any search and ends the search thread.
+    ~CFlipstoneDoc();
+    CFlipstoneDoc(const CFlipstoneDoc&) = delete;
+    CFlipstoneDoc& operator=(const CFlipstoneDoc&) = delete;
 
     // Game state. The views and the status bar read these; the view writes the marker state,
     // the hint state, the animation index and the repaint flag as its update rules say.
@@ -45,16 +70,16 @@ public:
     std::int32_t moveCount = 0;
     std::int32_t levelIndex = 1;
     Board board;
-    std::int32_t sideToMove = 0;
+    std::int32_t sideToMove = kHumanSide;
     FlipList flipList;
     std::int32_t passCount = 0;
     std::int32_t animationIndex = 0;
     std::int32_t leafCount = 0;
     Square examinedSquare;
     std::uint8_t thinking = 0;
-    std::int32_t markerState = 1;
+    std::int32_t markerState = kMarkersToShow;
     std::uint8_t repaintFlag = 1;
-    std::int32_t hintState = 0;
+    std::int32_t hintState = kNoHint;
     Square hintSquare{0, 0};
 
     // Counts TurnStep calls since a disc was last set, up to 16; shared by every game of the run.
@@ -68,7 +93,13 @@ public:
     // Turn cycle.
     bool NewGame();
     bool TryMove(int column, int row, std::uint8_t colour);
+    // The human's click on a square: ignored unless the human is to move; a move TryMove
+    // accepts erases the legal-move markers and drops the hint. True when the move was accepted.
+    bool PlayHumanMove(int column, int row);
     void TurnStep();
+    // True when the last TurnStep found the root move it was to publish not searched yet and
+    // so changed nothing, the step counter included; the next step tries again.
+    bool StepWaited() const { return stepWaited_; }
     std::uint8_t SideColour(int side) const;
     // True while a move is being shown and the view's update should advance it by one disc.
     bool MoveDisplayStepDue() const;
@@ -83,6 +114,12 @@ public:
     static std::int32_t RootDepth(const Board& board, std::int32_t level);
     RootSearchState& ComputerSearchState() { return computerSearch_; }
     RootSearchState& HintSearchState() { return hintSearch_; }
+    // Abandons the computer's and the hint's search: the next step of each starts a new search
+    // from the board.
+    void AbandonSearches();
+    // Sets the document up to search the board with the computer playing `computer` at the level
+    // index (0..3), for analysis; any search under way is abandoned.
+    void LoadPosition(const Board& position, std::uint8_t computer, std::int32_t level);
 
     void PlaySoundCue(unsigned id);
 
@@ -103,25 +140,40 @@ public:
     // Routes a command id (Start, Hint, Level 1..4); false when it is not the document's.
     bool OnCommand(int id);
 
-    bool IsGameOver() const { return passCount == 3; }
+    bool IsGameOver() const { return passCount == kGameOverPasses; }
     DocumentHost& Host() { return host_; }
 
 private:
     void ResetGameFields();
     void ShowNextDisc();
     void HandTurnOver();
-    void StepWithoutMoveShown();
+    // What one root step did.
+    enum class RootStepResult { kWorked, kWaited, kFinished };
+
+    bool AdvanceTurn();
+    bool StepWithoutMoveShown();
     void EndGame();
-    bool RootStep(RootSearchState& state, bool forHint);
+    RootStepResult RootStep(RootSearchState& state, bool forHint);
     void PrepareRootSearch(RootSearchState& state, bool forHint);
-    void SearchNextRootMove(RootSearchState& state, bool forHint);
+    bool SearchNextRootMove(RootSearchState& state, bool forHint);
     void FinishRootSearch(RootSearchState& state, bool forHint);
+    // Hands the worker the root moves still to search, from the state's position on.
+    void StartWorker(RootSearchState& state, bool forHint);
+    std::uint64_t& TicketOf(const RootSearchState& state);
+    void AbandonSearch(RootSearchState& state);
+    // Shows the wait cursor while the window waits for the search thread, restores it after.
+    void ShowWaitCursor(bool show);
 
     DocumentHost& host_;
     RootSearchState computerSearch_;
     RootSearchState hintSearch_;
-    // The evaluation and search on bitboards, with the results it remembers across searches.
-    FastSearch fastSearch_;
+    // The worker's names for the two root searches.
+    std::uint64_t computerTicket_ = 0;
+    std::uint64_t hintTicket_ = 0;
+    bool stepWaited_ = false;
+    bool waitCursorShown_ = false;
+    // The evaluation and the searches, with the results they remember across searches.
+    SearchWorker worker_;
 };
 
 }  // namespace flipstone

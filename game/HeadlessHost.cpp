@@ -13,15 +13,11 @@ void HeadlessHost::UpdateViews() {
 
 void HeadlessHost::ShowGameOver(const std::string& text) {
     gameOverTexts.push_back(text);
-    if (whileGameOverOpen) {
-        whileGameOverOpen();
-    }
+    WhileGameOverOpen();
 }
 
 bool HeadlessHost::RunStartDialog(StartChoice& choice) {
-    if (whileStartDialogOpen) {
-        whileStartDialogOpen(choice);
-    }
+    WhileStartDialogOpen(choice);
     if (!startDialogAccepts) {
         return false;
     }

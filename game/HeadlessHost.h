@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,10 +36,13 @@ public:
     // What the start dialog answers: OK or Cancel, with the choice it reports on OK.
     bool startDialogAccepts = true;
     StartChoice startDialogAnswer;
-    // Runs while the start dialog or the game-over box is "open", as a user or a nested timer
-    // tick would act then; receives the choice the dialog opened with.
-    std::function<void(StartChoice&)> whileStartDialogOpen;
-    std::function<void()> whileGameOverOpen;
+
+protected:
+    CFlipstoneDoc* AttachedDocument() const { return document_; }
+    // Run while the start dialog or the game-over box is "open", where a user or a nested timer
+    // tick may act; nothing happens here. The first receives the choice the dialog opened with.
+    virtual void WhileStartDialogOpen(StartChoice& /*choice*/) {}
+    virtual void WhileGameOverOpen() {}
 
 private:
     CFlipstoneDoc* document_ = nullptr;

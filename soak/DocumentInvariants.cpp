@@ -86,7 +86,7 @@ void DocumentInvariants::GameStarted(const std::string& action) {
     Expect(document_.flipList.count == 0 && document_.animationIndex == 0,
            "a new game shows no move");
     Expect(document_.moveCount == 0 && document_.passCount == 0, "a new game has no moves");
-    Expect(document_.thinking == 0 && document_.hintState == 0,
+    Expect(document_.thinking == 0 && document_.hintState == kNoHint,
            "a new game has no search under way");
     acceptedMoves_ = 0;
     moverColour_ = 0;
@@ -109,7 +109,8 @@ void DocumentInvariants::ObserveStep(const std::string& action) {
                "the game ends on the third step that finds neither side able to move");
     }
     const bool blocked = !document_.IsGameOver() && document_.flipList.count == 0 &&
-                         document_.hintState != 1 && NeitherSideCanMove(document_.board);
+                         document_.hintState != kHintRequested &&
+                         NeitherSideCanMove(document_.board);
     stepsWithoutMover_ = blocked ? stepsWithoutMover_ + 1 : 0;
     Observe(action);
     Expect(stepsWithoutMover_ <= kStepsToEndABlockedGame,
@@ -160,17 +161,21 @@ void DocumentInvariants::CheckState() {
 
 void DocumentInvariants::CheckFieldRanges() {
     const CFlipstoneDoc& d = document_;
-    Expect(d.sideToMove == 0 || d.sideToMove == 1, "the side to move is 0 or 1");
-    Expect(d.thinking == 0 || (d.thinking == 1 && d.sideToMove == 1),
+    Expect(d.sideToMove == kHumanSide || d.sideToMove == kComputerSide,
+           "the side to move is 0 or 1");
+    Expect(d.thinking == 0 || (d.thinking == 1 && d.sideToMove == kComputerSide),
            "the computer thinks only on its own turn");
-    Expect(d.hintState >= 0 && d.hintState <= 2, "the hint state is 0, 1 or 2");
-    Expect(d.markerState >= -1 && d.markerState <= 2, "the marker state is -1, 0, 1 or 2");
+    Expect(d.hintState >= kNoHint && d.hintState <= kHintReady, "the hint state is 0, 1 or 2");
+    Expect(d.markerState >= kMarkersToErase && d.markerState <= kMarkersShown,
+           "the marker state is -1, 0, 1 or 2");
     Expect(d.passCount >= 0 && d.passCount <= 3, "the pass count is 0 to 3");
     Expect(d.levelIndex >= 0 && d.levelIndex <= 3, "the level index is 0 to 3");
     const bool coloursValid = (d.humanColour == kBlack && d.computerColour == kWhite) ||
                               (d.humanColour == kWhite && d.computerColour == kBlack);
     Expect(coloursValid, "the two sides have the two colours");
-    Expect(host_.waitCursorDepth == 0, "every wait cursor has been taken down");
+    const bool searching = d.thinking != 0 || d.hintState == kHintRequested;
+    Expect(host_.waitCursorDepth == 0 || (host_.waitCursorDepth == 1 && searching),
+           "the wait cursor is shown at most once, and only while a search is under way");
 }
 
 void DocumentInvariants::CheckSquaresAndCounts() {
@@ -245,7 +250,7 @@ void DocumentInvariants::CheckTransition(std::optional<bool> clickAccepted) {
 }
 
 std::uint8_t DocumentInvariants::MoverColour() const {
-    return document_.sideToMove == 0 ? document_.humanColour : document_.computerColour;
+    return document_.SideColour(document_.sideToMove);
 }
 
 void DocumentInvariants::MoveAccepted() {

@@ -17,10 +17,12 @@ using flipstone::soak::SoakRunner;
 using flipstone::soak::SoakSettings;
 
 constexpr const char* kUsage =
-    "usage: flipstone-soak [--games N] [--seed K] [--max-level L] [--quiet]\n"
+    "usage: flipstone-soak [--games N] [--seed K] [--max-level L] [--worker W] [--quiet]\n"
     "Plays N whole games (default 1000) with every pairing of the levels 1..L (default 4) for\n"
     "the computer and the hint, the human moving first and second, and checks the game\n"
-    "document after every step. Exits with 1 when a check fails.\n";
+    "document after every step. With --worker threaded the searches run on the document's\n"
+    "search thread, and each game is played again with synchronous searches from the same\n"
+    "seed: both must publish the same root steps. Exits with 1 when a check fails.\n";
 
 struct SoakCommand {
     SoakSettings settings;
@@ -28,13 +30,19 @@ struct SoakCommand {
 };
 
 SoakCommand ReadCommand(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "seed", "max-level"}, {"quiet"});
+    const CliOptions options(args, {"games", "seed", "max-level", "worker"}, {"quiet"});
     SoakCommand command;
     command.quiet = options.Has("quiet");
     SoakSettings& settings = command.settings;
     settings.games = static_cast<int>(options.IntegerOr("games", settings.games, 1, 1000000));
     settings.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
     settings.highestLevel = static_cast<int>(options.IntegerOr("max-level", 4, 1, 4));
+    const std::string worker = options.Optional("worker").value_or("synchronous");
+    if (worker == "threaded") {
+        settings.mode = flipstone::SearchMode::kThreaded;
+    } else if (worker != "synchronous") {
+        throw UsageError("--worker must be threaded or synchronous, not '" + worker + "'");
+    }
     return command;
 }
 
@@ -49,6 +57,8 @@ void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
               << "new games in box    " << figures.newGamesInGameOverBox << "\n"
               << "cancelled starts    " << figures.cancelledStarts << "\n"
               << "steps taken         " << figures.steps << "\n"
+              << "steps that waited   " << figures.waitedSteps << "\n"
+              << "root steps compared " << figures.searchSteps << "\n"
               << "clicks              " << figures.clicks << " (refused " << figures.refusedClicks
               << ")\n"
               << "hints asked         " << figures.hints << "\n"

@@ -1,6 +1,9 @@
 #include "soak/SoakRunner.h"
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
+#include <thread>
 
 namespace flipstone::soak {
 
@@ -24,18 +27,31 @@ constexpr int kLatestInterruption = 50;
 }  // namespace
 
 SoakRunner::SoakRunner(const SoakSettings& settings)
-    : settings_(settings), document_(host_), invariants_(document_, host_), random_(settings.seed) {
+    : settings_(settings),
+      host_(*this),
+      document_(host_, settings.mode),
+      invariants_(document_, host_),
+      random_(settings.seed) {
     host_.Attach(&document_);
-    host_.whileStartDialogOpen = [this](StartChoice& choice) { WhileStartDialogOpen(choice); };
-    host_.whileGameOverOpen = [this] { WhileGameOverOpen(); };
 }
 
 SoakFigures SoakRunner::Run(std::ostream* progress) {
     const auto start = std::chrono::steady_clock::now();
+    std::unique_ptr<SoakRunner> synchronous;
+    if (settings_.mode == SearchMode::kThreaded) {
+        SoakSettings same = settings_;
+        same.mode = SearchMode::kSynchronous;
+        synchronous = std::make_unique<SoakRunner>(same);
+    }
     for (int game = 1; game <= settings_.games; ++game) {
-        invariants_.SetGameNumber(game);
-        PlayWholeGame(PairingFor(game - 1));
-        ++figures_.games;
+        // The step counter belongs to the whole program: both runs of a game start from the same.
+        const std::int32_t stepCounter = CFlipstoneDoc::stepCounter;
+        PlayGame(game);
+        if (synchronous) {
+            CFlipstoneDoc::stepCounter = stepCounter;
+            synchronous->PlayGame(game);
+            CompareWithSynchronousRun(synchronous->published_);
+        }
         if (progress != nullptr && game % kProgressEvery == 0) {
             *progress << "games " << game << ", steps " << figures_.steps << ", failures "
                       << invariants_.FailureCount() << std::endl;
@@ -44,9 +60,37 @@ SoakFigures SoakRunner::Run(std::ostream* progress) {
     figures_.checks = invariants_.ChecksMade();
     figures_.failures = invariants_.FailureCount();
     figures_.failureTexts = invariants_.Failures();
+    if (synchronous) {
+        const DocumentInvariants& other = synchronous->invariants_;
+        figures_.checks += other.ChecksMade();
+        figures_.failures += other.FailureCount();
+        for (const std::string& text : other.Failures()) {
+            figures_.failureTexts.push_back("synchronous run: " + text);
+        }
+    }
     figures_.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return figures_;
+}
+
+void SoakRunner::PlayGame(int game) {
+    invariants_.SetGameNumber(game);
+    published_.clear();
+    PlayWholeGame(PairingFor(game - 1));
+    ++figures_.games;
+}
+
+void SoakRunner::CompareWithSynchronousRun(const std::vector<Published>& synchronous) {
+    figures_.searchSteps += static_cast<long long>(published_.size());
+    std::size_t same = 0;
+    while (same < published_.size() && same < synchronous.size() &&
+           published_[same] == synchronous[same]) {
+        ++same;
+    }
+    invariants_.Expect(same == published_.size() && same == synchronous.size(),
+                       "the search thread publishes what the synchronous steps publish (root "
+                       "step " +
+                           std::to_string(same + 1) + " of the game differs)");
 }
 
 SoakRunner::Pairing SoakRunner::PairingFor(int game) const {
@@ -77,7 +121,7 @@ void SoakRunner::PlayWholeGame(const Pairing& pairing) {
         }
         if (HumanToChoose()) {
             ActForHuman(pairing);
-        } else if (document_.flipList.count > 0 && document_.sideToMove == 0 &&
+        } else if (document_.flipList.count > 0 && document_.sideToMove == kHumanSide &&
                    Chance(kClicksWhileTurning)) {
             ClickWhileTurning();
         }
@@ -102,7 +146,8 @@ void SoakRunner::StartGame(const Pairing& pairing) {
     invariants_.GameStarted("Start");
     const std::uint8_t human = pairing.humanFirst ? kBlack : kWhite;
     invariants_.Expect(
-        document_.humanColour == human && document_.sideToMove == (pairing.humanFirst ? 0 : 1),
+        document_.humanColour == human &&
+            document_.sideToMove == (pairing.humanFirst ? kHumanSide : kComputerSide),
         "Start gives the human the colour and the turn chosen");
     invariants_.Expect(document_.levelIndex == pairing.computerLevel - 1,
                        "Start sets the level chosen");
@@ -139,7 +184,7 @@ bool SoakRunner::InterruptionDue() const {
         case Moment::kWhileThinking:
             return document_.thinking == 1;
         case Moment::kDuringHint:
-            return document_.hintState == 1;
+            return document_.hintState == kHintRequested;
         case Moment::kHumanToMove:
             return HumanToChoose();
         case Moment::kNever:
@@ -180,25 +225,62 @@ void SoakRunner::Interrupt(const Pairing& pairing) {
     document_.NewGame();
     invariants_.GameStarted("New");
     invariants_.Expect(document_.levelIndex == level && document_.humanColour == kBlack &&
-                           document_.sideToMove == 0,
+                           document_.sideToMove == kHumanSide,
                        "New keeps the level and gives the human black and the first move");
     SelectLevel(pairing.computerLevel);
 }
 
+// One step of the timer. A step that found its root move not searched yet changed nothing; it is
+// taken again until the step does its work, so that every run of a seed acts at the same moments.
 void SoakRunner::Step(const std::string& action) {
+    StepOnce(action);
+    while (document_.StepWaited()) {
+        ++figures_.waitedSteps;
+        std::this_thread::yield();
+        StepOnce(action + " (again, after waiting for the search thread)");
+    }
+}
+
+void SoakRunner::StepOnce(const std::string& action) {
     ++figures_.steps;
     ++gameSteps_;
+    const bool moveShown = document_.flipList.count > 0 || document_.animationIndex > 0;
+    const bool computerStep = !moveShown && document_.thinking != 0;
+    const bool hintStep = !moveShown && !computerStep && document_.hintState == kHintRequested;
     document_.TurnStep();
     invariants_.ObserveStep(action);
+    if ((computerStep || hintStep) && !document_.StepWaited()) {
+        RecordPublished(hintStep);
+    }
+}
+
+void SoakRunner::RecordPublished(bool hint) {
+    const RootSearchState& state =
+        hint ? document_.HintSearchState() : document_.ComputerSearchState();
+    Published published;
+    published.hint = hint;
+    published.position = state.position;
+    published.count = state.count;
+    published.examined = document_.examinedSquare;
+    published.searchValue = document_.searchValue;
+    published.leafCount = document_.leafCount;
+    published.lastValue = state.lastValue;
+    if (state.position == -1) {
+        published.hintSquare = hint ? document_.hintSquare : Square{};
+        published.moveSquare =
+            hint ? Square{} : Square{document_.flipList.columns[0], document_.flipList.rows[0]};
+    }
+    published_.push_back(published);
 }
 
 bool SoakRunner::HumanToChoose() const {
-    return document_.sideToMove == 0 && document_.flipList.count == 0 && document_.thinking == 0 &&
-           !document_.IsGameOver() && document_.board.HasLegalMove(document_.humanColour);
+    return document_.sideToMove == kHumanSide && document_.flipList.count == 0 &&
+           document_.thinking == 0 && !document_.IsGameOver() &&
+           document_.board.HasLegalMove(document_.humanColour);
 }
 
 void SoakRunner::ActForHuman(const Pairing& pairing) {
-    if (document_.hintState == 1) {
+    if (document_.hintState == kHintRequested) {
         if (Chance(kClicksDuringHint)) {
             ClickWhileHintRuns(pairing);
         }
@@ -207,7 +289,7 @@ void SoakRunner::ActForHuman(const Pairing& pairing) {
     if (Chance(kIllegalClicks)) {
         ClickIllegalSquare();
     }
-    if (document_.hintState == 2) {
+    if (document_.hintState == kHintReady) {
         const Square hint = document_.hintSquare;
         invariants_.Expect(
             Board::OnBoard(hint.column, hint.row) &&
@@ -239,22 +321,18 @@ void SoakRunner::ClickWhileHintRuns(const Pairing& pairing) {
 
 void SoakRunner::Click(int column, int row, const Pairing& pairing) {
     ++figures_.clicks;
-    const bool accepted = document_.TryMove(column, row, document_.humanColour);
-    if (accepted) {
-        // What the board view does after an accepted click.
-        document_.markerState = -1;
-        document_.hintState = 0;
-    }
+    const bool accepted = document_.PlayHumanMove(column, row);
     invariants_.ObserveClick(accepted);
     invariants_.Expect(accepted, "a click on a legal square on the human's turn is accepted");
     SelectLevel(pairing.computerLevel);
 }
 
 void SoakRunner::ClickIllegalSquare() {
+    const std::vector<Square> legal = LegalSquares();
     std::vector<Square> illegal;
     for (int column = 0; column < 8; ++column) {
         for (int row = 0; row < 8; ++row) {
-            if (!document_.board.CanPlace(column, row, document_.humanColour)) {
+            if (std::find(legal.begin(), legal.end(), Square{column, row}) == legal.end()) {
                 illegal.push_back({column, row});
             }
         }
@@ -267,7 +345,7 @@ void SoakRunner::ClickIllegalSquare() {
     ++figures_.clicks;
     ++figures_.refusedClicks;
     const DocumentInvariants::Snapshot before = invariants_.Take();
-    const bool accepted = document_.TryMove(square.column, square.row, document_.humanColour);
+    const bool accepted = document_.PlayHumanMove(square.column, square.row);
     invariants_.Expect(!accepted, "a click on an illegal square is refused");
     invariants_.ExpectUnchangedSince(before, "a refused click changes nothing");
     invariants_.ObserveClick(accepted);
@@ -279,7 +357,7 @@ void SoakRunner::ClickWhileTurning() {
     ++figures_.clicks;
     ++figures_.refusedClicks;
     const DocumentInvariants::Snapshot before = invariants_.Take();
-    const bool accepted = document_.TryMove(column, row, document_.humanColour);
+    const bool accepted = document_.PlayHumanMove(column, row);
     invariants_.Expect(!accepted, "a click while a move is shown is refused");
     invariants_.ExpectUnchangedSince(before, "a click while a move is shown changes nothing");
     invariants_.ObserveClick(accepted);
@@ -290,7 +368,8 @@ void SoakRunner::AskForHint(const Pairing& pairing) {
     ++figures_.hints;
     document_.OnHint();
     invariants_.Observe("Hint");
-    invariants_.Expect(document_.hintState == 1, "Hint on the human's turn starts a hint search");
+    invariants_.Expect(document_.hintState == kHintRequested,
+                       "Hint on the human's turn starts a hint search");
     invariants_.Expect(host_.title == kTrainingTitle, "Hint makes the game a training game");
 }
 
@@ -342,15 +421,7 @@ void SoakRunner::WhileGameOverOpen() {
 }
 
 std::vector<Square> SoakRunner::LegalSquares() const {
-    std::vector<Square> squares;
-    for (int column = 0; column < 8; ++column) {
-        for (int row = 0; row < 8; ++row) {
-            if (document_.board.CanPlace(column, row, document_.humanColour)) {
-                squares.push_back({column, row});
-            }
-        }
-    }
-    return squares;
+    return document_.board.LegalSquares(document_.humanColour);
 }
 
 bool SoakRunner::Chance(int percent) {

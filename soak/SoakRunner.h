@@ -8,6 +8,7 @@
 
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
+#include "game/SearchWorker.h"
 #include "soak/DocumentInvariants.h"
 
 namespace flipstone::soak {
@@ -19,6 +20,9 @@ struct SoakSettings {
     // range is played with the human moving first and second.
     int lowestLevel = 1;
     int highestLevel = 4;
+    // Threaded, the searches run on the document's search thread, and every game is also
+    // played synchronously from the same seed to check that both publish the same.
+    SearchMode mode = SearchMode::kSynchronous;
 };
 
 struct SoakFigures {
@@ -30,7 +34,9 @@ struct SoakFigures {
     long long newGamesOnHumanTurn = 0;
     long long newGamesInGameOverBox = 0;
     long long cancelledStarts = 0;
-    long long steps = 0;  // TurnStep calls, those inside the modal boxes included
+    long long steps = 0;        // TurnStep calls, those inside the modal boxes included
+    long long waitedSteps = 0;  // of them, steps that waited for the search thread
+    long long searchSteps = 0;  // root steps compared with the synchronous run
     long long clicks = 0;
     long long refusedClicks = 0;
     long long hints = 0;
@@ -52,6 +58,21 @@ public:
     // Plays the settings' number of games; progress, if given, gets a line every 50 games.
     SoakFigures Run(std::ostream* progress);
 
+    // What the window sees after one root step: the search's place and its published figures,
+    // and the move played or the hint shown when it finishes.
+    struct Published {
+        bool hint = false;
+        int position = 0;
+        int count = 0;
+        Square examined;
+        std::int32_t searchValue = 0;
+        std::int32_t leafCount = 0;
+        std::int32_t lastValue = 0;
+        Square hintSquare;
+        Square moveSquare;
+        bool operator==(const Published&) const = default;
+    };
+
 private:
     struct Pairing {
         int computerLevel = 1;
@@ -63,13 +84,18 @@ private:
     enum class Restart { kStartOk, kStartCancel, kNewCommand };
 
     Pairing PairingFor(int game) const;
+    void PlayGame(int game);
     void PlayWholeGame(const Pairing& pairing);
+    // Checks that this game's root steps published what the synchronous run's did.
+    void CompareWithSynchronousRun(const std::vector<Published>& synchronous);
     void StartGame(const Pairing& pairing);
     void ExpectTitleAfterStart();
     void PlanInterruption();
     bool InterruptionDue() const;
     void Interrupt(const Pairing& pairing);
     void Step(const std::string& action);
+    void StepOnce(const std::string& action);
+    void RecordPublished(bool hint);
     bool HumanToChoose() const;
     void ActForHuman(const Pairing& pairing);
     void ClickWhileHintRuns(const Pairing& pairing);
@@ -84,8 +110,23 @@ private:
     bool Chance(int percent);
     int Below(int bound);
 
+    // The start dialog and the game-over box of the soak: the runner acts while they are open.
+    class SoakHost : public HeadlessHost {
+    public:
+        explicit SoakHost(SoakRunner& runner) : runner_(runner) {}
+
+    protected:
+        void WhileStartDialogOpen(StartChoice& choice) override {
+            runner_.WhileStartDialogOpen(choice);
+        }
+        void WhileGameOverOpen() override { runner_.WhileGameOverOpen(); }
+
+    private:
+        SoakRunner& runner_;
+    };
+
     SoakSettings settings_;
-    HeadlessHost host_;
+    SoakHost host_;
     CFlipstoneDoc document_;
     DocumentInvariants invariants_;
     std::mt19937 random_;
@@ -101,6 +142,8 @@ private:
     bool trainingTitleExpected_ = false;
     int dialogDepth_ = 0;
     DocumentInvariants::Snapshot afterNewGameInBox_;
+    // The root steps of the game in progress.
+    std::vector<Published> published_;
 };
 
 }  // namespace flipstone::soak

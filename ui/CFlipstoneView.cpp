@@ -239,13 +239,7 @@ bool CFlipstoneView::OnKeyDown(int key) {
 }
 
 void CFlipstoneView::ClickSquare(Square square) {
-    if (document_.sideToMove != 0) {
-        return;
-    }
-    if (document_.TryMove(square.column, square.row, document_.humanColour)) {
-        document_.markerState = -1;
-        document_.hintState = 0;
-    }
+    document_.PlayHumanMove(square.column, square.row);
 }
 
 // The first arrow key shows the cursor on the last move (d4 before any), and an arrow key that
@@ -339,16 +333,11 @@ void CFlipstoneView::OnInitialUpdate() {
 bool CFlipstoneView::UpdateMarkers() {
     if (document_.markerState == 1) {
         markedSquares_.count = 0;
-        for (int row = 0; row < 8; ++row) {
-            for (int column = 0; column < 8; ++column) {
-                if (!document_.board.CanPlace(column, row, document_.humanColour)) {
-                    continue;
-                }
-                InvalidateSquare(Square{column, row});
-                markedSquares_.columns[markedSquares_.count] = column;
-                markedSquares_.rows[markedSquares_.count] = row;
-                ++markedSquares_.count;
-            }
+        for (const Square square : document_.board.LegalSquares(document_.humanColour)) {
+            InvalidateSquare(square);
+            markedSquares_.columns[markedSquares_.count] = square.column;
+            markedSquares_.rows[markedSquares_.count] = square.row;
+            ++markedSquares_.count;
         }
         document_.markerState = 2;
         return true;

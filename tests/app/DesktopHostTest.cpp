@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <thread>
 
 #include "DesktopTest.h"
 #include "app/CGameStartDialog.h"
+#include "game/HeadlessHost.h"
 
 namespace flipstone {
 namespace {
@@ -33,6 +35,8 @@ void FillBoard(Board& board, int blackSquares) {
 
 class DesktopGameTest : public DesktopTest {
 protected:
+    explicit DesktopGameTest(SearchMode mode = SearchMode::kSynchronous) : DesktopTest(mode) {}
+
     // Opens Start and answers the dialog with the act, which ends by closing it.
     void Start(std::function<void(CGameStartDialog*)> act) {
         WhenShown<CGameStartDialog>(AnyStartDialog, std::move(act));
@@ -161,6 +165,52 @@ TEST_F(DesktopGameTest, WholeGameByMouseAgainstLevelOneEndsInTheGameOverBox) {
     frame.RefreshCommandStates();
     EXPECT_FALSE(Action(ID_GAME_HINT).isEnabled());
     EXPECT_TRUE(Action(ID_GAME_START).isEnabled());
+}
+
+// The window's own arrangement: the searches on the document's search thread.
+class ThreadedDesktopGameTest : public DesktopGameTest {
+protected:
+    ThreadedDesktopGameTest() : DesktopGameTest(SearchMode::kThreaded) {}
+};
+
+// The game the mouse plays when it always clicks the first marked square, played without a
+// window and with the searches inside the steps.
+Board GameOfFirstSquares(int levelIndex, int& moves) {
+    HeadlessHost host;
+    CFlipstoneDoc game(host, SearchMode::kSynchronous);
+    host.Attach(&game);
+    game.levelIndex = levelIndex;
+    for (int step = 0; step < 200000 && !game.IsGameOver(); ++step) {
+        const std::vector<Square> squares = game.board.LegalSquares(game.humanColour);
+        if (game.flipList.count == 0 && game.thinking == 0 && !squares.empty()) {
+            game.PlayHumanMove(squares.front().column, squares.front().row);
+        }
+        game.TurnStep();
+    }
+    moves = game.moveCount;
+    return game.board;
+}
+
+TEST_F(ThreadedDesktopGameTest, WholeGameByMouseShowsTheWaitCursorOnlyWhileTheSearchRuns) {
+    ShowFrame();
+    Action(ID_LEVEL_2).trigger();
+    for (int tick = 0; tick < 2000000 && !document.IsGameOver(); ++tick) {
+        ClickFirstMarkedSquare();
+        View().OnTimer();
+        if (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+            ASSERT_EQ(cursor->shape(), Qt::WaitCursor);
+            ASSERT_TRUE(document.thinking != 0 || document.hintState == kHintRequested);
+        }
+        if (document.StepWaited()) {
+            std::this_thread::yield();
+        }
+    }
+    ASSERT_TRUE(document.IsGameOver());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "every wait cursor was restored";
+    int moves = 0;
+    const Board expected = GameOfFirstSquares(1, moves);
+    EXPECT_EQ(document.board, expected) << "the same game as with the searches inside the ticks";
+    EXPECT_EQ(document.moveCount, moves);
 }
 
 TEST_F(DesktopGameTest, GameOverBoxLeavesTheWindowUsableAndTheTimerTicking) {

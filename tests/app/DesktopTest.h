@@ -40,7 +40,7 @@ struct DesktopHostHolder {
 // The game on the desktop as start-up builds it, without the application object.
 class DesktopTest : protected DesktopHostHolder, public FrameFixture<DesktopHost> {
 protected:
-    DesktopTest() : FrameFixture(host) {}
+    explicit DesktopTest(SearchMode mode = SearchMode::kSynchronous) : FrameFixture(host, mode) {}
 };
 
 }  // namespace flipstone::testing

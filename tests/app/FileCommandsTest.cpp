@@ -85,7 +85,7 @@ protected:
 
     QTemporaryDir folder;
     HeadlessHost gameHost;
-    CFlipstoneDoc document{gameHost};
+    CFlipstoneDoc document{gameHost, SearchMode::kSynchronous};
     RecentFileList recentFiles;
     FakeFileHost host;
     FileCommands commands{document, recentFiles, host};

@@ -111,7 +111,7 @@ protected:
     RecordingOutput output;
     SoundCues soundCues{sound.setting, output};
     CueCountingHost host{soundCues};
-    CFlipstoneDoc document{host};
+    CFlipstoneDoc document{host, SearchMode::kSynchronous};
 };
 
 TEST_F(GameCuesTest, MoveTurningFiveDiscsClicksSixTimes) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "engine/BoardText.h"
+#include "game/CFlipstoneDoc.h"
 #include "support/PlainSearch.h"
 #include "support/Positions.h"
 
@@ -78,6 +79,8 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
         {"selfplay", "--games", "2", "--levels", "2,9"},
         {"selfplay", "--games", "0", "--levels", "2,1"},
         {"selfplay", "--games", "1", "--levels", "2,1", "--seed", "x"},
+        {"selfplay", "--games", "1", "--levels", "2,1", "--kernel", "avx3"},
+        {"selfplay", "--games", "1", "--levels", "2,1", "--worker", "both"},
     };
     for (const auto& args : bad) {
         const CliRun run = Cli(args);
@@ -228,11 +231,24 @@ TEST(FlipstoneCliTest, AnalyseWithoutALegalMoveIsAResult) {
     }
 }
 
-TEST(FlipstoneCliTest, SelfPlayFinishesEveryGame) {
-    const CliRun run = Cli({"selfplay", "--games", "4", "--levels", "1,1", "--seed", "3"});
+// Everything but the summary line: the moves with their values and leaves, and the results.
+std::string WithoutSummary(const std::string& out) {
+    return out.substr(0, out.rfind("{\"games\""));
+}
+
+TEST(FlipstoneCliTest, SelfPlayFinishesEveryGameTheSameWithTheSearchThread) {
+    // Both runs start with the program's step counter where it starts.
+    CFlipstoneDoc::stepCounter = 0;
+    const CliRun run = Cli({"selfplay", "--games", "4", "--levels", "2,1", "--seed", "3"});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_NE(run.out.find("\"games\":4,\"unfinished\":0"), std::string::npos);
     EXPECT_EQ(run.out.find("\"finished\":false"), std::string::npos);
+    CFlipstoneDoc::stepCounter = 0;
+    const CliRun threaded =
+        Cli({"selfplay", "--games", "4", "--levels", "2,1", "--seed", "3", "--worker", "threaded"});
+    EXPECT_EQ(threaded.status, 0) << threaded.out;
+    EXPECT_TRUE(WithoutSummary(threaded.out) == WithoutSummary(run.out));
+    EXPECT_NE(threaded.out.find("\"worker\":\"threaded\""), std::string::npos);
 }
 
 }  // namespace

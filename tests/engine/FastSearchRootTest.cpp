@@ -39,13 +39,9 @@ public:
         const PlainRootResult plain =
             PlainRootSearch(board, computer, Opponent(computer), level - 1, forHint);
 
-        document_.board = board;
-        document_.computerColour = computer;
-        document_.humanColour = Opponent(computer);
-        document_.levelIndex = level - 1;
+        document_.LoadPosition(board, computer, level - 1);
         RootSearchState& state =
             forHint ? document_.HintSearchState() : document_.ComputerSearchState();
-        state.position = -1;
         auto step = [&] { return forHint ? document_.HintStep() : document_.ComputerMoveStep(); };
 
         EXPECT_FALSE(step()) << what;
@@ -78,7 +74,7 @@ public:
 
 private:
     HeadlessHost host_;
-    CFlipstoneDoc document_{host_};
+    CFlipstoneDoc document_{host_, SearchMode::kSynchronous};
 };
 
 // The colour that moves at the position is the one asked: the computer for its move, the

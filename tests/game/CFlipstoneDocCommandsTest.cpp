@@ -14,9 +14,25 @@ struct RecordedUpdate : CommandUpdate {
     int checked = -1;
 };
 
+// A start dialog that remembers the choice it opened with and, if asked, has a command (a level
+// button) run while it is open.
+class StartDialogHost : public HeadlessHost {
+public:
+    StartChoice openedWith{-1, -1};
+    int commandWhileOpen = 0;
+
+protected:
+    void WhileStartDialogOpen(StartChoice& choice) override {
+        openedWith = choice;
+        if (commandWhileOpen != 0) {
+            AttachedDocument()->OnCommand(commandWhileOpen);
+        }
+    }
+};
+
 class CommandsTest : public ::testing::Test {
 protected:
-    CommandsTest() : document(host) {
+    CommandsTest() : document(host, SearchMode::kSynchronous) {
         host.Attach(&document);
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
     }
@@ -28,7 +44,7 @@ protected:
         }
     }
 
-    HeadlessHost host;
+    StartDialogHost host;
     CFlipstoneDoc document;
 };
 
@@ -36,12 +52,10 @@ TEST_F(CommandsTest, StartThenCancelOnlyResetsTheTitle) {
     PlayOneHumanMove();
     const Board board = document.board;
     host.startDialogAccepts = false;
-    StartChoice opened;
-    host.whileStartDialogOpen = [&](StartChoice& choice) { opened = choice; };
     document.levelIndex = 2;
     document.OnGameStart();
-    EXPECT_EQ(opened.moveChoice, 0) << "the dialog always opens on First";
-    EXPECT_EQ(opened.levelChoice, 2) << "and on the current level";
+    EXPECT_EQ(host.openedWith.moveChoice, 0) << "the dialog always opens on First";
+    EXPECT_EQ(host.openedWith.levelChoice, 2) << "and on the current level";
     EXPECT_EQ(host.title, "Flipstone");
     EXPECT_EQ(document.board, board);
     EXPECT_EQ(document.moveCount, 1);
@@ -89,7 +103,7 @@ TEST_F(CommandsTest, LevelChangeMakesATrainingGameOnlyAfterTheFirstMove) {
 TEST_F(CommandsTest, LevelButtonInTheStartDialogActsAtOnceEvenWhenCancelled) {
     PlayOneHumanMove();
     host.startDialogAccepts = false;
-    host.whileStartDialogOpen = [&](StartChoice&) { document.OnCommand(ID_LEVEL_4); };
+    host.commandWhileOpen = ID_LEVEL_4;
     document.OnGameStart();
     EXPECT_EQ(document.levelIndex, 3);
     EXPECT_EQ(host.title, "Flipstone - Training game");

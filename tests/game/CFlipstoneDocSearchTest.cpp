@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <new>
+#include <random>
+#include <thread>
 #include <vector>
 
 #include "game/CFlipstoneDoc.h"
@@ -20,7 +25,7 @@ using testing::PlainSearch;
 
 class SearchTest : public ::testing::Test {
 protected:
-    SearchTest() : document(host) { host.Attach(&document); }
+    SearchTest() : document(host, SearchMode::kSynchronous) { host.Attach(&document); }
 
     void SetColours(std::uint8_t computer) {
         document.computerColour = computer;
@@ -168,9 +173,7 @@ TEST_F(SearchTest, RootStepsMatchThePlainRootSearchAtEveryLevel) {
         for (int level = 0; level < 4; ++level) {
             for (bool forHint : {false, true}) {
                 const std::uint8_t computer = forHint ? Opponent(position.toMove) : position.toMove;
-                SetColours(computer);
-                document.board = position.board;
-                document.levelIndex = level;
+                document.LoadPosition(position.board, computer, level);
                 const auto expected =
                     PlainRootSearch(position.board, computer, Opponent(computer), level, forHint);
                 const StepRun run = RunRootSearch(document, forHint);
@@ -240,6 +243,171 @@ TEST_F(SearchTest, AHintWithNoRootMoveShowsNothingStale) {
     EXPECT_EQ(document.hintSquare, Square{});
     EXPECT_EQ(run.searchValue, 9999);
     EXPECT_EQ(run.leaves, 0);
+}
+
+// What the window sees of one root search run by the turn cycle: the fields after every step
+// that did its work, and the move played or the hint shown at the end. A step that waited for
+// the search thread must change nothing.
+struct Published {
+    int position;
+    Square examined;
+    std::int32_t searchValue;
+    std::int32_t leaves;
+    std::int32_t lastValue;
+    bool operator==(const Published&) const = default;
+};
+
+struct TurnCycleRun {
+    std::vector<Published> steps;
+    Square chosen;
+    int waitedSteps = 0;
+};
+
+TurnCycleRun RunThroughTurnSteps(CFlipstoneDoc& document, HeadlessHost& host,
+                                 const testing::RandomPosition& position, int level, bool forHint) {
+    document.NewGame();
+    const std::uint8_t computer = forHint ? Opponent(position.toMove) : position.toMove;
+    document.LoadPosition(position.board, computer, level);
+    RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();
+    if (forHint) {
+        document.OnHint();
+    } else {
+        document.sideToMove = kComputerSide;
+        document.TurnStep();  // the computer can move: it starts to think
+    }
+    const auto searching = [&] {
+        return forHint ? document.hintState == kHintRequested : document.thinking != 0;
+    };
+    const auto published = [&] {
+        return Published{state.position, document.examinedSquare, document.searchValue,
+                         document.leafCount, state.lastValue};
+    };
+    TurnCycleRun run;
+    while (searching()) {
+        const Published before = published();
+        document.TurnStep();
+        EXPECT_GE(host.waitCursorDepth, 0);
+        EXPECT_LE(host.waitCursorDepth, 1);
+        if (document.StepWaited()) {
+            EXPECT_EQ(published(), before) << "a step that waits changes nothing";
+            ++run.waitedSteps;
+            std::this_thread::yield();
+        } else {
+            run.steps.push_back(published());
+        }
+    }
+    EXPECT_EQ(host.waitCursorDepth, 0) << "the wait cursor is restored when the search ends";
+    run.chosen = forHint ? document.hintSquare
+                         : Square{document.flipList.columns[0], document.flipList.rows[0]};
+    return run;
+}
+
+TEST(ThreadedSearchTest, PublishesWhatTheSynchronousStepsPublish) {
+    HeadlessHost synchronousHost;
+    CFlipstoneDoc synchronous(synchronousHost, SearchMode::kSynchronous);
+    synchronousHost.Attach(&synchronous);
+    HeadlessHost threadedHost;
+    CFlipstoneDoc threaded(threadedHost, SearchMode::kThreaded);
+    threadedHost.Attach(&threaded);
+    std::mt19937 random(43);
+    for (const auto& position : testing::RandomPositions(42, testing::Scaled(24), 10, 56)) {
+        const int level = static_cast<int>(random() % 4);
+        const bool forHint = random() % 2 == 0;
+        if (!position.board.HasLegalMove(position.toMove)) {
+            continue;
+        }
+        const TurnCycleRun expected =
+            RunThroughTurnSteps(synchronous, synchronousHost, position, level, forHint);
+        const TurnCycleRun run =
+            RunThroughTurnSteps(threaded, threadedHost, position, level, forHint);
+        EXPECT_EQ(expected.waitedSteps, 0);
+        ASSERT_EQ(run.steps, expected.steps) << "level " << level << (forHint ? ", hint" : "");
+        EXPECT_EQ(run.chosen, expected.chosen);
+    }
+}
+
+TEST(ThreadedSearchTest, NewGameInTheMiddleOfASearchRestoresTheCursorAndPublishesNothing) {
+    HeadlessHost host;
+    CFlipstoneDoc document(host, SearchMode::kThreaded);
+    host.Attach(&document);
+    const int empty = testing::Scale() >= 1.0 ? 14 : 12;
+    const testing::RandomPosition position = testing::RandomGamePosition(113, empty);
+    document.LoadPosition(position.board, position.toMove, 3);
+    document.sideToMove = kComputerSide;
+    for (int i = 0; i < 3; ++i) {
+        document.TurnStep();  // thinks, prepares, and publishes the first root move if it is ready
+    }
+    const RootSearchState& state = document.ComputerSearchState();
+    ASSERT_GE(state.position, 0);
+    ASSERT_LT(state.position, state.count) << "still searching";
+    document.NewGame();
+    EXPECT_EQ(host.waitCursorDepth, 0);
+    const int updates = host.updates;
+    for (int i = 0; i < 20; ++i) {
+        document.TurnStep();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(document.leafCount, 0) << "nothing of the abandoned search is published";
+    EXPECT_EQ(document.examinedSquare, Square{});
+    EXPECT_EQ(host.updates, updates);
+}
+
+// A kernel whose second search runs out of memory.
+std::atomic<int> searchesBeforeFailure{0};
+
+std::int32_t SearchFailingOnce(const SearchRequest& request, std::int64_t& leaves) {
+    if (searchesBeforeFailure.fetch_sub(1) == 1) {
+        throw std::bad_alloc();
+    }
+    return SearchKernel::Best().search(request, leaves);
+}
+
+TEST(ThreadedSearchTest, AnExceptionOnTheSearchThreadIsRaisedAtTheStepThatWouldPublish) {
+    SearchKernel failing = SearchKernel::Best();
+    failing.search = SearchFailingOnce;
+    const testing::RandomPosition position = testing::RandomGamePosition(7, 40);
+    const auto expected =
+        PlainRootSearch(position.board, position.toMove, Opponent(position.toMove), 1, false);
+    ASSERT_GE(expected.roots.size(), 3u);
+
+    for (const SearchMode mode : {SearchMode::kSynchronous, SearchMode::kThreaded}) {
+        searchesBeforeFailure = 2;
+        HeadlessHost host;
+        CFlipstoneDoc document(host, mode, failing);
+        host.Attach(&document);
+        document.LoadPosition(position.board, position.toMove, 1);
+        document.sideToMove = kComputerSide;
+        RootSearchState& state = document.ComputerSearchState();
+        int failures = 0;
+        std::vector<std::int32_t> leaves;
+        while (document.moveCount == 0) {
+            const int place = state.position;
+            const std::int32_t leavesBefore = document.leafCount;
+            try {
+                document.TurnStep();
+            } catch (const std::bad_alloc&) {
+                ++failures;
+                EXPECT_EQ(place, 1) << "the failed root move's result is the one not published";
+                EXPECT_EQ(state.position, place);
+                EXPECT_EQ(document.leafCount, leavesBefore);
+                EXPECT_EQ(document.thinking, 1) << "the next step carries on";
+                EXPECT_GE(host.waitCursorDepth, 0);
+                EXPECT_LE(host.waitCursorDepth, 1);
+                continue;
+            }
+            if (!document.StepWaited() && state.position > place && place >= 0) {
+                leaves.push_back(document.leafCount);
+            }
+        }
+        EXPECT_EQ(failures, 1);
+        ASSERT_EQ(leaves.size(), expected.roots.size());
+        for (std::size_t i = 0; i < leaves.size(); ++i) {
+            EXPECT_EQ(leaves[i], expected.roots[i].cumulativeLeaves) << "root move " << i;
+        }
+        EXPECT_EQ((Square{document.flipList.columns[0], document.flipList.rows[0]}),
+                  (Square{expected.bestColumn, expected.bestRow}));
+        EXPECT_EQ(host.waitCursorDepth, 0);
+    }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using testing::BoardFrom;
 
 class TurnCycleTest : public ::testing::Test {
 protected:
-    TurnCycleTest() : document(host) {
+    TurnCycleTest() : document(host, SearchMode::kSynchronous) {
         host.Attach(&document);
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
     }
@@ -155,7 +155,7 @@ TEST_F(TurnCycleTest, GameEndsOnTheThirdFindingWithTheRightMessage) {
          {Case{even.c_str(), kBlack, "Draw Game"}, Case{blackAhead.c_str(), kBlack, "You Win."},
           Case{blackAhead.c_str(), kWhite, "You Lose"}}) {
         HeadlessHost host;
-        CFlipstoneDoc game(host);
+        CFlipstoneDoc game(host, SearchMode::kSynchronous);
         host.Attach(&game);
         game.board = BoardFrom(c.board);
         game.humanColour = c.human;
@@ -181,30 +181,47 @@ TEST_F(TurnCycleTest, GameEndsOnTheThirdFindingWithTheRightMessage) {
     }
 }
 
-TEST_F(TurnCycleTest, NewGamePlayedWhileTheGameOverBoxIsOpenSurvivesItsClosing) {
-    document.board = BoardFrom(std::string(32, 'X') + std::string(32, 'O'));
-    Board boardAtClose;
+// A game-over box in which a nested tick runs and then a new game is started and played on.
+class NewGameInTheBoxHost : public HeadlessHost {
+public:
+    bool overWhenOpened = false;
+    bool moveAccepted = false;
+    Board boardAtClose{};
     int movesAtClose = 0;
     int sideAtClose = 0;
-    host.whileGameOverOpen = [&] {
-        EXPECT_TRUE(document.IsGameOver()) << "the game is over before the box opens";
+
+protected:
+    void WhileGameOverOpen() override {
+        CFlipstoneDoc& document = *AttachedDocument();
+        overWhenOpened = document.IsGameOver();
         document.TurnStep();  // a nested tick does nothing
         document.NewGame();
-        ASSERT_TRUE(document.TryMove(3, 2, kBlack));
+        moveAccepted = document.TryMove(3, 2, kBlack);
         for (int i = 0; i < 40; ++i) {
             document.TurnStep();
         }
         boardAtClose = document.board;
         movesAtClose = document.moveCount;
         sideAtClose = document.sideToMove;
-    };
-    Steps(3);
-    ASSERT_EQ(host.gameOverTexts.size(), 1u);
-    EXPECT_FALSE(document.IsGameOver());
-    EXPECT_GE(document.moveCount, 1);
-    EXPECT_EQ(document.moveCount, movesAtClose);
-    EXPECT_EQ(document.sideToMove, sideAtClose);
-    EXPECT_EQ(document.board, boardAtClose) << "closing the box touches nothing";
+    }
+};
+
+TEST_F(TurnCycleTest, NewGamePlayedWhileTheGameOverBoxIsOpenSurvivesItsClosing) {
+    NewGameInTheBoxHost boxHost;
+    CFlipstoneDoc game(boxHost, SearchMode::kSynchronous);
+    boxHost.Attach(&game);
+    game.board = BoardFrom(std::string(32, 'X') + std::string(32, 'O'));
+    for (int i = 0; i < 3; ++i) {
+        game.TurnStep();
+    }
+    ASSERT_EQ(boxHost.gameOverTexts.size(), 1u);
+    EXPECT_TRUE(boxHost.overWhenOpened) << "the game is over before the box opens";
+    EXPECT_TRUE(boxHost.moveAccepted);
+    EXPECT_FALSE(game.IsGameOver());
+    EXPECT_GE(game.moveCount, 1);
+    EXPECT_EQ(game.moveCount, boxHost.movesAtClose);
+    EXPECT_EQ(game.sideToMove, boxHost.sideAtClose);
+    EXPECT_EQ(game.board, boxHost.boardAtClose) << "closing the box touches nothing";
 }
 
 TEST_F(TurnCycleTest, NewGameDuringAMoveOrASearchLeavesNothingBehind) {
@@ -237,7 +254,7 @@ TEST_F(TurnCycleTest, AcceptedHumanMoveAbandonsARunningHint) {
 TEST_F(TurnCycleTest, WholeGamesKeepTheInvariantsAndEndProperly) {
     for (int game = 0; game < 4; ++game) {
         HeadlessHost host;
-        CFlipstoneDoc doc(host);
+        CFlipstoneDoc doc(host, SearchMode::kSynchronous);
         host.Attach(&doc);
         doc.levelIndex = 0;
         int accepted = 0;

@@ -11,7 +11,8 @@ namespace {
 
 class DocumentInvariantsTest : public ::testing::Test {
 protected:
-    DocumentInvariantsTest() : document(host), invariants(document, host) {
+    DocumentInvariantsTest()
+        : document(host, SearchMode::kSynchronous), invariants(document, host) {
         host.Attach(&document);
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
         document.NewGame();

@@ -12,7 +12,7 @@ inline double Scale() {
     if (const char* text = std::getenv("FLIPSTONE_TEST_SCALE")) {
         return std::atof(text);
     }
-#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || !defined(__OPTIMIZE__)
     return 0.1;
 #else
     return 1.0;

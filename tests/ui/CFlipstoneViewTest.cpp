@@ -41,7 +41,7 @@ protected:
 
 class ViewTest : public ::testing::Test {
 protected:
-    ViewTest() : document(host), view(document) {
+    ViewTest() : document(host, SearchMode::kSynchronous), view(document) {
         host.view = &view;
         host.Attach(&document);
         view.TickTimer().stop();

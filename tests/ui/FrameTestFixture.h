@@ -42,7 +42,9 @@ private:
 template <typename Host>
 class FrameFixture : public ::testing::Test {
 protected:
-    explicit FrameFixture(Host& host) : document(host), frame(document) {
+    // The searches run inside the ticks unless the test asks for the window's search thread.
+    explicit FrameFixture(Host& host, SearchMode mode = SearchMode::kSynchronous)
+        : document(host, mode), frame(document) {
         host.Attach(frame);
         View().TickTimer().stop();
         CFlipstoneDoc::stepCounter = CFlipstoneDoc::kStepsPerDisc;
