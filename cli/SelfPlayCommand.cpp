@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kRandomOpeningMoves = 3;
 // The board view's timer period.
-constexpr std::chrono::milliseconds kTickPeriod{10};
+constexpr std::chrono::milliseconds kTickPeriod{CFlipstoneDoc::kTickPeriodMs};
 // Far more steps than any real game needs; reaching it means the turn cycle is stuck.
 constexpr long long kStepLimit = 50'000'000;
 

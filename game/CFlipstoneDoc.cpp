@@ -139,6 +139,12 @@ bool CFlipstoneDoc::MoveDisplayStepDue() const {
            animationIndex <= flipList.count;
 }
 
+bool CFlipstoneDoc::WaitsForTheHuman() const {
+    return sideToMove == kHumanSide && flipList.count == 0 && animationIndex == 0 &&
+           thinking == 0 && hintState != kHintRequested && !IsGameOver() &&
+           stepCounter == kStepsPerDisc && board.HasLegalMove(humanColour);
+}
+
 void CFlipstoneDoc::TurnStep() {
     // Set after the step, which may have run others inside a modal box.
     const bool worked = AdvanceTurn();

@@ -85,6 +85,8 @@ public:
     // Counts TurnStep calls since a disc was last set, up to 16; shared by every game of the run.
     inline static std::int32_t stepCounter = 0;
     static constexpr std::int32_t kStepsPerDisc = 16;
+    // The window steps the game once per tick of this period: a disc every 160 ms.
+    static constexpr int kTickPeriodMs = 10;
 
     // The file the document was last opened from or saved to; no game state is stored in it.
     std::string documentName = kUntitled;
@@ -103,6 +105,10 @@ public:
     std::uint8_t SideColour(int side) const;
     // True while a move is being shown and the view's update should advance it by one disc.
     bool MoveDisplayStepDue() const;
+    // True when nothing can change until the user acts: the human is to move and can, no move
+    // is shown, no search runs, no hint is asked for and the step counter rests at its limit.
+    // Steps change nothing then, so the timer that makes them may sleep.
+    bool WaitsForTheHuman() const;
 
     // Computer player.
     std::int32_t Evaluate(const Board& board);

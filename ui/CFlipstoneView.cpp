@@ -65,7 +65,7 @@ CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(&tickTimer_, &QTimer::timeout, this, &CFlipstoneView::OnTimer);
-    tickTimer_.start(kTickPeriodMs);
+    tickTimer_.start(CFlipstoneDoc::kTickPeriodMs);
 }
 
 void CFlipstoneView::paintEvent(QPaintEvent* /*event*/) {
@@ -131,7 +131,7 @@ void CFlipstoneView::DrawLastMoveCross(QPainter& painter, const BoardLayout& lay
 }
 
 void CFlipstoneView::DrawMarkers(QPainter& painter, const BoardLayout& layout) {
-    if (document_.markerState != 2) {
+    if (document_.markerState != kMarkersShown) {
         return;
     }
     for (int k = 0; k < markedSquares_.count; ++k) {
@@ -150,7 +150,7 @@ void CFlipstoneView::DrawExaminedSquare(QPainter& painter, const BoardLayout& la
 
 void CFlipstoneView::DrawHint(QPainter& painter, const BoardLayout& layout) {
     const Square hint = document_.hintSquare;
-    if (document_.hintState != 2 || !Board::OnBoard(hint.column, hint.row)) {
+    if (document_.hintState != kHintReady || !Board::OnBoard(hint.column, hint.row)) {
         return;
     }
     DrawDisc(painter, kHintOutlineColour, kMarkerColour, layout.DiscBox(hint.column, hint.row));
@@ -172,8 +172,21 @@ void CFlipstoneView::DrawKeyboardCursor(QPainter& painter, const BoardLayout& la
                      kKeyboardCursorColour);
 }
 
+// While the game waits for the human, ticks would only wake the program a hundred times a
+// second to do nothing: the timer sleeps until the next click, command or view update.
 void CFlipstoneView::OnTimer() {
     document_.TurnStep();
+    if (document_.WaitsForTheHuman()) {
+        tickTimer_.stop();
+        timerAsleep_ = true;
+    }
+}
+
+void CFlipstoneView::WakeTimer() {
+    if (timerAsleep_) {
+        timerAsleep_ = false;
+        tickTimer_.start();
+    }
 }
 
 std::optional<Square> CFlipstoneView::SquareAt(QPoint point) const {
@@ -239,6 +252,7 @@ bool CFlipstoneView::OnKeyDown(int key) {
 }
 
 void CFlipstoneView::ClickSquare(Square square) {
+    WakeTimer();
     document_.PlayHumanMove(square.column, square.row);
 }
 
@@ -271,7 +285,7 @@ void CFlipstoneView::OnMouseMove(QPoint point) {
         HideKeyboardCursor();
     }
     const bool placeable =
-        square && document_.sideToMove == 0 &&
+        square && document_.sideToMove == kHumanSide &&
         document_.board.CanPlace(square->column, square->row, document_.humanColour) &&
         document_.flipList.count == 0;
     if (placeable) {
@@ -303,10 +317,11 @@ void CFlipstoneView::InvalidateAll() {
 }
 
 void CFlipstoneView::OnUpdate() {
+    WakeTimer();
     const bool markersChanged = UpdateMarkers();
-    const bool searching = document_.thinking != 0 || document_.hintState == 1;
+    const bool searching = document_.thinking != 0 || document_.hintState == kHintRequested;
     const bool squaresChanged = searching ? UpdateSearchMark() : UpdateMoveDisplay();
-    if (document_.hintState == 2) {
+    if (document_.hintState == kHintReady) {
         // A hint search that found no move leaves the hint off the board: nothing to show.
         if (Board::OnBoard(document_.hintSquare.column, document_.hintSquare.row)) {
             InvalidateSquare(document_.hintSquare);
@@ -323,6 +338,7 @@ void CFlipstoneView::OnUpdate() {
 }
 
 void CFlipstoneView::OnInitialUpdate() {
+    WakeTimer();
     if (document_.MoveDisplayStepDue()) {
         update();
         return;
@@ -331,7 +347,7 @@ void CFlipstoneView::OnInitialUpdate() {
 }
 
 bool CFlipstoneView::UpdateMarkers() {
-    if (document_.markerState == 1) {
+    if (document_.markerState == kMarkersToShow) {
         markedSquares_.count = 0;
         for (const Square square : document_.board.LegalSquares(document_.humanColour)) {
             InvalidateSquare(square);
@@ -339,14 +355,14 @@ bool CFlipstoneView::UpdateMarkers() {
             markedSquares_.rows[markedSquares_.count] = square.row;
             ++markedSquares_.count;
         }
-        document_.markerState = 2;
+        document_.markerState = kMarkersShown;
         return true;
     }
-    if (document_.markerState == -1) {
+    if (document_.markerState == kMarkersToErase) {
         for (int k = 0; k < markedSquares_.count; ++k) {
             InvalidateSquare(Square{markedSquares_.columns[k], markedSquares_.rows[k]});
         }
-        document_.markerState = 0;
+        document_.markerState = kNoMarkers;
         return true;
     }
     return false;

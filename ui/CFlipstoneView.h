@@ -22,9 +22,6 @@ class CFlipstoneView : public QWidget {
     Q_OBJECT
 
 public:
-    // One TurnStep per tick; at 16 ticks per disc a move shows a disc every 160 ms.
-    static constexpr int kTickPeriodMs = 10;
-
     explicit CFlipstoneView(CFlipstoneDoc& document, QWidget* parent = nullptr);
 
     void OnDraw(QPainter& painter);
@@ -34,6 +31,10 @@ public:
     // cycle has not set yet.
     void OnInitialUpdate();
     void OnTimer();
+    // Starts the timer again if the view put it to sleep while the game waited for the human.
+    // A timer stopped by anyone else stays stopped.
+    void WakeTimer();
+    bool TimerAsleep() const { return timerAsleep_; }
     void OnLButtonDown(QPoint point);
     void OnMouseMove(QPoint point);
     // Arrow keys show and move the keyboard cursor; Enter and Space click its square. False for
@@ -98,6 +99,7 @@ private:
     Square keyboardCursor_;
     bool keyboardCursorShown_ = false;
     QTimer tickTimer_;
+    bool timerAsleep_ = false;
     // Made for the device pixel ratio of the screen the view was last on when the cursor was
     // needed; 0 before that.
     QCursor placeCursor_;

@@ -95,6 +95,8 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QStrin
         action->setToolTip(prompt.mid(lineBreak + 1));
     }
     action->setIconVisibleInMenu(false);
+    // Any command may give the game something to do: the view's timer wakes first.
+    connect(action, &QAction::triggered, view_, &CFlipstoneView::WakeTimer);
     actions_[commandId] = action;
     return action;
 }
@@ -281,6 +283,7 @@ QString CMainFrame::LeafText(int leafCount) {
 }
 
 void CMainFrame::OnCommand(int commandId) {
+    view_->WakeTimer();
     document_.OnCommand(commandId);
 }
 

@@ -26,7 +26,7 @@ constexpr QRgb kGreen = 0x00FF00;
 // the game itself at the program's first level (Level 2).
 Board ExpectedAfter(const std::vector<Square>& humanMoves) {
     HeadlessHost host;
-    CFlipstoneDoc document(host);
+    CFlipstoneDoc document(host, SearchMode::kSynchronous);
     host.Attach(&document);
     document.NewGame();
     for (const Square& move : humanMoves) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <vector>
 
@@ -305,6 +306,32 @@ TEST_F(ViewTest, PlaceCursorShowsOnlyWhereAClickWouldPlaceADisc) {
     QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(3, 2));
     MoveMouseTo(CentreOf(2, 3));
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor) << "a move is being shown";
+}
+
+// ---- The timer ----
+
+TEST_F(ViewTest, TimerSleepsWhileTheHumanIsToMoveAndTheClickWakesItForTheNextTick) {
+    Render();
+    view.TickTimer().start(CFlipstoneDoc::kTickPeriodMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.TickTimer().isActive(); }));
+    EXPECT_TRUE(view.TimerAsleep()) << "nothing can change until the human acts";
+
+    QSignalSpy ticks(&view.TickTimer(), &QTimer::timeout);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(3, 2));
+    EXPECT_TRUE(view.TickTimer().isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return document.board.At(3, 2) == kBlack; }));
+    EXPECT_EQ(ticks.count(), 1) << "the first disc on the tick after the click, as if awake";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.TimerAsleep(); }, 20000))
+        << "asleep again once the computer has replied";
+    EXPECT_EQ(document.sideToMove, 0);
+    EXPECT_EQ(document.moveCount, 2);
+}
+
+TEST_F(ViewTest, ATimerStoppedByOthersStaysStopped) {
+    Render();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(3, 2));
+    view.OnUpdate();
+    EXPECT_FALSE(view.TickTimer().isActive());
 }
 
 // ---- The keyboard ----
