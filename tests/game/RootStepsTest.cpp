@@ -1,4 +1,4 @@
-// The fast search as the game uses it: the document's root steps, for the computer's move and
+// The document's root steps on the fast search, for the computer's move and
 // for the hint, against the plain root search, at every level.
 
 #include <gtest/gtest.h>
@@ -85,7 +85,7 @@ void CompareAt(RootStepComparison& comparison, const RandomPosition& position, i
     comparison.ExpectSameAsPlain(position.board, computer, level, forHint);
 }
 
-TEST(FastSearchRootTest, MoveAndHintMatchThePlainRootSearchAtEveryLevel) {
+TEST(RootStepsTest, MoveAndHintMatchThePlainRootSearchAtEveryLevel) {
     RootStepComparison comparison;
     std::mt19937 random(101);
     // Levels 1 to 3 across the game; Level 4 costs the plain search most, so fewer of those.
@@ -98,7 +98,7 @@ TEST(FastSearchRootTest, MoveAndHintMatchThePlainRootSearchAtEveryLevel) {
     }
 }
 
-TEST(FastSearchRootTest, EndgameSearchesMatchThePlainRootSearch) {
+TEST(RootStepsTest, EndgameSearchesMatchThePlainRootSearch) {
     RootStepComparison comparison;
     std::mt19937 random(111);
     // From 11 empty squares down, every level searches to the end of the game.
@@ -108,7 +108,7 @@ TEST(FastSearchRootTest, EndgameSearchesMatchThePlainRootSearch) {
     }
 }
 
-TEST(FastSearchRootTest, LevelFourAtFourteenEmptySquaresMatchesThePlainRootSearch) {
+TEST(RootStepsTest, LevelFourAtFourteenEmptySquaresMatchesThePlainRootSearch) {
     // The deepest search of the game, 15 plies; the plain search needs seconds for it, and
     // many times that under the sanitizers, which get a position with two squares fewer.
     RootStepComparison comparison;
@@ -118,7 +118,7 @@ TEST(FastSearchRootTest, LevelFourAtFourteenEmptySquaresMatchesThePlainRootSearc
     CompareAt(comparison, position, 4, false);
 }
 
-TEST(FastSearchRootTest, APositionWithoutRootMovesForTheHint) {
+TEST(RootStepsTest, APositionWithoutRootMovesForTheHint) {
     // Black cannot move here; a hint for black lists nothing and keeps no stale square.
     RootStepComparison comparison;
     for (std::uint32_t seed = 0; seed < 5000; ++seed) {
