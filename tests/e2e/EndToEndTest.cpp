@@ -92,6 +92,25 @@ protected:
         }
     }
 
+    // Closes the message box the program shows with Enter; false when none appeared.
+    bool AnswerMessageBox() {
+        const auto box = program.WaitForDialog("^Flipstone$");
+        if (!box) {
+            return false;
+        }
+        display.Focus(*box);
+        display.Key("Return");
+        return true;
+    }
+
+    // Save by Ctrl+S, answering the Save As dialog with the path.
+    void SaveAs(const QString& path) {
+        display.Key("ctrl+s");
+        ASSERT_TRUE(program.WaitForDialog("^Save As$").has_value());
+        display.Type(path);
+        display.Key("Return");
+    }
+
     bool NoDialogOpen() const { return display.Windows("^(Flipstone|Open|Save As)$").size() == 1; }
 
     VirtualDisplay display{kWindowManager};
@@ -138,10 +157,7 @@ TEST_F(EndToEnd, MissingFileAtStartUpIsReportedAndEndsTheProgramAfterTheExitWrit
     QSettings(program.SettingsPath(), QSettings::IniFormat)
         .setValue("Recent File List/File3", "/seeded/game");
     program.Start({FilePath("no such game")});
-    const auto box = program.WaitForDialog("^Flipstone$");
-    ASSERT_TRUE(box.has_value()) << "a message box";
-    display.Focus(*box);
-    display.Key("Return");
+    ASSERT_TRUE(AnswerMessageBox()) << "a message box";
     EXPECT_EQ(program.WaitForExit(), 1);
     EXPECT_FALSE(program.ErrorOutput().contains("terminate"));
     EXPECT_EQ(program.Setting("Recent File List/File1"), "/seeded/game")
@@ -150,14 +166,8 @@ TEST_F(EndToEnd, MissingFileAtStartUpIsReportedAndEndsTheProgramAfterTheExitWrit
 
 TEST_F(EndToEnd, FailedSaveIsReportedAndThePlayGoesOn) {
     StartAndWait();
-    display.Key("ctrl+s");
-    ASSERT_TRUE(program.WaitForDialog("^Save As$").has_value());
-    display.Type(FilePath("no such folder/game"));
-    display.Key("Return");
-    const auto box = program.WaitForDialog("^Flipstone$");
-    ASSERT_TRUE(box.has_value()) << "the message naming the file";
-    display.Focus(*box);
-    display.Key("Return");
+    SaveAs(FilePath("no such folder/game"));
+    ASSERT_TRUE(AnswerMessageBox()) << "the message naming the file";
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
     EXPECT_TRUE(program.IsRunning());
     std::vector<Square> played;
@@ -277,10 +287,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
 
 TEST_F(ManagedEndToEnd, SaveOpenAndExitKeepFilesSafeAndTheRecentListInOrder) {
     StartAndWait();
-    display.Key("ctrl+s");
-    ASSERT_TRUE(program.WaitForDialog("^Save As$").has_value());
-    display.Type(FilePath("game"));
-    display.Key("Return");
+    SaveAs(FilePath("game"));
     ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(FilePath("game")); }));
     EXPECT_EQ(QFileInfo(FilePath("game")).size(), 0);
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
@@ -309,10 +316,7 @@ TEST_F(ManagedEndToEnd, SaveOpenAndExitKeepFilesSafeAndTheRecentListInOrder) {
 TEST_F(EndToEnd, UnregisterRemovesTheSettingsWithAndWithoutADisplay) {
     QSettings(program.SettingsPath(), QSettings::IniFormat).setValue("Settings/Sound", "1");
     program.Start({"-unregister"});
-    const auto box = program.WaitForDialog("^Flipstone$");
-    ASSERT_TRUE(box.has_value());
-    display.Focus(*box);
-    display.Key("Return");
+    ASSERT_TRUE(AnswerMessageBox());
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_FALSE(QFileInfo::exists(program.SettingsPath()));
 
