@@ -332,6 +332,8 @@ void RealProgram::Start(const QStringList& arguments) {
         environment.insert(setting.left(equals), setting.mid(equals + 1));
     }
     process_.setProcessEnvironment(environment);
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.setStandardErrorFile(home_.path() + QStringLiteral("/stderr.txt"));
     process_.start(QStringLiteral(FLIPSTONE_PLAY_SCRIPT),
                    QStringList{QStringLiteral(FLIPSTONE_BUILD_DIR)} + arguments);
     process_.waitForStarted();
@@ -373,6 +375,11 @@ std::optional<QString> RealProgram::WaitForDialog(const QString& title, int limi
         },
         limitMs);
     return dialog;
+}
+
+QByteArray RealProgram::ErrorOutput() const {
+    QFile file(home_.path() + QStringLiteral("/stderr.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool RealProgram::IsRunning() const {

@@ -106,7 +106,8 @@ public:
     bool IsRunning() const;
     // The exit status, or -1 if it did not end in time.
     int WaitForExit(int limitMs = 10000);
-    QByteArray ErrorOutput() { return process_.readAllStandardError(); }
+    // What the program wrote to its standard error so far.
+    QByteArray ErrorOutput() const;
 
     // The board view and its squares, from a screenshot.
     QRect ViewRect(const QImage& shot) const;

@@ -64,7 +64,9 @@ protected:
 
     void StartAndWait(const QStringList& arguments = {}) {
         program.Start(arguments);
-        ASSERT_TRUE(program.WaitForWindow()) << program.ErrorOutput().toStdString();
+        ASSERT_TRUE(program.WaitForWindow())
+            << (program.IsRunning() ? "running" : "ended") << "; standard error:\n"
+            << program.ErrorOutput().toStdString();
     }
 
     // True once every disc on the screen is the board's.
@@ -124,12 +126,12 @@ using ManagedEndToEnd = Desktop<true>;
 // On a 1024 x 768 screen the first window is 512 x 512 at (256, 128): the client without a
 // window manager, the whole window, frame included, with one.
 TEST_F(EndToEnd, FirstWindowIsTheCentredSquare) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     EXPECT_EQ(display.ScreenRect(program.Window()), QRect(256, 128, 512, 512));
 }
 
 TEST_F(ManagedEndToEnd, FirstWindowFrameIncludedIsTheCentredSquare) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     EXPECT_TRUE(WaitUntil([&] {
         return display.FrameRect(program.Window()) == QRect(256, 128, 512, 512);
     })) << "the frame is "
@@ -138,7 +140,7 @@ TEST_F(ManagedEndToEnd, FirstWindowFrameIncludedIsTheCentredSquare) {
 }
 
 TEST_F(ManagedEndToEnd, MovesByRealKeysAlsoAfterADialogHasClosed) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     std::vector<Square> played{{3, 2}};
     display.Key("Up Up Return");  // the first arrow shows the frame on d4, the second moves it
     ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(ExpectedAfter(played)); }, 20000));
@@ -165,7 +167,7 @@ TEST_F(EndToEnd, MissingFileAtStartUpIsReportedAndEndsTheProgramAfterTheExitWrit
 }
 
 TEST_F(EndToEnd, FailedSaveIsReportedAndThePlayGoesOn) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     SaveAs(FilePath("no such folder/game"));
     ASSERT_TRUE(AnswerMessageBox()) << "the message naming the file";
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
@@ -175,7 +177,7 @@ TEST_F(EndToEnd, FailedSaveIsReportedAndThePlayGoesOn) {
 }
 
 TEST_F(EndToEnd, TabThenEnterInTheStartDialogCancels) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     std::vector<Square> played;
     PlayAndWaitForReplies(played, {{3, 2}});
     display.Key("alt+g s");
@@ -188,7 +190,7 @@ TEST_F(EndToEnd, TabThenEnterInTheStartDialogCancels) {
 
 TEST_F(EndToEnd, FileGivenAtStartUpShowsTheLegalMovesBeforeAnyClick) {
     MakeFile("saved game", {});
-    StartAndWait({FilePath("saved game")});
+    ASSERT_NO_FATAL_FAILURE(StartAndWait({FilePath("saved game")}));
     const QImage shot = display.Screenshot();
     for (const Square square : {Square{3, 2}, Square{2, 3}, Square{5, 4}, Square{4, 5}}) {
         EXPECT_EQ(program.SquareColour(shot, square.column, square.row), kMarker)
@@ -197,7 +199,7 @@ TEST_F(EndToEnd, FileGivenAtStartUpShowsTheLegalMovesBeforeAnyClick) {
 }
 
 TEST_F(EndToEnd, HintAskedJustBeforeThePlayerIsFoundWithoutAMoveDrawsNothingOffTheBoard) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     // At Level 2 the computer's reply to the seventh of these leaves black without a move.
     std::vector<Square> played;
     PlayAndWaitForReplies(played, {{3, 2}, {1, 2}, {5, 2}, {5, 4}, {6, 2}, {7, 4}});
@@ -230,7 +232,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
     SoundServer sound(soundFolder.path());
     ASSERT_TRUE(sound.IsUp()) << "PulseAudio with a null sink";
     program.AddEnvironment(sound.Environment());
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
 
     display.Key("alt+s s");
     ASSERT_TRUE(WaitUntil([&] { return program.Setting("Settings/Sound") == "1"; }));
@@ -286,7 +288,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
 }
 
 TEST_F(ManagedEndToEnd, SaveOpenAndExitKeepFilesSafeAndTheRecentListInOrder) {
-    StartAndWait();
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
     SaveAs(FilePath("game"));
     ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(FilePath("game")); }));
     EXPECT_EQ(QFileInfo(FilePath("game")).size(), 0);
