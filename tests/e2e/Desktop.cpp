@@ -2,6 +2,7 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -80,16 +81,14 @@ bool WaitUntil(const std::function<bool()>& condition, int limitMs) {
 // ---- The display ----
 
 VirtualDisplay::VirtualDisplay(bool windowManager) {
-    server_.start(QStringLiteral("Xvfb"),
-                  {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    if (!server_.waitForStarted() || !server_.waitForReadyRead(10000)) {
+    // Each test process picks display numbers of its own, so that parallel tests never race
+    // for one.
+    for (int attempt = 0; attempt < 5 && name_.isEmpty(); ++attempt) {
+        StartServer(100 + (::getpid() * 7 + attempt * 131) % 800);
+    }
+    if (name_.isEmpty()) {
         return;
     }
-    const QString number = QString::fromLatin1(server_.readLine()).trimmed();
-    if (number.isEmpty()) {
-        return;
-    }
-    name_ = QLatin1Char(':') + number;
     if (windowManager) {
         windowManager_.setProcessEnvironment(EnvironmentWith(Environment()));
         windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
@@ -98,6 +97,33 @@ VirtualDisplay::VirtualDisplay(bool windowManager) {
         if (!managed) {
             name_.clear();
         }
+    }
+}
+
+void VirtualDisplay::StartServer(int number) {
+    Stop(server_);
+    // With its number given, the server writes it to -displayfd once it accepts clients, and
+    // exits at once if another server has that number. -noreset: an X server resets whenever
+    // its last client leaves, and refuses clients while it does, which a loaded machine makes
+    // long enough for the program to fail to start.
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral(":%1").arg(number), "-displayfd", "1", "-noreset", "-screen", "0",
+                   "1024x768x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted() || !server_.waitForReadyRead(10000)) {
+        return;
+    }
+    if (QString::fromLatin1(server_.readLine()).trimmed() != QString::number(number)) {
+        return;
+    }
+    name_ = QStringLiteral(":%1").arg(number);
+    const bool answers = WaitUntil(
+        [this] {
+            return server_.state() == QProcess::Running &&
+                   !Xdotool({"getdisplaygeometry"}).trimmed().isEmpty();
+        },
+        5000);
+    if (!answers) {
+        name_.clear();
     }
 }
 

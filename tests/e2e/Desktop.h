@@ -49,6 +49,8 @@ public:
     QImage Screenshot() const;
 
 private:
+    void StartServer(int number);
+
     QProcess server_;
     QProcess windowManager_;
     QString name_;
