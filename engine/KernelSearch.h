@@ -34,8 +34,13 @@ struct Context {
     const std::atomic<bool>* stop;
 };
 
+static_assert(sizeof(std::atomic<bool>) == sizeof(bool) && std::atomic<bool>::is_always_lock_free);
+
+// The flag is read with the compiler's builtin: std::atomic's own load is an inline function of a
+// shared header, which an unoptimised build would emit once per instruction set.
 inline bool Stopped(const Context& context) {
-    return context.stop != nullptr && context.stop->load(std::memory_order_relaxed);
+    return context.stop != nullptr &&
+           __atomic_load_n(reinterpret_cast<const bool*>(context.stop), __ATOMIC_RELAXED);
 }
 
 template <bool kComputer>

@@ -137,8 +137,9 @@ private:
     // The two entries a node may be kept in.
     SearchTableEntry* Bucket(U64 computer, U64 human, int depthAndSide) const {
         const U64 hash = Hash(computer, human, depthAndSide) & ~U64{1};
-        return depthAndSide >= view_.deepDepth * 2 ? view_.deepEntries + (hash & view_.deepMask)
-                                                   : view_.nearEntries + (hash & view_.nearMask);
+        return depthAndSide >= SearchTable::kDeepDepth * 2
+                   ? view_.deepEntries + (hash & view_.deepMask)
+                   : view_.nearEntries + (hash & view_.nearMask);
     }
 
     SearchTableView view_;

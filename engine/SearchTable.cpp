@@ -74,7 +74,6 @@ SearchTableView SearchTable::View() {
         view.nearMask = (std::uint64_t{1} << nearBits_) - 1;
         view.deepEntries = entries_ + view.nearMask + 1;
         view.deepMask = (std::uint64_t{1} << bits_) - 1;
-        view.deepDepth = kDeepDepth;
     }
     return view;
 }

@@ -35,14 +35,13 @@ struct SearchTableEntry {
 static_assert(sizeof(SearchTableEntry) == 48, "entries stay small");
 
 // The table as one search uses it: a small part for shallow nodes, which the processor's caches
-// can hold, and the main part for nodes with at least `deepDepth` plies left. With no entries,
-// the search remembers nothing.
+// can hold, and the main part for nodes with at least SearchTable::kDeepDepth plies left. With no
+// entries, the search remembers nothing.
 struct SearchTableView {
     SearchTableEntry* nearEntries = nullptr;
     std::uint64_t nearMask = 0;
     SearchTableEntry* deepEntries = nullptr;
     std::uint64_t deepMask = 0;
-    std::int32_t deepDepth = 0;
 };
 
 // The storage of the remembered results: a power-of-two array of entries, allocated on first
