@@ -79,4 +79,18 @@ long long CliOptions::IntegerOr(const std::string& name, long long fallback, lon
     return Has(name) ? Integer(name, low, high) : fallback;
 }
 
+SearchMode WorkerOption(const CliOptions& options, SearchMode fallback) {
+    const std::optional<std::string> worker = options.Optional("worker");
+    if (!worker) {
+        return fallback;
+    }
+    if (*worker == "threaded") {
+        return SearchMode::kThreaded;
+    }
+    if (*worker == "synchronous") {
+        return SearchMode::kSynchronous;
+    }
+    throw UsageError("--worker must be threaded or synchronous, not '" + *worker + "'");
+}
+
 }  // namespace flipstone::cli

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/SearchWorker.h"
+
 namespace flipstone::cli {
 
 // A problem with the command line, reported in one line with exit status 2.
@@ -35,5 +37,8 @@ public:
 private:
     std::map<std::string, std::string> values_;
 };
+
+// The --worker option: "threaded" or "synchronous", the fallback when it is not given.
+SearchMode WorkerOption(const CliOptions& options, SearchMode fallback);
 
 }  // namespace flipstone::cli

@@ -41,7 +41,7 @@ public:
     SelfPlayResult Play(std::ostream* moveLog, int gameNumber) {
         SelfPlayResult result;
         int loggedMoves = 0;
-        while (!document_.IsGameOver() && result.steps < kStepLimit) {
+        while (!document_.IsGameOver() && !StepLimitReached()) {
             if (HumanToChoose()) {
                 PlayHumanMove();
             }
@@ -85,13 +85,18 @@ private:
     Square AskForHint() {
         document_.levelIndex = hintLevel_ - 1;
         document_.OnHint();
-        while (document_.hintState == kHintRequested) {
+        while (document_.hintState == kHintRequested && !StepLimitReached()) {
             Step();
         }
         return document_.hintSquare;
     }
 
+    // Every step counts towards the limit, also those that waited for the search thread: a
+    // search that never finishes is as stuck as a turn cycle that never ends.
+    bool StepLimitReached() const { return stepsTaken_ >= kStepLimit; }
+
     void Step() {
+        ++stepsTaken_;
         if (ticks_ != nullptr) {
             ticks_->Step(document_);
             return;
@@ -120,6 +125,7 @@ private:
     std::mt19937 random_;
     TickMeter* ticks_;
     int humanMoves_ = 0;
+    long long stepsTaken_ = 0;
 };
 
 const SearchKernel& ParseKernel(const std::string& name) {
@@ -166,13 +172,8 @@ SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args) {
     request.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
     request.ticks = options.Has("ticks");
     request.kernel = &ParseKernel(options.Optional("kernel").value_or("best"));
-    const std::string worker =
-        options.Optional("worker").value_or(request.ticks ? "threaded" : "synchronous");
-    if (worker == "threaded") {
-        request.mode = SearchMode::kThreaded;
-    } else if (worker != "synchronous") {
-        throw UsageError("--worker must be threaded or synchronous, not '" + worker + "'");
-    }
+    request.mode =
+        WorkerOption(options, request.ticks ? SearchMode::kThreaded : SearchMode::kSynchronous);
     return request;
 }
 

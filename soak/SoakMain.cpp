@@ -12,6 +12,7 @@ namespace {
 
 using flipstone::cli::CliOptions;
 using flipstone::cli::UsageError;
+using flipstone::cli::WorkerOption;
 using flipstone::soak::SoakFigures;
 using flipstone::soak::SoakRunner;
 using flipstone::soak::SoakSettings;
@@ -37,12 +38,7 @@ SoakCommand ReadCommand(const std::vector<std::string>& args) {
     settings.games = static_cast<int>(options.IntegerOr("games", settings.games, 1, 1000000));
     settings.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
     settings.highestLevel = static_cast<int>(options.IntegerOr("max-level", 4, 1, 4));
-    const std::string worker = options.Optional("worker").value_or("synchronous");
-    if (worker == "threaded") {
-        settings.mode = flipstone::SearchMode::kThreaded;
-    } else if (worker != "synchronous") {
-        throw UsageError("--worker must be threaded or synchronous, not '" + worker + "'");
-    }
+    settings.mode = WorkerOption(options, flipstone::SearchMode::kSynchronous);
     return command;
 }
 
