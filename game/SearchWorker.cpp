@@ -1,5 +1,6 @@
 #include "game/SearchWorker.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace flipstone {
@@ -32,19 +33,11 @@ std::int32_t SearchWorker::Evaluate(const Board& board, std::uint8_t computerCol
 std::int32_t SearchWorker::Search(const Board& board, std::uint8_t side, std::int32_t depth,
                                   std::int32_t bound, std::uint8_t computerColour,
                                   std::int64_t& leaves) {
-    if (mode_ == SearchMode::kSynchronous) {
-        return search_.Search(board, side, depth, bound, computerColour, leaves);
+    if (mode_ != SearchMode::kSynchronous) {
+        // The thread owns the table while it runs root moves; a search beside it would race.
+        throw std::logic_error("a single search runs only on a synchronous worker");
     }
-    std::unique_lock lock(mutex_);
-    single_ = SingleSearch{board, side, depth, bound, computerColour, true, false, {}, {}};
-    wake_.notify_all();
-    finished_.wait(lock, [this] { return single_.done; });
-    single_.done = false;
-    if (single_.error) {
-        std::rethrow_exception(std::exchange(single_.error, nullptr));
-    }
-    leaves += single_.result.leaves;
-    return single_.result.value;
+    return search_.Search(board, side, depth, bound, computerColour, leaves);
 }
 
 std::uint64_t SearchWorker::Start(RootJob job) {
@@ -133,34 +126,12 @@ void SearchWorker::CancelInProgress() {
 void SearchWorker::Run() {
     std::unique_lock lock(mutex_);
     while (true) {
-        wake_.wait(lock, [this] { return quit_ || single_.pending || HasRootMoveToSearch(); });
+        wake_.wait(lock, [this] { return quit_ || HasRootMoveToSearch(); });
         if (quit_) {
             return;
         }
-        if (single_.pending) {
-            RunSingleSearch(lock);
-        } else {
-            SearchNextRootMove(lock);
-        }
+        SearchNextRootMove(lock);
     }
-}
-
-void SearchWorker::RunSingleSearch(std::unique_lock<std::mutex>& lock) {
-    SingleSearch request = single_;
-    single_.pending = false;
-    lock.unlock();
-    try {
-        request.result.value =
-            search_.Search(request.board, request.side, request.depth, request.bound,
-                           request.computerColour, request.result.leaves);
-    } catch (...) {
-        request.error = std::current_exception();
-    }
-    lock.lock();
-    single_.result = request.result;
-    single_.error = request.error;
-    single_.done = true;
-    finished_.notify_all();
 }
 
 void SearchWorker::SearchNextRootMove(std::unique_lock<std::mutex>& lock) {

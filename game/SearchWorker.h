@@ -59,7 +59,8 @@ public:
     // The static score; touches no table, so any thread may ask.
     std::int32_t Evaluate(const Board& board, std::uint8_t computerColour,
                           std::int64_t& leaves) const;
-    // One search, run by the worker between two root moves of its job; waits for it.
+    // One search on the caller's thread; only a synchronous worker runs one, since the thread of a
+    // threaded worker owns the table.
     std::int32_t Search(const Board& board, std::uint8_t side, std::int32_t depth,
                         std::int32_t bound, std::uint8_t computerColour, std::int64_t& leaves);
 
@@ -85,21 +86,7 @@ private:
         RootResult result;
         std::exception_ptr error;
     };
-    // A search asked for through Search, with its answer.
-    struct SingleSearch {
-        Board board{};
-        std::uint8_t side = 0;
-        std::int32_t depth = 0;
-        std::int32_t bound = 0;
-        std::uint8_t computerColour = 0;
-        bool pending = false;
-        bool done = false;
-        RootResult result;
-        std::exception_ptr error;
-    };
-
     void Run();
-    void RunSingleSearch(std::unique_lock<std::mutex>& lock);
     void SearchNextRootMove(std::unique_lock<std::mutex>& lock);
     bool HasRootMoveToSearch() const;
     // Forgets the results from `index` on and searches again from there against `bound`.
@@ -112,7 +99,6 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
-    std::condition_variable finished_;
     bool quit_ = false;
     RootJob job_;
     std::uint64_t ticket_ = 0;
@@ -127,7 +113,6 @@ private:
     std::uint64_t generation_ = 0;
     // Tells the search in progress to stop; it then remembers nothing of the nodes it cut short.
     std::atomic<bool> stop_{false};
-    SingleSearch single_;
     std::thread thread_;
 };
 
