@@ -42,7 +42,7 @@ public:
         SelfPlayResult result;
         int loggedMoves = 0;
         while (!document_.IsGameOver() && !StepLimitReached()) {
-            if (HumanToChoose()) {
+            if (document_.HumanMayMove()) {
                 PlayHumanMove();
             }
             Step();
@@ -64,11 +64,6 @@ public:
     }
 
 private:
-    bool HumanToChoose() const {
-        return document_.sideToMove == kHumanSide && document_.flipList.count == 0 &&
-               document_.thinking == 0 && document_.board.HasLegalMove(document_.humanColour);
-    }
-
     void PlayHumanMove() {
         Square choice;
         if (humanMoves_ < kRandomOpeningMoves) {

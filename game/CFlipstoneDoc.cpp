@@ -139,10 +139,14 @@ bool CFlipstoneDoc::MoveDisplayStepDue() const {
            animationIndex <= flipList.count;
 }
 
+bool CFlipstoneDoc::HumanMayMove() const {
+    return sideToMove == kHumanSide && flipList.count == 0 && thinking == 0 && !IsGameOver() &&
+           board.HasLegalMove(humanColour);
+}
+
 bool CFlipstoneDoc::WaitsForTheHuman() const {
-    return sideToMove == kHumanSide && flipList.count == 0 && animationIndex == 0 &&
-           thinking == 0 && hintState != kHintRequested && !IsGameOver() &&
-           stepCounter == kStepsPerDisc && board.HasLegalMove(humanColour);
+    return animationIndex == 0 && hintState != kHintRequested && stepCounter == kStepsPerDisc &&
+           HumanMayMove();
 }
 
 void CFlipstoneDoc::TurnStep() {

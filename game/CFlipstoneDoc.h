@@ -105,8 +105,11 @@ public:
     std::uint8_t SideColour(int side) const;
     // True while a move is being shown and the view's update should advance it by one disc.
     bool MoveDisplayStepDue() const;
-    // True when nothing can change until the user acts: the human is to move and can, no move
-    // is shown, no search runs, no hint is asked for and the step counter rests at its limit.
+    // True when the human is to move and can: the game goes on, no move is shown and the computer
+    // does not think.
+    bool HumanMayMove() const;
+    // True when nothing can change until the user acts: the human may move, no hint is asked for
+    // and the step counter rests at its limit.
     // Steps change nothing then, so the timer that makes them may sleep.
     bool WaitsForTheHuman() const;
 

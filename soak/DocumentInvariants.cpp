@@ -103,7 +103,7 @@ void DocumentInvariants::Observe(const std::string& action) {
 }
 
 void DocumentInvariants::ObserveStep(const std::string& action) {
-    if (document_.IsGameOver() && last_.passCount != 3) {
+    if (document_.IsGameOver() && last_.passCount != kGameOverPasses) {
         action_ = action;
         Expect(stepsWithoutMover_ == kStepsToEndABlockedGame,
                "the game ends on the third step that finds neither side able to move");
@@ -131,7 +131,7 @@ void DocumentInvariants::ObserveGameOver(const std::string& text) {
     const char* expected = human > computer   ? "You Win."
                            : human < computer ? "You Lose"
                                               : "Draw Game";
-    Expect(document_.passCount == 3, "the game is over when its box opens");
+    Expect(document_.IsGameOver(), "the game is over when its box opens");
     Expect(text == expected, "the box says '" + std::string(expected) + "', not '" + text + "'");
     CheckState();
 }

@@ -82,12 +82,10 @@ void SoakRunner::PlayGame(int game) {
 
 void SoakRunner::CompareWithSynchronousRun(const std::vector<Published>& synchronous) {
     figures_.searchSteps += static_cast<long long>(published_.size());
-    std::size_t same = 0;
-    while (same < published_.size() && same < synchronous.size() &&
-           published_[same] == synchronous[same]) {
-        ++same;
-    }
-    invariants_.Expect(same == published_.size() && same == synchronous.size(),
+    const auto differs =
+        std::mismatch(published_.begin(), published_.end(), synchronous.begin(), synchronous.end());
+    const auto same = static_cast<std::size_t>(differs.first - published_.begin());
+    invariants_.Expect(published_ == synchronous,
                        "the search thread publishes what the synchronous steps publish (root "
                        "step " +
                            std::to_string(same + 1) + " of the game differs)");
@@ -119,7 +117,7 @@ void SoakRunner::PlayWholeGame(const Pairing& pairing) {
             Interrupt(pairing);
             boxesBefore = host_.gameOverTexts.size();
         }
-        if (HumanToChoose()) {
+        if (document_.HumanMayMove()) {
             ActForHuman(pairing);
         } else if (document_.flipList.count > 0 && document_.sideToMove == kHumanSide &&
                    Chance(kClicksWhileTurning)) {
@@ -186,7 +184,7 @@ bool SoakRunner::InterruptionDue() const {
         case Moment::kDuringHint:
             return document_.hintState == kHintRequested;
         case Moment::kHumanToMove:
-            return HumanToChoose();
+            return document_.HumanMayMove();
         case Moment::kNever:
             break;
     }
@@ -273,12 +271,6 @@ void SoakRunner::RecordPublished(bool hint) {
     published_.push_back(published);
 }
 
-bool SoakRunner::HumanToChoose() const {
-    return document_.sideToMove == kHumanSide && document_.flipList.count == 0 &&
-           document_.thinking == 0 && !document_.IsGameOver() &&
-           document_.board.HasLegalMove(document_.humanColour);
-}
-
 void SoakRunner::ActForHuman(const Pairing& pairing) {
     if (document_.hintState == kHintRequested) {
         if (Chance(kClicksDuringHint)) {
@@ -328,11 +320,10 @@ void SoakRunner::Click(int column, int row, const Pairing& pairing) {
 }
 
 void SoakRunner::ClickIllegalSquare() {
-    const std::vector<Square> legal = LegalSquares();
     std::vector<Square> illegal;
     for (int column = 0; column < 8; ++column) {
         for (int row = 0; row < 8; ++row) {
-            if (std::find(legal.begin(), legal.end(), Square{column, row}) == legal.end()) {
+            if (!document_.board.CanPlace(column, row, document_.humanColour)) {
                 illegal.push_back({column, row});
             }
         }

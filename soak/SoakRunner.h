@@ -96,7 +96,6 @@ private:
     void Step(const std::string& action);
     void StepOnce(const std::string& action);
     void RecordPublished(bool hint);
-    bool HumanToChoose() const;
     void ActForHuman(const Pairing& pairing);
     void ClickWhileHintRuns(const Pairing& pairing);
     void Click(int column, int row, const Pairing& pairing);
