@@ -87,14 +87,11 @@ void CFlipstoneApp::CreateDocumentFrameAndView() {
 
 void CFlipstoneApp::ConnectCommands() {
     CMainFrame* frame = frame_.get();
-    const auto on = [frame](int commandId, auto handler) {
-        QObject::connect(frame->Action(commandId), &QAction::triggered, frame, handler);
-    };
-    on(ID_SET_SOUND, [this] { OnSetSound(); });
-    on(ID_APP_ABOUT, [this] { OnAbout(); });
-    on(ID_FILE_NEW, [this] { files_->OnFileNew(); });
-    on(ID_FILE_OPEN, [this] { files_->OnFileOpen(); });
-    on(ID_FILE_SAVE, [this] { files_->OnFileSave(); });
+    frame->On(ID_SET_SOUND, [this] { OnSetSound(); });
+    frame->On(ID_APP_ABOUT, [this] { OnAbout(); });
+    frame->On(ID_FILE_NEW, [this] { files_->OnFileNew(); });
+    frame->On(ID_FILE_OPEN, [this] { files_->OnFileOpen(); });
+    frame->On(ID_FILE_SAVE, [this] { files_->OnFileSave(); });
     QObject::connect(frame, &CMainFrame::UpdatingCommandStates, frame, [this, frame] {
         ActionCommandUpdate sound(*frame->Action(ID_SET_SOUND));
         OnUpdateSetSound(sound);

@@ -15,11 +15,12 @@ class GroupFrame : public QGroupBox {
 public:
     GroupFrame(const QString& caption, QWidget* parent);
 
-    // Where the frame's lines run, in this widget's coordinates.
-    QRect FrameRect() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Where the frame's lines run, in this widget's coordinates.
+    QRect FrameRect() const;
 };
 
 }  // namespace flipstone

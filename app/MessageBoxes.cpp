@@ -2,20 +2,16 @@
 
 #include <QMessageBox>
 
+#include "game/CFlipstoneDoc.h"
+
 namespace flipstone {
 
-namespace {
-
-const QString kCaption = QStringLiteral("Flipstone");
-
-}  // namespace
-
 void MessageBoxes::ShowFileError(QWidget* owner, const QString& text) {
-    QMessageBox::warning(owner, kCaption, text);
+    QMessageBox::warning(owner, QString::fromLatin1(kPlainTitle), text);
 }
 
 void MessageBoxes::ShowInformation(const QString& text) {
-    QMessageBox::information(nullptr, kCaption, text);
+    QMessageBox::information(nullptr, QString::fromLatin1(kPlainTitle), text);
 }
 
 }  // namespace flipstone

@@ -12,7 +12,7 @@ void SoundCues::Play(unsigned id) {
     if (!sound_.IsOn()) {
         return;
     }
-    const std::span<const std::uint8_t> image = WaveImages::Find(id & 0xFFFFu);
+    const std::span<const std::uint8_t> image = WaveImages::Find(id);
     if (image.empty()) {
         return;
     }

@@ -48,10 +48,11 @@ int UnregisterWithoutDisplay(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!HasDisplay(argc, argv) && flipstone::CommandLine::Parse(argc, argv).Unregister()) {
+    const bool hasDisplay = HasDisplay(argc, argv);
+    if (!hasDisplay && flipstone::CommandLine::Parse(argc, argv).Unregister()) {
         return UnregisterWithoutDisplay(argc, argv);
     }
-    if (!HasDisplay(argc, argv)) {
+    if (!hasDisplay) {
         std::fputs(
             "flipstone: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset); "
             "run it under a virtual display, e.g. xvfb-run make play\n",

@@ -101,11 +101,6 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QStrin
     return action;
 }
 
-template <typename Handler>
-void CMainFrame::On(int commandId, Handler handler) {
-    connect(Action(commandId), &QAction::triggered, this, handler);
-}
-
 void CMainFrame::ConnectCommands() {
     On(ID_GAME_START, [this] { document_.OnGameStart(); });
     On(ID_GAME_HINT, [this] { document_.OnHint(); });

@@ -52,6 +52,11 @@ public:
     QToolBar& ToolBar() { return *toolBar_; }
     // The action of a command id; null for an id the frame does not carry.
     QAction* Action(int commandId) const;
+    // Runs the handler whenever the command's menu item, toolbar button or key is used.
+    template <typename Handler>
+    void On(int commandId, Handler handler) {
+        connect(Action(commandId), &QAction::triggered, this, handler);
+    }
     // Pane 0 is the message pane, 1..4 the Ply, disc, Value and Leaf panes.
     QString PaneText(int pane) const;
     QLabel& PaneLabel(int pane) { return *panes_.at(pane); }
@@ -88,8 +93,6 @@ private:
     void OnCreate();
     QAction* AddCommand(int commandId, const QString& text, const QString& prompt = QString());
     void ConnectCommands();
-    template <typename Handler>
-    void On(int commandId, Handler handler);
     void CreateMenus();
     void CreateLevelMenu(QMenu& setMenu);
     void CreateViewMenu();

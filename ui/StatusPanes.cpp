@@ -20,7 +20,6 @@ StatusPanes::StatusPanes(const std::array<QString, kCount>& defaults, QWidget* p
         label->setMinimumWidth(label->sizeHint().width());
         panes_[index] = label;
     }
-    setMinimumWidth(0);
     Arrange();
 }
 
