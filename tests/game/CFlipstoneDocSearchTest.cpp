@@ -142,8 +142,6 @@ struct StepRun {
     std::int32_t searchValue = 0;
     std::int32_t leaves = 0;
     Square best;
-    std::vector<std::int32_t> rootValues;
-    std::vector<std::int32_t> rootLeaves;
 };
 
 StepRun RunRootSearch(CFlipstoneDoc& document, bool forHint) {
@@ -157,8 +155,6 @@ StepRun RunRootSearch(CFlipstoneDoc& document, bool forHint) {
     EXPECT_EQ(document.searchValue, forHint ? 9999 : -9999);
     while (state.position < state.count) {
         EXPECT_FALSE(step());
-        run.rootValues.push_back(state.lastValue);
-        run.rootLeaves.push_back(document.leafCount);
     }
     run.best = Square{state.bestColumn, state.bestRow};
     EXPECT_TRUE(step());
@@ -166,29 +162,6 @@ StepRun RunRootSearch(CFlipstoneDoc& document, bool forHint) {
     run.searchValue = document.searchValue;
     run.leaves = document.leafCount;
     return run;
-}
-
-TEST_F(SearchTest, RootStepsMatchThePlainRootSearchAtEveryLevel) {
-    for (const auto& position : testing::RandomPositions(31, testing::Scaled(8), 15, 56)) {
-        for (int level = 0; level < 4; ++level) {
-            for (bool forHint : {false, true}) {
-                const std::uint8_t computer = forHint ? Opponent(position.toMove) : position.toMove;
-                document.LoadPosition(position.board, computer, level);
-                const auto expected =
-                    PlainRootSearch(position.board, computer, Opponent(computer), level, forHint);
-                const StepRun run = RunRootSearch(document, forHint);
-                ASSERT_EQ(run.best, (Square{expected.bestColumn, expected.bestRow}));
-                EXPECT_EQ(run.searchValue, expected.searchValue);
-                EXPECT_EQ(run.leaves, expected.leaves);
-                ASSERT_EQ(run.rootValues.size(), expected.roots.size());
-                EXPECT_EQ(run.calls, static_cast<int>(expected.roots.size()) + 2);
-                for (std::size_t i = 0; i < expected.roots.size(); ++i) {
-                    EXPECT_EQ(run.rootValues[i], expected.roots[i].value);
-                    EXPECT_EQ(run.rootLeaves[i], expected.roots[i].cumulativeLeaves);
-                }
-            }
-        }
-    }
 }
 
 TEST_F(SearchTest, DepthSwitchesToTheEndgameAtTheLevelsThreshold) {
