@@ -258,17 +258,19 @@ QStringList SoundServer::Environment() const {
     return {QStringLiteral("PULSE_SERVER=unix:") + folder_ + QStringLiteral("/socket")};
 }
 
-void SoundServer::StartRecording() {
+bool SoundServer::StartRecording() {
     recorder_.setProcessEnvironment(EnvironmentWith(Environment()));
     recorder_.start(QStringLiteral("parec"),
                     {"--raw", "--format=s16le", "--rate=44100", "--channels=1",
                      "--latency-msec=200", "-d", "cues.monitor", folder_ + "/recording.raw"});
-    recorder_.waitForStarted();
+    if (!recorder_.waitForStarted()) {
+        return false;
+    }
     // Right after the server starts, the sink may not yet run in real time: wait until the
     // recording keeps pace with the clock.
     const QString recording = folder_ + QStringLiteral("/recording.raw");
     constexpr qint64 kBytesPerSecond = 44100 * 2;
-    WaitUntil([&] {
+    return WaitUntil([&] {
         const qint64 before = QFileInfo(recording).size();
         QThread::msleep(500);
         return QFileInfo(recording).size() - before >= kBytesPerSecond * 4 / 10;
@@ -380,12 +382,12 @@ bool RealProgram::WaitForWindow() {
             return largest > 0;
         },
         20000);
-    if (shown) {
-        display_.Focus(window_);
-        // The first paint has happened once the board is on the screen.
-        WaitUntil([this] { return !ViewRect(display_.Screenshot()).isEmpty(); });
+    if (!shown) {
+        return false;
     }
-    return shown;
+    display_.Focus(window_);
+    // The first paint has happened once the board is on the screen.
+    return WaitUntil([this] { return !ViewRect(display_.Screenshot()).isEmpty(); });
 }
 
 std::optional<QString> RealProgram::WaitForDialog(const QString& title, int limitMs) {

@@ -68,7 +68,9 @@ public:
 
     bool IsUp() const { return up_; }
     QStringList Environment() const;
-    void StartRecording();
+    // Starts recording the sink; false if the recording did not start or keep pace with the
+    // clock.
+    bool StartRecording();
     // Stops the recording and gives its separate sounds: (start, length) in milliseconds.
     std::vector<std::pair<int, int>> StopRecording();
 
@@ -100,7 +102,8 @@ public:
     QString Setting(const QString& key) const;
 
     void Start(const QStringList& arguments = {});
-    // Waits for the main window and gives it the keyboard.
+    // Waits for the main window, gives it the keyboard and waits for the board on the screen;
+    // false if either never came.
     bool WaitForWindow();
     QString Window() const { return window_; }
     // Waits for a visible window with this title other than the main window.

@@ -236,7 +236,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
 
     display.Key("alt+s s");
     ASSERT_TRUE(WaitUntil([&] { return program.Setting("Settings/Sound") == "1"; }));
-    sound.StartRecording();
+    ASSERT_TRUE(sound.StartRecording());
     display.Key("alt+g s");
     ASSERT_TRUE(program.WaitForDialog("^Flipstone$").has_value());
     display.Key("Return");
@@ -274,7 +274,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
 
     display.Key("alt+s s");
     ASSERT_TRUE(WaitUntil([&] { return program.Setting("Settings/Sound") == "0"; }));
-    sound.StartRecording();
+    ASSERT_TRUE(sound.StartRecording());
     Square next;
     const Board now = ExpectedAfter(played);
     for (int index = 0; index < 64 && next.column < 0; ++index) {
