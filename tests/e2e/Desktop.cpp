@@ -17,12 +17,17 @@ namespace flipstone::e2e {
 
 namespace {
 
-QProcessEnvironment EnvironmentWith(const QStringList& settings) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+// Sets each "NAME=value" of the settings in the environment.
+void Insert(QProcessEnvironment& environment, const QStringList& settings) {
     for (const QString& setting : settings) {
         const qsizetype equals = setting.indexOf(QLatin1Char('='));
         environment.insert(setting.left(equals), setting.mid(equals + 1));
     }
+}
+
+QProcessEnvironment EnvironmentWith(const QStringList& settings) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    Insert(environment, settings);
     return environment;
 }
 
@@ -147,24 +152,6 @@ std::vector<QString> VirtualDisplay::Windows(const QString& titlePattern) const 
         windows.push_back(line.trimmed());
     }
     return windows;
-}
-
-QRect VirtualDisplay::Geometry(const QString& window) const {
-    QRect rect;
-    const QString shell = Xdotool({"getwindowgeometry", "--shell", window});
-    for (const QString& line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString value = line.section(QLatin1Char('='), 1);
-        if (line.startsWith(QLatin1String("X="))) {
-            rect.moveLeft(value.toInt());
-        } else if (line.startsWith(QLatin1String("Y="))) {
-            rect.moveTop(value.toInt());
-        } else if (line.startsWith(QLatin1String("WIDTH="))) {
-            rect.setWidth(value.toInt());
-        } else if (line.startsWith(QLatin1String("HEIGHT="))) {
-            rect.setHeight(value.toInt());
-        }
-    }
-    return rect;
 }
 
 QRect VirtualDisplay::ScreenRect(const QString& window) const {
@@ -327,19 +314,6 @@ QString RealProgram::SettingsPath() const {
     return home_.path() + QStringLiteral("/config/Hollin/Flipstone.conf");
 }
 
-void RealProgram::WriteSettings(const QByteArray& text) const {
-    QDir().mkpath(home_.path() + QStringLiteral("/config/Hollin"));
-    QFile file(SettingsPath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(text);
-    }
-}
-
-QByteArray RealProgram::Settings() const {
-    QFile file(SettingsPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString RealProgram::Setting(const QString& key) const {
     return QSettings(SettingsPath(), QSettings::IniFormat).value(key).toString();
 }
@@ -355,10 +329,7 @@ void RealProgram::Start(const QStringList& arguments) {
     environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent"));
     // Leaks are the leak check's business; here the exit status must be the program's own.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    for (const QString& setting : extraEnvironment_) {
-        const qsizetype equals = setting.indexOf(QLatin1Char('='));
-        environment.insert(setting.left(equals), setting.mid(equals + 1));
-    }
+    Insert(environment, extraEnvironment_);
     process_.setProcessEnvironment(environment);
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(home_.path() + QStringLiteral("/stderr.txt"));
@@ -373,7 +344,7 @@ bool RealProgram::WaitForWindow() {
             // The main window is the largest one titled "Flipstone".
             int largest = 0;
             for (const QString& window : display_.Windows(QStringLiteral("^Flipstone"))) {
-                const QRect geometry = display_.Geometry(window);
+                const QRect geometry = display_.ScreenRect(window);
                 if (geometry.width() * geometry.height() > largest && geometry.height() > 300) {
                     largest = geometry.width() * geometry.height();
                     window_ = window;

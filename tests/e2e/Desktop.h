@@ -37,7 +37,6 @@ public:
     QString Xdotool(const QStringList& arguments) const;
     // The visible windows whose title matches the pattern.
     std::vector<QString> Windows(const QString& titlePattern) const;
-    QRect Geometry(const QString& window) const;
     // The window's rectangle on the screen, and that rectangle with the frame a window manager
     // drew around it (the same without one).
     QRect ScreenRect(const QString& window) const;
@@ -95,9 +94,6 @@ public:
     // Settings "NAME=value" for the environment of the next start.
     void AddEnvironment(const QStringList& settings) { extraEnvironment_ += settings; }
     QString SettingsPath() const;
-    // Replaces the settings file with the text.
-    void WriteSettings(const QByteArray& text) const;
-    QByteArray Settings() const;
     // The value under "Section/Name", empty when absent.
     QString Setting(const QString& key) const;
 
