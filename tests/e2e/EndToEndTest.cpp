@@ -282,8 +282,11 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
             next = Square{index / 8, index % 8};
         }
     }
+    played.push_back(next);
+    const Board afterNext = ExpectedAfter(played);
     program.ClickSquare(next.column, next.row);
-    QThread::msleep(3000);
+    ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(afterNext); }, 20000))
+        << "the move was played and answered";
     EXPECT_TRUE(sound.StopRecording().empty()) << "sound off";
 }
 
