@@ -26,7 +26,7 @@ test-release:
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Makes the Debian package from the tested build and checks it: unpacked, run, lintian, validators.
-test-package:
+test-package: test-release
 	./scripts/check-package $(BUILD_DIR)
 
 test-asan:

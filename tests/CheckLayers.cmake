@@ -12,13 +12,15 @@ set(allowed_fuzz engine game cli app fuzz)
 set(allowed_tests/engine engine support)
 set(allowed_tests/game engine game support)
 set(allowed_tests/ui engine game ui support)
+set(allowed_tests/app engine game ui app support)
 set(allowed_tests/cli engine game cli support)
 set(allowed_tests/soak engine game soak support)
 set(allowed_tests/support engine game support)
+set(allowed_tests/e2e engine game)
 
 set(failures 0)
-foreach(folder engine game ui app cli soak bench fuzz tests/engine tests/game tests/ui tests/cli
-               tests/soak tests/support)
+foreach(folder engine game ui app cli soak bench fuzz tests/engine tests/game tests/ui tests/app
+               tests/cli tests/soak tests/support tests/e2e)
   file(GLOB_RECURSE files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)
   foreach(file IN LISTS files)
     file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")

@@ -21,12 +21,12 @@
 #include <functional>
 #include <memory>
 
+#include "RecordedMessages.h"
 #include "SettingsFolder.h"
 #include "app/CFlipstoneApp.h"
 #include "app/CueOutput.h"
 #include "app/FileCommands.h"
 #include "app/GameFile.h"
-#include "app/UserMessages.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
@@ -36,12 +36,6 @@ namespace {
 
 struct SilentOutput : CueOutput {
     void Play(std::span<const std::uint8_t>) override {}
-};
-
-struct RecordedMessages : UserMessages {
-    void ShowFileError(QWidget* /*owner*/, const QString& text) override { texts.push_back(text); }
-    void ShowInformation(const QString& text) override { texts.push_back(text); }
-    QStringList texts;
 };
 
 bool RunEventsUntil(const std::function<bool()>& done, int limitMs = 20000) {
@@ -121,7 +115,7 @@ protected:
     testing::SettingsFolder settings;
     QTemporaryDir files;
     SilentOutput output;
-    RecordedMessages shown;
+    testing::RecordedMessages shown;
     QStringList& messages = shown.texts;
 };
 

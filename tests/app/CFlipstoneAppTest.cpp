@@ -12,11 +12,11 @@
 #include <QTimer>
 #include <functional>
 
+#include "RecordedMessages.h"
 #include "SettingsFolder.h"
 #include "app/CAboutDialog.h"
 #include "app/CueOutput.h"
 #include "app/FileCommands.h"
-#include "app/UserMessages.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
@@ -27,12 +27,6 @@ namespace {
 struct CountingOutput : CueOutput {
     void Play(std::span<const std::uint8_t> image) override { sizes.push_back(image.size()); }
     std::vector<std::size_t> sizes;
-};
-
-struct RecordedMessages : UserMessages {
-    void ShowFileError(QWidget* /*owner*/, const QString& text) override { texts.push_back(text); }
-    void ShowInformation(const QString& text) override { texts.push_back(text); }
-    QStringList texts;
 };
 
 struct RecordedUpdate : CommandUpdate {
@@ -61,7 +55,7 @@ protected:
     testing::SettingsFolder settings;
     QTemporaryDir files;
     CountingOutput output;
-    RecordedMessages shown;
+    testing::RecordedMessages shown;
     QStringList& messages = shown.texts;
 };
 

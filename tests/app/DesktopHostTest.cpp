@@ -141,14 +141,13 @@ TEST_F(DesktopGameTest, WholeGameByMouseAgainstLevelOneEndsInTheGameOverBox) {
     int clicks = 0;
     for (int tick = 0; tick < 200000 && !document.IsGameOver(); ++tick) {
         if (ClickFirstMarkedSquare()) {
+            ASSERT_GT(document.flipList.count, 0) << "the click at tick " << tick << " played";
             ++clicks;
         }
         View().OnTimer();
     }
     ASSERT_TRUE(document.IsGameOver());
     EXPECT_GE(clicks, 10);
-    EXPECT_EQ(clicks + 0, document.board.CountDiscs() - 4 - (document.moveCount - clicks))
-        << "every human move came from a click";
     const int human = document.board.CountBlack();
     const int computer = document.board.CountWhite();
     const QString expected = human > computer   ? "You Win."
@@ -288,6 +287,7 @@ TEST_F(DesktopGameTest, TinyWindowsKeepTheGameRunning) {
     View().resize(400, 300);
     View().grab();
     EXPECT_EQ(View().BoardSize(), 240);
+    EXPECT_GE(document.moveCount, 2) << "a move and its reply were played in the small window";
 }
 
 TEST_F(DesktopGameTest, HintIsWorkedOutSliceBySliceWithTheWaitCursorOnlyDuringASlice) {

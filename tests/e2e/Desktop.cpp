@@ -17,12 +17,17 @@ namespace flipstone::e2e {
 
 namespace {
 
-QProcessEnvironment EnvironmentWith(const QStringList& settings) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+// Sets each "NAME=value" of the settings in the environment.
+void Insert(QProcessEnvironment& environment, const QStringList& settings) {
     for (const QString& setting : settings) {
         const qsizetype equals = setting.indexOf(QLatin1Char('='));
         environment.insert(setting.left(equals), setting.mid(equals + 1));
     }
+}
+
+QProcessEnvironment EnvironmentWith(const QStringList& settings) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    Insert(environment, settings);
     return environment;
 }
 
@@ -149,24 +154,6 @@ std::vector<QString> VirtualDisplay::Windows(const QString& titlePattern) const 
     return windows;
 }
 
-QRect VirtualDisplay::Geometry(const QString& window) const {
-    QRect rect;
-    const QString shell = Xdotool({"getwindowgeometry", "--shell", window});
-    for (const QString& line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString value = line.section(QLatin1Char('='), 1);
-        if (line.startsWith(QLatin1String("X="))) {
-            rect.moveLeft(value.toInt());
-        } else if (line.startsWith(QLatin1String("Y="))) {
-            rect.moveTop(value.toInt());
-        } else if (line.startsWith(QLatin1String("WIDTH="))) {
-            rect.setWidth(value.toInt());
-        } else if (line.startsWith(QLatin1String("HEIGHT="))) {
-            rect.setHeight(value.toInt());
-        }
-    }
-    return rect;
-}
-
 QRect VirtualDisplay::ScreenRect(const QString& window) const {
     QRect rect;
     const QString info = RunTool(QStringLiteral("xwininfo"), {"-id", window}, Environment());
@@ -258,17 +245,19 @@ QStringList SoundServer::Environment() const {
     return {QStringLiteral("PULSE_SERVER=unix:") + folder_ + QStringLiteral("/socket")};
 }
 
-void SoundServer::StartRecording() {
+bool SoundServer::StartRecording() {
     recorder_.setProcessEnvironment(EnvironmentWith(Environment()));
     recorder_.start(QStringLiteral("parec"),
                     {"--raw", "--format=s16le", "--rate=44100", "--channels=1",
                      "--latency-msec=200", "-d", "cues.monitor", folder_ + "/recording.raw"});
-    recorder_.waitForStarted();
+    if (!recorder_.waitForStarted()) {
+        return false;
+    }
     // Right after the server starts, the sink may not yet run in real time: wait until the
     // recording keeps pace with the clock.
     const QString recording = folder_ + QStringLiteral("/recording.raw");
     constexpr qint64 kBytesPerSecond = 44100 * 2;
-    WaitUntil([&] {
+    return WaitUntil([&] {
         const qint64 before = QFileInfo(recording).size();
         QThread::msleep(500);
         return QFileInfo(recording).size() - before >= kBytesPerSecond * 4 / 10;
@@ -325,19 +314,6 @@ QString RealProgram::SettingsPath() const {
     return home_.path() + QStringLiteral("/config/Hollin/Flipstone.conf");
 }
 
-void RealProgram::WriteSettings(const QByteArray& text) const {
-    QDir().mkpath(home_.path() + QStringLiteral("/config/Hollin"));
-    QFile file(SettingsPath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(text);
-    }
-}
-
-QByteArray RealProgram::Settings() const {
-    QFile file(SettingsPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString RealProgram::Setting(const QString& key) const {
     return QSettings(SettingsPath(), QSettings::IniFormat).value(key).toString();
 }
@@ -353,10 +329,7 @@ void RealProgram::Start(const QStringList& arguments) {
     environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent"));
     // Leaks are the leak check's business; here the exit status must be the program's own.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    for (const QString& setting : extraEnvironment_) {
-        const qsizetype equals = setting.indexOf(QLatin1Char('='));
-        environment.insert(setting.left(equals), setting.mid(equals + 1));
-    }
+    Insert(environment, extraEnvironment_);
     process_.setProcessEnvironment(environment);
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(home_.path() + QStringLiteral("/stderr.txt"));
@@ -371,7 +344,7 @@ bool RealProgram::WaitForWindow() {
             // The main window is the largest one titled "Flipstone".
             int largest = 0;
             for (const QString& window : display_.Windows(QStringLiteral("^Flipstone"))) {
-                const QRect geometry = display_.Geometry(window);
+                const QRect geometry = display_.ScreenRect(window);
                 if (geometry.width() * geometry.height() > largest && geometry.height() > 300) {
                     largest = geometry.width() * geometry.height();
                     window_ = window;
@@ -380,12 +353,12 @@ bool RealProgram::WaitForWindow() {
             return largest > 0;
         },
         20000);
-    if (shown) {
-        display_.Focus(window_);
-        // The first paint has happened once the board is on the screen.
-        WaitUntil([this] { return !ViewRect(display_.Screenshot()).isEmpty(); });
+    if (!shown) {
+        return false;
     }
-    return shown;
+    display_.Focus(window_);
+    // The first paint has happened once the board is on the screen.
+    return WaitUntil([this] { return !ViewRect(display_.Screenshot()).isEmpty(); });
 }
 
 std::optional<QString> RealProgram::WaitForDialog(const QString& title, int limitMs) {

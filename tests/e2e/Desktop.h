@@ -37,7 +37,6 @@ public:
     QString Xdotool(const QStringList& arguments) const;
     // The visible windows whose title matches the pattern.
     std::vector<QString> Windows(const QString& titlePattern) const;
-    QRect Geometry(const QString& window) const;
     // The window's rectangle on the screen, and that rectangle with the frame a window manager
     // drew around it (the same without one).
     QRect ScreenRect(const QString& window) const;
@@ -68,7 +67,9 @@ public:
 
     bool IsUp() const { return up_; }
     QStringList Environment() const;
-    void StartRecording();
+    // Starts recording the sink; false if the recording did not start or keep pace with the
+    // clock.
+    bool StartRecording();
     // Stops the recording and gives its separate sounds: (start, length) in milliseconds.
     std::vector<std::pair<int, int>> StopRecording();
 
@@ -93,14 +94,12 @@ public:
     // Settings "NAME=value" for the environment of the next start.
     void AddEnvironment(const QStringList& settings) { extraEnvironment_ += settings; }
     QString SettingsPath() const;
-    // Replaces the settings file with the text.
-    void WriteSettings(const QByteArray& text) const;
-    QByteArray Settings() const;
     // The value under "Section/Name", empty when absent.
     QString Setting(const QString& key) const;
 
     void Start(const QStringList& arguments = {});
-    // Waits for the main window and gives it the keyboard.
+    // Waits for the main window, gives it the keyboard and waits for the board on the screen;
+    // false if either never came.
     bool WaitForWindow();
     QString Window() const { return window_; }
     // Waits for a visible window with this title other than the main window.

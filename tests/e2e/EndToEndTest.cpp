@@ -23,7 +23,8 @@ constexpr QRgb kMarker = 0x7F7F9F;
 constexpr QRgb kGreen = 0x00FF00;
 
 // What the window must show after the human's moves and the computer's replies, worked out by
-// the game itself at the program's first level (Level 2).
+// the game itself at the program's first level (Level 2). After each move the game runs until
+// the human is to move again or it is over: when the human has no move, the computer moves on.
 Board ExpectedAfter(const std::vector<Square>& humanMoves) {
     HeadlessHost host;
     CFlipstoneDoc document(host, SearchMode::kSynchronous);
@@ -31,12 +32,9 @@ Board ExpectedAfter(const std::vector<Square>& humanMoves) {
     document.NewGame();
     for (const Square& move : humanMoves) {
         EXPECT_TRUE(document.TryMove(move.column, move.row, document.humanColour));
-        const int movesBefore = document.moveCount;
         for (int step = 0; step < 1000000; ++step) {
             document.TurnStep();
-            const bool replied = document.moveCount > movesBefore && document.sideToMove == 0 &&
-                                 document.flipList.count == 0;
-            if (replied || document.passCount > 0) {
+            if (document.WaitsForTheHuman() || document.IsGameOver()) {
                 break;
             }
         }
@@ -184,8 +182,8 @@ TEST_F(EndToEnd, TabThenEnterInTheStartDialogCancels) {
     ASSERT_TRUE(program.WaitForDialog("^Flipstone$").has_value());
     display.Key("Tab Return");
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
-    QThread::msleep(300);
-    EXPECT_TRUE(ShowsBoard(ExpectedAfter(played))) << "the game goes on";
+    // The next move is legal only in the game that went on, not in a new one.
+    PlayAndWaitForReplies(played, {{1, 2}});
 }
 
 TEST_F(EndToEnd, FileGivenAtStartUpShowsTheLegalMovesBeforeAnyClick) {
@@ -217,6 +215,11 @@ TEST_F(EndToEnd, HintAskedJustBeforeThePlayerIsFoundWithoutAMoveDrawsNothingOffT
         }
     }
     ASSERT_FALSE(hintButton.isNull()) << "the Hint button";
+    const Board beforeTheMove = ExpectedAfter(played);
+    played.push_back({3, 0});
+    const Board afterThePass = ExpectedAfter(played);
+    ASSERT_EQ(afterThePass.CountDiscs(), beforeTheMove.CountDiscs() + 3)
+        << "black passes after the reply, and the computer moves again";
     program.ClickSquare(3, 0);
     // Hint, again and again, while the move is shown and answered: one request lands in the
     // step between black getting the turn and being found without a move.
@@ -225,6 +228,8 @@ TEST_F(EndToEnd, HintAskedJustBeforeThePlayerIsFoundWithoutAMoveDrawsNothingOffT
     const QImage after = display.Screenshot();
     const QPoint offBoard = program.SquareCentre(after, -1, -1);
     EXPECT_EQ(after.pixel(offBoard) & 0xFFFFFF, kGreen) << "no hint disc in the margin";
+    EXPECT_TRUE(WaitUntil([&] { return ShowsBoard(afterThePass); }, 20000))
+        << "the seventh move, its reply and the computer's move after black's pass were played";
 }
 
 TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
@@ -236,7 +241,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
 
     display.Key("alt+s s");
     ASSERT_TRUE(WaitUntil([&] { return program.Setting("Settings/Sound") == "1"; }));
-    sound.StartRecording();
+    ASSERT_TRUE(sound.StartRecording());
     display.Key("alt+g s");
     ASSERT_TRUE(program.WaitForDialog("^Flipstone$").has_value());
     display.Key("Return");
@@ -274,7 +279,7 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
 
     display.Key("alt+s s");
     ASSERT_TRUE(WaitUntil([&] { return program.Setting("Settings/Sound") == "0"; }));
-    sound.StartRecording();
+    ASSERT_TRUE(sound.StartRecording());
     Square next;
     const Board now = ExpectedAfter(played);
     for (int index = 0; index < 64 && next.column < 0; ++index) {
@@ -282,8 +287,11 @@ TEST_F(EndToEnd, EveryDiscClicksWithSoundOnAndNothingIsHeardWithSoundOff) {
             next = Square{index / 8, index % 8};
         }
     }
+    played.push_back(next);
+    const Board afterNext = ExpectedAfter(played);
     program.ClickSquare(next.column, next.row);
-    QThread::msleep(3000);
+    ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(afterNext); }, 20000))
+        << "the move was played and answered";
     EXPECT_TRUE(sound.StopRecording().empty()) << "sound off";
 }
 

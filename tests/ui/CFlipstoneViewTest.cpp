@@ -389,7 +389,7 @@ TEST_F(ViewTest, WholeGameByKeyboardAgainstLevelOne) {
                                 view.KeyboardCursor().row < target.row ? Qt::Key_Down : Qt::Key_Up);
             }
             QTest::keyClick(&view, movesByKey % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
-            ASSERT_EQ(document.flipList.count > 0, true) << "the key played the move";
+            ASSERT_GT(document.flipList.count, 0) << "the key played the move";
             ++movesByKey;
         }
         view.OnTimer();
@@ -397,7 +397,6 @@ TEST_F(ViewTest, WholeGameByKeyboardAgainstLevelOne) {
     }
     EXPECT_TRUE(document.IsGameOver());
     EXPECT_GT(movesByKey, 10);
-    EXPECT_EQ(document.board.CountDiscs() > 0, true);
 }
 
 // ---- Repaints asked for by notifications ----
