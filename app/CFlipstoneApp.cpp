@@ -2,12 +2,12 @@
 
 #include <QFile>
 
-#include "app/CAboutDialog.h"
 #include "app/CommandLine.h"
-#include "app/CuePlayer.h"
-#include "app/FileCommands.h"
-#include "app/GameFileDialogs.h"
-#include "app/MessageBoxes.h"
+#include "app/dialogs/CAboutDialog.h"
+#include "app/files/FileCommands.h"
+#include "app/files/GameFileDialogs.h"
+#include "app/messages/MessageBoxes.h"
+#include "app/sound/CuePlayer.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/ActionCommandUpdate.h"
 #include "ui/CFlipstoneView.h"

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/DesktopHost.h"
-#include "app/FileCommandHost.h"
-#include "app/RecentFileList.h"
-#include "app/SettingsStore.h"
-#include "app/SoundCues.h"
-#include "app/SoundSetting.h"
-#include "app/UserMessages.h"
+#include "app/files/FileCommandHost.h"
+#include "app/files/RecentFileList.h"
+#include "app/messages/UserMessages.h"
+#include "app/settings/SettingsStore.h"
+#include "app/settings/SoundSetting.h"
+#include "app/sound/SoundCues.h"
 
 namespace flipstone {
 

@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "app/CGameStartDialog.h"
-#include "app/SoundCues.h"
+#include "app/dialogs/CGameStartDialog.h"
+#include "app/sound/SoundCues.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"

@@ -11,7 +11,7 @@
 
 #include "app/CFlipstoneApp.h"
 #include "app/CommandLine.h"
-#include "app/TerminalMessages.h"
+#include "app/messages/TerminalMessages.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 #include "fuzz/FuzzInput.h"
 
 namespace {

@@ -14,9 +14,9 @@
 
 #include "RecordedMessages.h"
 #include "SettingsFolder.h"
-#include "app/CAboutDialog.h"
-#include "app/CueOutput.h"
-#include "app/FileCommands.h"
+#include "app/dialogs/CAboutDialog.h"
+#include "app/files/FileCommands.h"
+#include "app/sound/CueOutput.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"

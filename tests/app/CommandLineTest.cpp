@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "SettingsFolder.h"
-#include "app/SoundSetting.h"
+#include "app/settings/SoundSetting.h"
 
 namespace flipstone {
 namespace {

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "DesktopTest.h"
-#include "app/CGameStartDialog.h"
+#include "app/dialogs/CGameStartDialog.h"
 #include "game/HeadlessHost.h"
 
 namespace flipstone {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "FrameTestFixture.h"
-#include "app/CueOutput.h"
 #include "app/DesktopHost.h"
-#include "app/SettingsStore.h"
-#include "app/SoundCues.h"
-#include "app/SoundSetting.h"
-#include "app/WaveImages.h"
+#include "app/settings/SettingsStore.h"
+#include "app/settings/SoundSetting.h"
+#include "app/sound/CueOutput.h"
+#include "app/sound/SoundCues.h"
+#include "app/sound/WaveImages.h"
 
 namespace flipstone::testing {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/UserMessages.h"
+#include "app/messages/UserMessages.h"
 
 namespace flipstone::testing {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
 namespace flipstone::testing {
 

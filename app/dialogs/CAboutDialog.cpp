@@ -1,0 +1,40 @@
+#include "app/dialogs/CAboutDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialogs/DialogUnits.h"
+#include "ui/Artwork.h"
+
+namespace flipstone {
+
+namespace {
+
+// An icon control shows the icon at its own size from the top-left corner of its rectangle.
+constexpr int kIconPixels = 32;
+
+}  // namespace
+
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Flipstone"));
+    setFont(DialogUnits::DialogFont());
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixels(219, 70));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(Artwork::AppIconPixmap());
+    icon->setGeometry(
+        QRect(units.ToPixels(11, 17, 20, 20).topLeft(), QSize(kIconPixels, kIconPixels)));
+
+    auto* version = new QLabel(QStringLiteral("Flipstone Version 1.07e"), this);
+    version->setTextFormat(Qt::PlainText);
+    version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    units.Place(*version, 40, 10, 130, 8);
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    units.Place(*okButton_, 178, 7, 32, 14);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &CAboutDialog::accept);
+}
+
+}  // namespace flipstone

@@ -1,0 +1,101 @@
+#include "app/dialogs/CGameStartDialog.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/GroupFrame.h"
+#include "game/CFlipstoneDoc.h"
+
+namespace flipstone {
+
+namespace {
+
+// Checks the button at the index and clears the rest; an index outside the group clears all.
+void CheckIndex(QButtonGroup& group, int index) {
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons()) {
+        button->setChecked(group.id(button) == index);
+    }
+    group.setExclusive(true);
+}
+
+}  // namespace
+
+CGameStartDialog::CGameStartDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Flipstone"));
+    setFont(DialogUnits::DialogFont());
+    CreateControls();
+    connect(&levelGroup_, &QButtonGroup::idClicked, this,
+            [this](int index) { emit CommandIssued(ID_LEVEL_1 + index); });
+}
+
+void CGameStartDialog::CreateControls() {
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixels(119, 127));
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    units.Place(*okButton_, 60, 10, 50, 14);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &CGameStartDialog::accept);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    units.Place(*cancelButton_, 60, 30, 50, 14);
+    connect(cancelButton_, &QPushButton::clicked, this, &CGameStartDialog::reject);
+
+    units.Place(*new GroupFrame(QStringLiteral("Move"), this), 5, 5, 50, 40);
+    AddRadio(moveGroup_, QStringLiteral("First"), 10, 15, 30);
+    AddRadio(moveGroup_, QStringLiteral("Second"), 10, 30, 37);
+
+    units.Place(*new GroupFrame(QStringLiteral("Level"), this), 5, 50, 35, 70);
+    for (int level = 0; level < 4; ++level) {
+        AddRadio(levelGroup_, QStringLiteral("  %1").arg(level + 1), 10, 60 + 15 * level, 20);
+    }
+}
+
+QRadioButton* CGameStartDialog::AddRadio(QButtonGroup& group, const QString& text, int x, int y,
+                                         int width) {
+    auto* button = new QRadioButton(text, this);
+    DialogUnits(font()).Place(*button, x, y, width, 10);
+    group.addButton(button, static_cast<int>(group.buttons().size()));
+    return button;
+}
+
+QAbstractButton* CGameStartDialog::Control(int id) const {
+    switch (id) {
+        case kOk:
+            return okButton_;
+        case kCancel:
+            return cancelButton_;
+        case IDC_FIRST:
+        case IDC_SECOND:
+            return moveGroup_.button(id - IDC_FIRST);
+        default:
+            return levelGroup_.button(id - ID_LEVEL_1);
+    }
+}
+
+void CGameStartDialog::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate) {
+        moveChoice = moveGroup_.checkedId();
+        levelChoice = levelGroup_.checkedId();
+    } else {
+        CheckIndex(moveGroup_, moveChoice);
+        CheckIndex(levelGroup_, levelChoice);
+    }
+}
+
+int CGameStartDialog::exec() {
+    DoDataExchange(false);
+    return QDialog::exec();
+}
+
+void CGameStartDialog::accept() {
+    DoDataExchange(true);
+    done(kOk);
+}
+
+void CGameStartDialog::reject() {
+    done(kCancel);
+}
+
+}  // namespace flipstone
