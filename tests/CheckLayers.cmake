@@ -1,31 +1,58 @@
 # Fails when a file includes a header of a layer it must not reach: arrows point one way,
-# app -> ui -> game -> engine, and cli -> game -> engine. Run with -DSOURCE=<project folder>.
+# app -> ui -> game -> engine, and cli -> game -> engine. Inside app/, each idea has a folder of
+# its own, named in includes as app/<idea>/, below what composes the program at app/'s top:
+# files/ and sound/ read settings/, and no idea reaches another sideways or back up to the top.
+# Run with -DSOURCE=<project folder>.
 cmake_minimum_required(VERSION 3.25)
+set(app_ideas app/dialogs app/files app/messages app/settings app/sound)
 set(allowed_engine engine)
 set(allowed_game engine game)
 set(allowed_ui engine game ui)
-set(allowed_app engine game ui app)
+set(allowed_app engine game ui app ${app_ideas})
+set(allowed_app/dialogs engine game ui app/dialogs)
+set(allowed_app/files engine game app/files app/settings)
+set(allowed_app/messages engine game app/messages)
+set(allowed_app/settings app/settings)
+set(allowed_app/sound engine game app/sound app/settings)
 set(allowed_cli engine game cli)
 set(allowed_soak engine game cli soak)
 set(allowed_bench engine game cli support)
-set(allowed_fuzz engine game cli app fuzz)
+set(allowed_fuzz engine game cli app app/settings fuzz)
 set(allowed_tests/engine engine support)
 set(allowed_tests/game engine game support)
 set(allowed_tests/ui engine game ui support)
-set(allowed_tests/app engine game ui app support)
+set(allowed_tests/app engine game ui app ${app_ideas} support)
 set(allowed_tests/cli engine game cli support)
 set(allowed_tests/soak engine game soak support)
 set(allowed_tests/support engine game support)
 set(allowed_tests/e2e engine game)
 
 set(failures 0)
-foreach(folder engine game ui app cli soak bench fuzz tests/engine tests/game tests/ui tests/app
-               tests/cli tests/soak tests/support tests/e2e)
-  file(GLOB_RECURSE files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)
+# A folder under app/ that is not one of its ideas has no place in the arrows above.
+file(GLOB app_entries LIST_DIRECTORIES true RELATIVE ${SOURCE} ${SOURCE}/app/*)
+foreach(entry IN LISTS app_entries)
+  if(IS_DIRECTORY ${SOURCE}/${entry} AND NOT entry IN_LIST app_ideas)
+    message(SEND_ERROR "${entry}/ is not one of app/'s idea folders (${app_ideas})")
+    math(EXPR failures "${failures} + 1")
+  endif()
+endforeach()
+
+foreach(folder engine game ui app ${app_ideas} cli soak bench fuzz tests/engine tests/game
+               tests/ui tests/app tests/cli tests/soak tests/support tests/e2e)
+  if(folder STREQUAL "app")
+    # The top of app/ alone: its idea folders are checked on their own.
+    file(GLOB files ${SOURCE}/app/*.h ${SOURCE}/app/*.cpp)
+  else()
+    file(GLOB_RECURSE files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)
+  endif()
   foreach(file IN LISTS files)
     file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
     foreach(line IN LISTS includes)
-      string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" layer "${line}")
+      if(line MATCHES "^#include \"(app/[a-z]+)/")
+        set(layer ${CMAKE_MATCH_1})
+      else()
+        string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" layer "${line}")
+      endif()
       if(NOT layer IN_LIST allowed_${folder})
         message(SEND_ERROR "${file}: ${folder}/ must not include ${layer}/ (${line})")
         math(EXPR failures "${failures} + 1")
