@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Draws the program's pictures in res/: the place cursor and the toolbar strip as XPM files, each
 also at twice the pixels for high-density screens (name@2x.xpm), and the program's icon as an SVG
-with PNGs rendered from it for the icon theme's sizes (rsvg-convert, from librsvg2-bin). The
-files are committed; run this again only after changing a picture here."""
+with PNGs rendered from it for the icon theme's sizes (rsvg-convert, from librsvg2-bin). Writes
+its two sound cues as WAVE files in res/sounds. The files are committed; run this again only
+after changing a picture or a sound here."""
 import math
 import os
+import struct
 import subprocess
 
 RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res")
 ICONS = os.path.join(RES, "icons")
+SOUNDS = os.path.join(RES, "sounds")
 ICON_NAME = "io.github.flipstone.Flipstone"
 ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 
@@ -337,8 +340,79 @@ def icon():
                         "--output", png, svg], check=True)
 
 
+def round_half_away(value):
+    """The nearest integer, halves away from zero (Python's round() takes halves to even)."""
+    whole = math.floor(abs(value))
+    return int(math.copysign(whole + (1 if abs(value) - whole >= 0.5 else 0), value))
+
+
+def wave(sample_rate, bits, samples, trailing=b""):
+    """A mono PCM RIFF/WAVE image: the "fmt " and "data" chunks, then the trailing bytes, which
+    lie inside the RIFF size but belong to no chunk."""
+    width = bits // 8
+    data = struct.pack("<%d%s" % (len(samples), "B" if bits == 8 else "h"), *samples)
+    body = (b"WAVE" + b"fmt " + struct.pack("<IHHIIHH", 16, 1, 1, sample_rate, sample_rate * width,
+                                            width, bits)
+            + b"data" + struct.pack("<I", len(data)) + data + trailing)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def disc_cue():
+    """One full-scale click at 11,025 samples a second: a 2.5 kHz oscillation damped over 16
+    samples, 145 samples of 8 bits. The odd data chunk is followed by its pad byte and 12 bytes
+    of silence (128)."""
+    rate = 11025
+    samples = []
+    for index in range(145):
+        phase = 2.0 * math.pi * 2500.0 * index / rate
+        level = math.cos(phase) * math.exp(-index / 16.0)
+        samples.append(min(max(round_half_away(128.0 + 127.0 * level), 0), 255))
+    return wave(rate, 8, samples, bytes([128] * 13))
+
+
+def start_cue_envelope(seconds):
+    """Loud for the first 0.1 s, a second burst around 0.2 s, then a fade to silence at 0.6 s."""
+    attack = 0.005
+    if seconds < attack:
+        return seconds / attack
+    if seconds < 0.1:
+        return 1.0
+    if seconds < 0.17:
+        return 1.0 - 0.7 * (seconds - 0.1) / 0.07
+    if seconds < 0.2:
+        return 0.3 + 0.7 * (seconds - 0.17) / 0.03
+    if seconds < 0.25:
+        return 1.0
+    if seconds < 0.6:
+        remaining = (0.6 - seconds) / 0.35
+        return remaining * remaining
+    return 0.0
+
+
+def start_cue():
+    """A C major fifth (523.25 Hz and 784 Hz) under the envelope above: 28,710 samples of 16 bits
+    at 44,100 samples a second."""
+    rate = 44100
+    samples = []
+    for index in range(28710):
+        seconds = index / rate
+        angle = 2.0 * math.pi * seconds
+        chord = 0.6 * math.sin(angle * 523.25) + 0.4 * math.sin(angle * 784.0)
+        level = 30000.0 * start_cue_envelope(seconds) * chord
+        samples.append(min(max(round_half_away(level), -32767), 32767))
+    return wave(rate, 16, samples)
+
+
+def sounds():
+    os.makedirs(SOUNDS, exist_ok=True)
+    for name, image in (("disc.wav", disc_cue()), ("start.wav", start_cue())):
+        with open(os.path.join(SOUNDS, name), "wb") as out:
+            out.write(image)
+
+
 if __name__ == "__main__":
     for scale in (1, 2):
         toolbar(scale)
         place_cursor(scale)
     icon()
+    sounds()

@@ -1,8 +1,10 @@
-// The two cue images: every header field and size, and the character of their sound.
+// The two cue images as the program's resources hold them: every header field and size, and the
+// character of their sound.
 #include "app/sound/WaveImages.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -117,13 +119,16 @@ TEST(WaveImagesTest, FindUsesTheLowSixteenBitsOfTheId) {
     EXPECT_TRUE(WaveImages::Find(0).empty());
 }
 
-TEST(WaveImagesTest, ImagesAreMadeOnceAndStayInPlace) {
+TEST(WaveImagesTest, ImagesAreReadOnceAndStayInPlace) {
     const auto first = WaveImages::StartCue();
     const auto second = WaveImages::StartCue();
     EXPECT_EQ(first.data(), second.data());
-    const std::vector<std::uint8_t> fresh = WaveImages::MakeStartCue();
-    EXPECT_TRUE(std::equal(fresh.begin(), fresh.end(), first.begin(), first.end()))
-        << "the images are the same on every run";
+    QFile file(WaveImages::kStartCuePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray fresh = file.readAll();
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(fresh.constData());
+    EXPECT_TRUE(std::equal(bytes, bytes + fresh.size(), first.begin(), first.end()))
+        << "the image is the resource file as it is";
 }
 
 }  // namespace
