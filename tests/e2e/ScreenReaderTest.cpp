@@ -3,6 +3,7 @@
 #include <atspi/atspi.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@ namespace flipstone::e2e {
 namespace {
 
 using Accessible = std::unique_ptr<AtspiAccessible, decltype(&g_object_unref)>;
+
+Accessible Child(AtspiAccessible* parent, int index) {
+    return Accessible(atspi_accessible_get_child_at_index(parent, index, nullptr), g_object_unref);
+}
 
 std::string NameOf(AtspiAccessible* accessible) {
     std::unique_ptr<gchar, decltype(&g_free)> name(atspi_accessible_get_name(accessible, nullptr),
@@ -30,32 +35,27 @@ void Hear(AtspiEvent* event, void* data) {
     auto& heard = *static_cast<Heard*>(data);
     if (g_str_has_prefix(event->type, "object:state-changed:focused") && event->detail1 == 1) {
         heard.focused = NameOf(event->source);
-    } else if (!g_str_has_prefix(event->type, "object:state-changed") &&
-               G_VALUE_HOLDS_STRING(&event->any_data)) {
+    } else if (G_VALUE_HOLDS_STRING(&event->any_data)) {
         heard.sentences.emplace_back(g_value_get_string(&event->any_data));
     }
     g_boxed_free(ATSPI_TYPE_EVENT, event);
 }
 
-// The first accessible named so, depth first below the given one.
-Accessible Find(AtspiAccessible* within, const std::string& name, int depth = 0) {
-    const int count = atspi_accessible_get_child_count(within, nullptr);
-    for (int index = 0; index < count && depth < 8; ++index) {
-        Accessible child(atspi_accessible_get_child_at_index(within, index, nullptr),
-                         g_object_unref);
-        if (child && NameOf(child.get()) == name) {
-            return child;
-        }
-        if (child) {
-            if (Accessible found = Find(child.get(), name, depth + 1)) {
-                return found;
-            }
+// The first accessible of this name, depth first.
+Accessible Find(Accessible within, const std::string& name, int depth = 0) {
+    if (!within || NameOf(within.get()) == name) {
+        return within;
+    }
+    for (int index = 0;
+         depth < 8 && index < atspi_accessible_get_child_count(within.get(), nullptr); ++index) {
+        if (Accessible found = Find(Child(within.get(), index), name, depth + 1)) {
+            return found;
         }
     }
     return Accessible(nullptr, g_object_unref);
 }
 
-// Waits while the accessibility events that arrived are delivered.
+// Waits, delivering the accessibility events that arrive.
 bool HearUntil(const std::function<bool()>& condition, int limitMs = 10000) {
     return WaitUntil(
         [&] {
@@ -66,78 +66,58 @@ bool HearUntil(const std::function<bool()>& condition, int limitMs = 10000) {
         limitMs);
 }
 
-std::vector<std::string> SquareNames(AtspiAccessible* board) {
-    std::vector<std::string> names;
+// The squares' names by square, "d3" to "d3, empty, legal move".
+std::map<std::string, std::string> SquareNames(AtspiAccessible* board) {
+    std::map<std::string, std::string> names;
     for (int index = 0; index < atspi_accessible_get_child_count(board, nullptr); ++index) {
-        Accessible square(atspi_accessible_get_child_at_index(board, index, nullptr),
-                          g_object_unref);
-        names.push_back(NameOf(square.get()));
+        const std::string name = NameOf(Child(board, index).get());
+        names[name.substr(0, 2)] = name;
     }
     return names;
-}
-
-std::string NameAt(AtspiAccessible* board, const std::string& square) {
-    return SquareNames(board).at((square[1] - '1') * 8 + (square[0] - 'a'));
 }
 
 TEST(ScreenReader, ReadsTheSquaresFollowsTheCursorAndHearsTheComputersReply) {
     ASSERT_EQ(atspi_init(), 0);
     Heard heard;
     AtspiEventListener* listener = atspi_event_listener_new(Hear, &heard, nullptr);
-    for (const char* event :
-         {"object:state-changed:focused", "object:property-change:accessible-description",
-          "object:announcement"}) {
+    for (const char* event : {"object:state-changed:focused", "object:announcement",
+                              "object:property-change:accessible-description"}) {
         ASSERT_TRUE(atspi_event_listener_register(listener, event, nullptr)) << event;
     }
     VirtualDisplay display(true);
-    ASSERT_TRUE(display.IsUp());
     RealProgram program(display);
     program.AddEnvironment({QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")});
     program.Start();
     ASSERT_TRUE(program.WaitForWindow());
-    Accessible desktop(atspi_get_desktop(0), g_object_unref);
     Accessible board(nullptr, g_object_unref);
-    ASSERT_TRUE(HearUntil([&] { return (board = Find(desktop.get(), "Board")) != nullptr; }));
+    ASSERT_TRUE(HearUntil([&] {
+        board = Find(Accessible(atspi_get_desktop(0), g_object_unref), "Board");
+        return board != nullptr;
+    }));
 
-    std::vector<std::string> names = SquareNames(board.get());
+    const std::map<std::string, std::string> names = SquareNames(board.get());
+    const std::string legal = "d3 c4 f5 e6", white = "d4 e5", black = "d5 e4";
     ASSERT_EQ(names.size(), 64u);
-    const std::vector<std::pair<std::string, std::string>> start = {{"d3", "d3, empty, legal move"},
-                                                                    {"c4", "c4, empty, legal move"},
-                                                                    {"f5", "f5, empty, legal move"},
-                                                                    {"e6", "e6, empty, legal move"},
-                                                                    {"d4", "d4, white"},
-                                                                    {"e5", "e5, white"},
-                                                                    {"d5", "d5, black"},
-                                                                    {"e4", "e4, black"},
-                                                                    {"a1", "a1, empty"},
-                                                                    {"h8", "h8, empty"}};
-    for (const auto& [square, name] : start) {
-        EXPECT_EQ(NameAt(board.get(), square), name);
+    for (const auto& [square, name] : names) {
+        auto has = [&](const std::string& squares) { return squares.find(square) != squares.npos; };
+        const std::string content = has(white) ? "white" : has(black) ? "black" : "empty";
+        EXPECT_EQ(name, square + ", " + content + (has(legal) ? ", legal move" : ""));
     }
 
     display.Key("Up");
     EXPECT_TRUE(HearUntil([&] { return heard.focused == "d4, white"; })) << heard.focused;
     display.Key("Up");
-    EXPECT_TRUE(HearUntil([&] { return heard.focused == "d3, empty, legal move"; }))
-        << heard.focused;
-
+    EXPECT_TRUE(HearUntil([&] { return heard.focused == "d3, empty, legal move"; }));
     display.Key("Return");
-    auto reply = [&] {
-        for (const std::string& sentence : heard.sentences) {
-            if (sentence.rfind("White ", 0) == 0) {
-                return sentence;
-            }
-        }
-        return std::string();
-    };
-    ASSERT_TRUE(HearUntil([&] { return !reply().empty(); }, 20000));
-    EXPECT_EQ(heard.sentences.front(), "Black d3, turns d4");
-    const std::string replySquare = reply().substr(6, 2);
+    ASSERT_TRUE(HearUntil([&] { return heard.sentences.size() >= 2; }, 20000));
+    EXPECT_EQ(heard.sentences[0], "Black d3, turns d4");
+    const std::string reply = heard.sentences[1];
+    ASSERT_EQ(reply.substr(0, 6), "White ");
+    const std::string square = reply.substr(6, 2);
     EXPECT_TRUE(HearUntil([&] {
-        return NameAt(board.get(), replySquare) == replySquare + ", white, last move";
-    })) << NameAt(board.get(), replySquare);
-    EXPECT_EQ(NameAt(board.get(), "d3"), "d3, black");
-    atspi_event_listener_deregister(listener, "object:", nullptr);
+        return SquareNames(board.get())[square] == square + ", white, last move";
+    })) << reply;
+    EXPECT_EQ(SquareNames(board.get())["d3"], "d3, black");
     g_object_unref(listener);
 }
 
