@@ -326,9 +326,7 @@ void CFlipstoneView::InvalidateSquare(Square square) {
 
 void CFlipstoneView::InvalidateAll() {
     Invalidate(rect());
-    for (int index = 0; index < 64; ++index) {
-        BoardAccessible::SquareRepainted(*this, Square{index % 8, index / 8});
-    }
+    BoardAccessible::BoardRepainted(*this);
 }
 
 void CFlipstoneView::OnUpdate() {

@@ -18,8 +18,8 @@ QAccessibleInterface* MakeBoardAccessible(const QString& /*key*/, QObject* objec
 BoardAccessible::BoardAccessible(CFlipstoneView& view)
     : QAccessibleWidget(&view, QAccessible::Grouping) {
     for (int index = 0; index < kSquares; ++index) {
-        squareIds_[index] = QAccessible::registerAccessibleInterface(
-            new SquareAccessible(view, Square{index % 8, index / 8}));
+        squareIds_[index] =
+            QAccessible::registerAccessibleInterface(new SquareAccessible(view, SquareAt(index)));
     }
 }
 
@@ -55,6 +55,12 @@ void BoardAccessible::FocusCursor(CFlipstoneView& view) {
 void BoardAccessible::SquareRepainted(CFlipstoneView& view, Square square) {
     if (Board::OnBoard(square.column, square.row)) {
         Notify(view, QAccessible::NameChanged, square);
+    }
+}
+
+void BoardAccessible::BoardRepainted(CFlipstoneView& view) {
+    for (int index = 0; index < kSquares; ++index) {
+        SquareRepainted(view, SquareAt(index));
     }
 }
 

@@ -26,7 +26,9 @@ public:
     static void FocusCursor(CFlipstoneView& view);
     // The square's name may have changed: it is repainted.
     static void SquareRepainted(CFlipstoneView& view, Square square);
+    static void BoardRepainted(CFlipstoneView& view);
     static int IndexOf(Square square) { return square.row * 8 + square.column; }
+    static Square SquareAt(int index) { return Square{index % 8, index / 8}; }
 
     QString text(QAccessible::Text kind) const override;
     QAccessibleInterface* child(int index) const override;
