@@ -1,5 +1,6 @@
 #include "ui/CFlipstoneView.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -9,6 +10,7 @@
 
 #include "game/CFlipstoneDoc.h"
 #include "ui/Artwork.h"
+#include "ui/accessibility/BoardAccessible.h"
 
 namespace flipstone {
 
@@ -64,6 +66,7 @@ CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    BoardAccessible::Install();
     connect(&tickTimer_, &QTimer::timeout, this, &CFlipstoneView::OnTimer);
     tickTimer_.start(CFlipstoneDoc::kTickPeriodMs);
 }
@@ -176,6 +179,7 @@ void CFlipstoneView::DrawKeyboardCursor(QPainter& painter, const BoardLayout& la
 // second to do nothing: the timer sleeps until the next click, command or view update.
 void CFlipstoneView::OnTimer() {
     document_.TurnStep();
+    narrator_.StepTaken();
     if (document_.WaitsForTheHuman()) {
         tickTimer_.stop();
         timerAsleep_ = true;
@@ -217,6 +221,12 @@ void CFlipstoneView::keyPressEvent(QKeyEvent* event) {
     if (!OnKeyDown(event->key())) {
         QWidget::keyPressEvent(event);
     }
+}
+
+// Qt tells that the view has the focus after this returns; the cursor's square is told after that.
+void CFlipstoneView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] { BoardAccessible::FocusCursor(*this); });
 }
 
 void CFlipstoneView::OnLButtonDown(QPoint point) {
@@ -270,6 +280,7 @@ void CFlipstoneView::MoveKeyboardCursor(int columns, int rows) {
     }
     keyboardCursorShown_ = true;
     InvalidateSquare(keyboardCursor_);
+    BoardAccessible::FocusCursor(*this);
 }
 
 void CFlipstoneView::HideKeyboardCursor() {
@@ -310,10 +321,12 @@ void CFlipstoneView::Invalidate(const QRect& rect) {
 
 void CFlipstoneView::InvalidateSquare(Square square) {
     Invalidate(InvalidationBox(square));
+    BoardAccessible::SquareRepainted(*this, square);
 }
 
 void CFlipstoneView::InvalidateAll() {
     Invalidate(rect());
+    BoardAccessible::BoardRepainted(*this);
 }
 
 void CFlipstoneView::OnUpdate() {
@@ -326,6 +339,7 @@ void CFlipstoneView::OnUpdate() {
         if (Board::OnBoard(document_.hintSquare.column, document_.hintSquare.row)) {
             InvalidateSquare(document_.hintSquare);
         }
+        narrator_.HintShown();
     } else if (!markersChanged && !squaresChanged) {
         // A notice that names no square repaints the whole client area.
         InvalidateAll();
@@ -393,6 +407,9 @@ bool CFlipstoneView::UpdateMoveDisplay() {
         lastCrossSquare_ = Square{move.columns[0], move.rows[0]};
     }
     InvalidateSquare(Square{move.columns[index], move.rows[index]});
+    if (index == 0) {
+        narrator_.MoveShown();
+    }
     ++document_.animationIndex;
     return true;
 }

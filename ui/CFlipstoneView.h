@@ -8,6 +8,8 @@
 #include "engine/FlipList.h"
 #include "engine/Square.h"
 #include "ui/BoardLayout.h"
+#include "ui/accessibility/Announcer.h"
+#include "ui/accessibility/BoardNarrator.h"
 
 class QPainter;
 
@@ -47,6 +49,7 @@ public:
     // the current client size.
     QRect InvalidationBox(Square square) const;
 
+    const CFlipstoneDoc& Document() const { return document_; }
     int BoardSize() const { return boardSize_; }
     int BoardTop() const { return boardTop_; }
     int BoardLeft() const { return boardLeft_; }
@@ -65,6 +68,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void DrawGrid(QPainter& painter, const BoardLayout& layout);
@@ -104,6 +108,9 @@ private:
     // needed; 0 before that.
     QCursor placeCursor_;
     qreal placeCursorRatio_ = 0;
+    // What a screen reader is told of the board.
+    Announcer announcer_{*this};
+    BoardNarrator narrator_{document_, announcer_};
 };
 
 }  // namespace flipstone

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWindow>
 #include <utility>
 
@@ -223,6 +224,11 @@ void CMainFrame::CreateToolBar() {
         QAction* action = Action(button.id);
         action->setIcon(Artwork::ToolbarIcon(button.image));
         toolBar_->addAction(action);
+    }
+    // The button Qt shows when the bar is too narrow for every button has no text of its own; its
+    // object name is the one Qt's style sheets know it by.
+    if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
     }
     // Hint has no prompt text, so its button shows no tooltip either.
     toolBar_->widgetForAction(Action(ID_GAME_HINT))->installEventFilter(this);

@@ -20,6 +20,14 @@ void CheckIndex(QButtonGroup& group, int index) {
     group.setExclusive(true);
 }
 
+// The radio buttons lie over their group's frame, not in it: a screen reader hears the group's
+// caption with each button's own text ("Move first", "Level 2").
+void NameWithCaption(QButtonGroup& group, const QString& caption) {
+    for (QAbstractButton* button : group.buttons()) {
+        button->setAccessibleName(caption + QLatin1Char(' ') + button->text().trimmed().toLower());
+    }
+}
+
 }  // namespace
 
 CGameStartDialog::CGameStartDialog(QWidget* parent) : QDialog(parent) {
@@ -50,6 +58,8 @@ void CGameStartDialog::CreateControls() {
     for (int level = 0; level < 4; ++level) {
         AddRadio(levelGroup_, QStringLiteral("  %1").arg(level + 1), 10, 60 + 15 * level, 20);
     }
+    NameWithCaption(moveGroup_, QStringLiteral("Move"));
+    NameWithCaption(levelGroup_, QStringLiteral("Level"));
 }
 
 QRadioButton* CGameStartDialog::AddRadio(QButtonGroup& group, const QString& text, int x, int y,

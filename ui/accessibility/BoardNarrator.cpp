@@ -1,0 +1,92 @@
+#include "ui/accessibility/BoardNarrator.h"
+
+#include <QStringList>
+
+#include "engine/Board.h"
+#include "engine/BoardText.h"
+#include "game/CFlipstoneDoc.h"
+#include "ui/accessibility/Announcer.h"
+
+namespace flipstone {
+
+namespace {
+
+QString ColourName(std::uint8_t colour) {
+    return colour == kBlack ? QStringLiteral("Black") : QStringLiteral("White");
+}
+
+QString NameOf(Square square) {
+    return QString::fromStdString(BoardText::SquareName(square));
+}
+
+// "d4", "d4 and e4", "c4, d4 and e4".
+QString ListOf(const QStringList& names) {
+    if (names.size() < 2) {
+        return names.join(QString());
+    }
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.last();
+}
+
+}  // namespace
+
+BoardNarrator::BoardNarrator(const CFlipstoneDoc& document, Announcer& announcer)
+    : document_(document),
+      announcer_(announcer),
+      passCount_(document.passCount),
+      levelIndex_(document.levelIndex) {}
+
+QString BoardNarrator::MoveSentence(std::uint8_t colour, const FlipList& move) {
+    QStringList turned;
+    for (int k = 1; k <= move.count; ++k) {
+        turned << NameOf(Square{move.columns[k], move.rows[k]});
+    }
+    return ColourName(colour) + QLatin1Char(' ') + NameOf(Square{move.columns[0], move.rows[0]}) +
+           QStringLiteral(", turns ") + ListOf(turned);
+}
+
+void BoardNarrator::MoveShown() {
+    announcer_.Announce(
+        MoveSentence(document_.SideColour(document_.sideToMove), document_.flipList));
+}
+
+void BoardNarrator::HintShown() {
+    if (hintTold_) {
+        return;
+    }
+    hintTold_ = true;
+    const Square hint = document_.hintSquare;
+    announcer_.Announce(Board::OnBoard(hint.column, hint.row)
+                            ? QStringLiteral("Hint: ") + NameOf(hint)
+                            : QStringLiteral("No hint"));
+}
+
+void BoardNarrator::StepTaken() {
+    if (document_.hintState != kHintReady) {
+        hintTold_ = false;
+    }
+    if (document_.levelIndex != levelIndex_) {
+        levelIndex_ = document_.levelIndex;
+        announcer_.Announce(QStringLiteral("Level %1").arg(levelIndex_ + 1));
+    }
+    if (document_.passCount != passCount_) {
+        TellPassOrEnd();
+        passCount_ = document_.passCount;
+    }
+}
+
+// A pass that the other side answers with a move is told; the second of two passes in a row is
+// the end of the game one step later, which is told instead.
+void BoardNarrator::TellPassOrEnd() {
+    if (document_.passCount == 1) {
+        const std::int32_t passer = document_.sideToMove == kHumanSide ? kComputerSide : kHumanSide;
+        announcer_.Announce(ColourName(document_.SideColour(passer)) + QStringLiteral(" passes"));
+    } else if (document_.IsGameOver()) {
+        const Board& board = document_.board;
+        announcer_.Announce(QStringLiteral("Game over. Black %1, white %2")
+                                .arg(board.CountBlack())
+                                .arg(board.CountWhite()));
+    }
+}
+
+}  // namespace flipstone

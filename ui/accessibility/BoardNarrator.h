@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "engine/FlipList.h"
+
+namespace flipstone {
+
+class Announcer;
+class CFlipstoneDoc;
+
+// Tells the screen reader, in a short sentence, what happens on the board without a key press:
+// each move with the discs it turns, passes, the end of the game, a hint and a change of level.
+// The view calls it as these show.
+class BoardNarrator {
+public:
+    BoardNarrator(const CFlipstoneDoc& document, Announcer& announcer);
+
+    // The move's own disc is shown.
+    void MoveShown();
+    // The hint is shown, or found to be none.
+    void HintShown();
+    // After each step of the game: passes, the end of the game, the level.
+    void StepTaken();
+
+    // "Black d3, turns d4 and e4".
+    static QString MoveSentence(std::uint8_t colour, const FlipList& move);
+
+private:
+    void TellPassOrEnd();
+
+    const CFlipstoneDoc& document_;
+    Announcer& announcer_;
+    std::int32_t passCount_;
+    std::int32_t levelIndex_;
+    bool hintTold_ = false;
+};
+
+}  // namespace flipstone

@@ -1,0 +1,59 @@
+#include "ui/accessibility/SquareText.h"
+
+#include <QStringList>
+
+#include "engine/BoardText.h"
+#include "game/CFlipstoneDoc.h"
+#include "ui/CFlipstoneView.h"
+
+namespace flipstone {
+
+namespace {
+
+QString ContentWord(std::uint8_t code) {
+    if (code == kBlack) {
+        return QStringLiteral("black");
+    }
+    return code == kWhite ? QStringLiteral("white") : QStringLiteral("empty");
+}
+
+bool ShowsLegalMarker(const CFlipstoneView& view, Square square) {
+    const FlipList& marked = view.MarkedSquares();
+    if (view.Document().markerState != kMarkersShown) {
+        return false;
+    }
+    for (int k = 0; k < marked.count; ++k) {
+        if (marked.columns[k] == square.column && marked.rows[k] == square.row) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ShowsLastMoveCross(const CFlipstoneDoc& document, Square square) {
+    return document.flipList.columns[0] == square.column && document.flipList.rows[0] == square.row;
+}
+
+bool ShowsHint(const CFlipstoneDoc& document, Square square) {
+    return document.hintState == kHintReady && document.hintSquare == square;
+}
+
+}  // namespace
+
+QString SquareText(const CFlipstoneView& view, Square square) {
+    const CFlipstoneDoc& document = view.Document();
+    QStringList parts{QString::fromStdString(BoardText::SquareName(square)),
+                      ContentWord(document.board.At(square.column, square.row))};
+    if (ShowsLegalMarker(view, square)) {
+        parts << QStringLiteral("legal move");
+    }
+    if (ShowsLastMoveCross(document, square)) {
+        parts << QStringLiteral("last move");
+    }
+    if (ShowsHint(document, square)) {
+        parts << QStringLiteral("hint");
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace flipstone
