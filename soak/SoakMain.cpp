@@ -1,45 +1,46 @@
 // flipstone-soak: plays many whole games through the game document's turn cycle and checks the
 // document's invariants after every step, click and command.
+#include <CLI/CLI.hpp>
 #include <iomanip>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "cli/CliOptions.h"
 #include "soak/SoakRunner.h"
 
 namespace {
 
-using flipstone::cli::CliOptions;
-using flipstone::cli::UsageError;
-using flipstone::cli::WorkerOption;
 using flipstone::soak::SoakFigures;
 using flipstone::soak::SoakRunner;
 using flipstone::soak::SoakSettings;
 
-constexpr const char* kUsage =
-    "usage: flipstone-soak [--games N] [--seed K] [--max-level L] [--worker W] [--quiet]\n"
-    "Plays N whole games (default 1000) with every pairing of the levels 1..L (default 4) for\n"
-    "the computer and the hint, the human moving first and second, and checks the game\n"
-    "document after every step. With --worker threaded the searches run on the document's\n"
-    "search thread, and each game is played again with synchronous searches from the same\n"
-    "seed: both must publish the same root steps. Exits with 1 when a check fails.\n";
+constexpr const char* kDescription =
+    "flipstone-soak: plays whole games with every pairing of the levels 1..L for the computer\n"
+    "and the hint, the human moving first and second, and checks the game document after every\n"
+    "step. With --worker threaded the searches run on the document's search thread, and each\n"
+    "game is played again with synchronous searches from the same seed: both must publish the\n"
+    "same root steps. Exits with 1 when a check fails.";
 
 struct SoakCommand {
     SoakSettings settings;
+    std::string worker = "synchronous";
     bool quiet = false;
 };
 
-SoakCommand ReadCommand(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "seed", "max-level", "worker"}, {"quiet"});
-    SoakCommand command;
-    command.quiet = options.Has("quiet");
+void Declare(CLI::App& app, SoakCommand& command) {
     SoakSettings& settings = command.settings;
-    settings.games = static_cast<int>(options.IntegerOr("games", settings.games, 1, 1000000));
-    settings.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
-    settings.highestLevel = static_cast<int>(options.IntegerOr("max-level", 4, 1, 4));
-    settings.mode = WorkerOption(options, flipstone::SearchMode::kSynchronous);
-    return command;
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    app.add_option("--games", settings.games, "the number of games")
+        ->check(CLI::Range(1, 1000000))
+        ->capture_default_str();
+    app.add_option("--seed", settings.seed, "the seed of the random play")->capture_default_str();
+    app.add_option("--max-level", settings.highestLevel, "the highest level L played")
+        ->check(CLI::Range(1, 4))
+        ->capture_default_str();
+    app.add_option("--worker", command.worker, "where the searches run")
+        ->check(CLI::IsMember({"synchronous", "threaded"}))
+        ->capture_default_str();
+    app.add_flag("--quiet", command.quiet, "no progress lines on standard error")
+        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
 void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
@@ -70,19 +71,22 @@ void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
+    SoakCommand command;
+    CLI::App app(kDescription, "flipstone-soak");
+    Declare(app, command);
     try {
-        const SoakCommand command = ReadCommand(args);
-        SoakRunner runner(command.settings);
-        const SoakFigures figures = runner.Run(command.quiet ? nullptr : &std::cerr);
-        PrintFigures(command.settings, figures);
-        return figures.failures == 0 ? 0 : 1;
-    } catch (const UsageError& error) {
-        std::cerr << "flipstone-soak: " << error.what() << "\n" << kUsage;
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        std::cerr << "flipstone-soak: " << error.what() << "\n";
         return 2;
     }
+    command.settings.mode = command.worker == "threaded" ? flipstone::SearchMode::kThreaded
+                                                         : flipstone::SearchMode::kSynchronous;
+    SoakRunner runner(command.settings);
+    const SoakFigures figures = runner.Run(command.quiet ? nullptr : &std::cerr);
+    PrintFigures(command.settings, figures);
+    return figures.failures == 0 ? 0 : 1;
 }
