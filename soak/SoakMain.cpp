@@ -1,47 +1,19 @@
 // flipstone-soak: plays many whole games through the game document's turn cycle and checks the
 // document's invariants after every step, click and command.
-#include <CLI/CLI.hpp>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "soak/SoakOptions.h"
 #include "soak/SoakRunner.h"
 
 namespace {
 
 using flipstone::soak::SoakFigures;
+using flipstone::soak::SoakOptions;
 using flipstone::soak::SoakRunner;
 using flipstone::soak::SoakSettings;
-
-constexpr const char* kDescription =
-    "flipstone-soak: plays whole games with every pairing of the levels 1..L for the computer\n"
-    "and the hint, the human moving first and second, and checks the game document after every\n"
-    "step. With --worker threaded the searches run on the document's search thread, and each\n"
-    "game is played again with synchronous searches from the same seed: both must publish the\n"
-    "same root steps. Exits with 1 when a check fails.";
-
-struct SoakCommand {
-    SoakSettings settings;
-    std::string worker = "synchronous";
-    bool quiet = false;
-};
-
-void Declare(CLI::App& app, SoakCommand& command) {
-    SoakSettings& settings = command.settings;
-    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-    app.add_option("--games", settings.games, "the number of games")
-        ->check(CLI::Range(1, 1000000))
-        ->capture_default_str();
-    app.add_option("--seed", settings.seed, "the seed of the random play")->capture_default_str();
-    app.add_option("--max-level", settings.highestLevel, "the highest level L played")
-        ->check(CLI::Range(1, 4))
-        ->capture_default_str();
-    app.add_option("--worker", command.worker, "where the searches run")
-        ->check(CLI::IsMember({"synchronous", "threaded"}))
-        ->capture_default_str();
-    app.add_flag("--quiet", command.quiet, "no progress lines on standard error")
-        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-}
 
 void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
     std::cout << "soak: seed " << settings.seed << ", levels " << settings.lowestLevel << ".."
@@ -71,22 +43,14 @@ void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    SoakCommand command;
-    CLI::App app(kDescription, "flipstone-soak");
-    Declare(app, command);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
-    } catch (const CLI::ParseError& error) {
-        std::cerr << "flipstone-soak: " << error.what() << "\n";
-        return 2;
+    SoakOptions options;
+    const std::optional<int> status =
+        flipstone::soak::ReadSoakOptions(argc, argv, options, std::cout, std::cerr);
+    if (status) {
+        return *status;
     }
-    command.settings.mode = command.worker == "threaded" ? flipstone::SearchMode::kThreaded
-                                                         : flipstone::SearchMode::kSynchronous;
-    SoakRunner runner(command.settings);
-    const SoakFigures figures = runner.Run(command.quiet ? nullptr : &std::cerr);
-    PrintFigures(command.settings, figures);
+    SoakRunner runner(options.settings);
+    const SoakFigures figures = runner.Run(options.quiet ? nullptr : &std::cerr);
+    PrintFigures(options.settings, figures);
     return figures.failures == 0 ? 0 : 1;
 }
