@@ -1,8 +1,13 @@
 #include "cli/CliArguments.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "engine/BoardText.h"
 
