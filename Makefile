@@ -1,8 +1,15 @@
 # The two set-up commands of the README: `make play` and `make test`.
 # Both first install, from Debian's archive, whatever the machine lacks.
+#
+# Every build is a preset of CMakePresets.json, which IDEs open as they are: the configure,
+# build and test presets release, asan and tsan, and the configure and build presets fuzz and
+# tidy. The presets fix the build folders named here.
 
-BUILD_DIR ?= build
-ASAN_DIR ?= build-asan
+BUILD_DIR := build
+ASAN_DIR := build-asan
+TSAN_DIR := build-tsan
+FUZZ_DIR := build-fuzz
+TIDY_DIR := build-tidy
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
@@ -17,46 +24,43 @@ deps:
 	./scripts/install-deps
 
 build:
-	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --preset release $(GENERATOR)
+	cmake --build --preset release -j $(JOBS)
 
 test-release:
-	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON
-	cmake --build $(BUILD_DIR) -j $(JOBS)
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake --preset release $(GENERATOR) -DFLIPSTONE_WERROR=ON
+	cmake --build --preset release -j $(JOBS)
+	ctest --preset release -j $(JOBS)
 
 # Makes the Debian package from the tested build and checks it: unpacked, run, lintian, validators.
 test-package: test-release
 	./scripts/check-package $(BUILD_DIR)
 
 test-asan:
-	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
-	  -DFLIPSTONE_SANITIZE=ON
-	cmake --build $(ASAN_DIR) -j $(JOBS)
-	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
+	cmake --preset asan $(GENERATOR)
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TSAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TSAN_DIR) $(FUZZ_DIR) $(TIDY_DIR)
 
 # ThreadSanitizer over the targets without a window (Debian's Qt is not instrumented): `make
 # tsan` runs all their tests and a threaded soak; `make test` runs the tests that start the
 # search thread, and a shorter soak.
-TSAN_DIR ?= build-tsan
 TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay
 
 .PHONY: tsan test-tsan tsan-build
 
 tsan-build:
-	cmake -S . -B $(TSAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
-	  -DFLIPSTONE_TSAN=ON -DFLIPSTONE_DESKTOP=OFF -DFLIPSTONE_BENCH=OFF
-	cmake --build $(TSAN_DIR) -j $(JOBS)
+	cmake --preset tsan $(GENERATOR)
+	cmake --build --preset tsan -j $(JOBS)
 
 tsan: deps tsan-build
-	cd $(TSAN_DIR) && ctest --output-on-failure -j $(JOBS) -LE "no-sanitizer|fuzz-replay"
+	ctest --preset tsan -j $(JOBS)
 	$(TSAN_DIR)/soak/flipstone-soak --games 64 --worker threaded --quiet
 
 test-tsan: tsan-build
-	cd $(TSAN_DIR) && ctest --output-on-failure -j $(JOBS) -R "$(TSAN_TESTS)"
+	ctest --preset tsan -j $(JOBS) -R "$(TSAN_TESTS)"
 
 # The Debian package flipstone_<version>_<architecture>.deb, made by CPack and put in this
 # folder: `make package && apt install ./flipstone_*.deb`.
@@ -64,7 +68,7 @@ test-tsan: tsan-build
 
 package: deps build
 	rm -f flipstone_*.deb $(BUILD_DIR)/flipstone_*.deb
-	cmake --build $(BUILD_DIR) --target package
+	cmake --build --preset release --target package
 	cp $(BUILD_DIR)/flipstone_*.deb .
 
 # Hardening: the long soak under the sanitizers, the fuzz targets, clang-tidy and valgrind.
@@ -75,35 +79,29 @@ SOAK_WORKER ?= synchronous
 .PHONY: soak
 
 soak: deps
-	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON \
-	  -DFLIPSTONE_SANITIZE=ON
-	cmake --build $(ASAN_DIR) -j $(JOBS) --target flipstone-soak
+	cmake --preset asan $(GENERATOR)
+	cmake --build --preset asan -j $(JOBS) --target flipstone-soak
 	$(ASAN_DIR)/soak/flipstone-soak --games $(SOAK_GAMES) --worker $(SOAK_WORKER)
 
-# Each fuzz target runs FUZZ_SECONDS; the inputs that reached new paths join fuzz/corpus/.
-FUZZ_DIR ?= build-fuzz
+# Each fuzz target runs FUZZ_SECONDS; the inputs that reached new paths join fuzz/corpus/. The
+# fuzz preset compiles everything with clang and -fsanitize=address,undefined,fuzzer-no-link and
+# builds only the fuzz targets.
 FUZZ_SECONDS ?= 60
-FUZZ_FLAGS := -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined \
-  -fno-omit-frame-pointer
 
 .PHONY: fuzz
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_FUZZ=ON -DFLIPSTONE_DESKTOP=OFF \
-	  -DFLIPSTONE_BENCH=OFF -DBUILD_TESTING=OFF "-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)"
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz-targets
+	cmake --preset fuzz $(GENERATOR)
+	cmake --build --preset fuzz -j $(JOBS)
 	./fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # clang-tidy with the checks of .clang-tidy over every layer of the program; any finding fails.
 # The checks leave Qt's ownership by parent alone: a widget made with `new` and a parent is owned.
-TIDY_DIR ?= build-tidy
-
 .PHONY: tidy
 
 tidy: deps
-	cmake -S . -B $(TIDY_DIR) $(GENERATOR) -DFLIPSTONE_BENCH=OFF
-	cmake --build $(TIDY_DIR) --target flipstone_ui_autogen flipstone_app_autogen
+	cmake --preset tidy $(GENERATOR)
+	cmake --build --preset tidy --target flipstone_ui_autogen flipstone_app_autogen
 	run-clang-tidy -p $(TIDY_DIR) -j $(JOBS) -quiet \
 	  '^$(CURDIR)/(engine|game|ui|app|cli|soak|fuzz)/[^/]*\.cpp$$'
 
@@ -115,8 +113,8 @@ VALGRIND_GAME_FILTER := -RootStepsTest.*
 .PHONY: valgrind
 
 valgrind: deps
-	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLIPSTONE_WERROR=ON
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target cli_tests game_tests flipstone-soak
+	cmake --preset release $(GENERATOR) -DFLIPSTONE_WERROR=ON
+	cmake --build --preset release -j $(JOBS) --target cli_tests game_tests flipstone-soak
 	$(VALGRIND) $(BUILD_DIR)/tests/cli/cli_tests
 	$(VALGRIND) $(BUILD_DIR)/tests/game/game_tests --gtest_filter=$(VALGRIND_GAME_FILTER)
 	$(VALGRIND) $(BUILD_DIR)/soak/flipstone-soak --games 4 --max-level 1 --quiet

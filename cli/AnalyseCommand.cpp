@@ -4,7 +4,6 @@
 #include <iomanip>
 #include <sstream>
 
-#include "cli/CliOptions.h"
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -24,35 +23,9 @@ std::string MoveJson(Square square) {
     return name.empty() ? "null" : "\"" + name + "\"";
 }
 
-std::uint8_t ParseColour(const std::string& text) {
-    if (text == "b" || text == "black") {
-        return kBlack;
-    }
-    if (text == "w" || text == "white") {
-        return kWhite;
-    }
-    throw UsageError("--computer must be b or w, not '" + text + "'");
-}
-
 }  // namespace
 
-AnalyseRequest ParseAnalyse(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"board", "computer", "level"}, {"hint"});
-    std::string error;
-    const auto board = BoardText::Parse(options.Required("board"), error);
-    if (!board) {
-        throw UsageError("--board: " + error);
-    }
-    AnalyseRequest request;
-    request.board = *board;
-    request.computer = ParseColour(options.Required("computer"));
-    request.level = static_cast<int>(options.Integer("level", 1, 4));
-    request.forHint = options.Has("hint");
-    return request;
-}
-
-int RunAnalyse(const std::vector<std::string>& args, std::ostream& out) {
-    const AnalyseRequest request = ParseAnalyse(args);
+int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
     const bool forHint = request.forHint;
 
     HeadlessHost host;

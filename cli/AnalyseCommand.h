@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
-#include <vector>
 
 #include "engine/Board.h"
 
@@ -17,11 +15,8 @@ struct AnalyseRequest {
     bool forHint = false;
 };
 
-// Reads analyse's options without searching; a UsageError says what is wrong with them.
-AnalyseRequest ParseAnalyse(const std::vector<std::string>& args);
-
 // flipstone-cli analyse: one complete root search, exactly as the game's computer move step (or
 // hint step) runs it, printed as one JSON line.
-int RunAnalyse(const std::vector<std::string>& args, std::ostream& out);
+int RunAnalyse(const AnalyseRequest& request, std::ostream& out);
 
 }  // namespace flipstone::cli

@@ -5,8 +5,8 @@
 #include <iomanip>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
-#include "cli/CliOptions.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
 
@@ -77,7 +77,7 @@ std::vector<BenchPosition> BenchSuite(const std::string& name) {
         // Level 4 at 6 plies, from 44 empty squares down to 26.
         return Positions(kMidgameSeed, kMidgamePositions, 44, 2);
     }
-    throw UsageError("--suite must be midgame, endgame or all, not '" + name + "'");
+    throw std::invalid_argument("no benchmark suite '" + name + "'");
 }
 
 BenchFigures RunBenchSuite(const std::vector<BenchPosition>& positions) {
@@ -121,9 +121,7 @@ std::string BenchJson(const std::string& suite, const BenchFigures& figures) {
     return json.str();
 }
 
-int RunBench(const std::vector<std::string>& args, std::ostream& out) {
-    const CliOptions options(args, {"suite"}, {});
-    const std::string suite = options.Optional("suite").value_or("all");
+int RunBench(const std::string& suite, std::ostream& out) {
     std::vector<std::string> suites = {suite};
     if (suite == "all") {
         suites = {"midgame", "endgame"};

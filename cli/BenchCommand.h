@@ -18,7 +18,7 @@ struct BenchPosition {
 };
 
 // The fixed positions of a suite, "midgame" or "endgame", reached by seeded random play; the
-// same on every machine and every run.
+// same on every machine and every run. Another name is std::invalid_argument.
 std::vector<BenchPosition> BenchSuite(const std::string& name);
 
 // What one run over a suite measured.
@@ -41,7 +41,7 @@ BenchFigures RunBenchSuite(const std::vector<BenchPosition>& positions);
 // The figures as one JSON line, without the line end.
 std::string BenchJson(const std::string& suite, const BenchFigures& figures);
 
-// flipstone-cli bench [--suite midgame|endgame|all]
-int RunBench(const std::vector<std::string>& args, std::ostream& out);
+// flipstone-cli bench: the suite named, or midgame and endgame for "all", a JSON line each.
+int RunBench(const std::string& suite, std::ostream& out);
 
 }  // namespace flipstone::cli

@@ -3,20 +3,13 @@
 #include <chrono>
 #include <iomanip>
 
-#include "cli/CliOptions.h"
 #include "engine/BitBoard.h"
 #include "engine/Board.h"
 #include "engine/SearchKernel.h"
 
 namespace flipstone::cli {
 
-int ParsePerftDepth(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"depth"}, {});
-    return static_cast<int>(options.Integer("depth", 1, 14));
-}
-
-int RunPerft(const std::vector<std::string>& args, std::ostream& out) {
-    const int maxDepth = ParsePerftDepth(args);
+int RunPerft(int maxDepth, std::ostream& out) {
     Board start;
     start.Reset();
     const BitBoard bits = BitBoard::FromBoard(start);

@@ -4,9 +4,7 @@
 #include <iomanip>
 #include <random>
 #include <thread>
-#include <tuple>
 
-#include "cli/CliOptions.h"
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -123,34 +121,6 @@ private:
     long long stepsTaken_ = 0;
 };
 
-const SearchKernel& ParseKernel(const std::string& name) {
-    if (name == "best") {
-        return SearchKernel::Best();
-    }
-    if (name == "baseline") {
-        return SearchKernel::Baseline();
-    }
-    if (name == "avx2") {
-        if (SearchKernel::Avx2() == nullptr) {
-            throw UsageError("--kernel avx2: this program or processor has no AVX2 kernel");
-        }
-        return *SearchKernel::Avx2();
-    }
-    throw UsageError("--kernel must be baseline, avx2 or best, not '" + name + "'");
-}
-
-std::pair<int, int> ParseLevels(const std::string& text) {
-    const auto comma = text.find(',');
-    if (comma == std::string::npos) {
-        throw UsageError("--levels must be two levels A,B such as 2,1, not '" + text + "'");
-    }
-    const int a =
-        static_cast<int>(CliOptions::ParseInteger("--levels A", text.substr(0, comma), 1, 4));
-    const int b =
-        static_cast<int>(CliOptions::ParseInteger("--levels B", text.substr(comma + 1), 1, 4));
-    return {a, b};
-}
-
 }  // namespace
 
 SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
@@ -159,21 +129,7 @@ SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std:
     return game.Play(moveLog, gameNumber);
 }
 
-SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "levels", "seed", "kernel", "worker"}, {"ticks"});
-    SelfPlayRequest request;
-    request.games = static_cast<int>(options.Integer("games", 1, 100000));
-    std::tie(request.computerLevel, request.hintLevel) = ParseLevels(options.Required("levels"));
-    request.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
-    request.ticks = options.Has("ticks");
-    request.kernel = &ParseKernel(options.Optional("kernel").value_or("best"));
-    request.mode =
-        WorkerOption(options, request.ticks ? SearchMode::kThreaded : SearchMode::kSynchronous);
-    return request;
-}
-
-int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out) {
-    const SelfPlayRequest request = ParseSelfPlay(args);
+int RunSelfPlay(const SelfPlayRequest& request, std::ostream& out) {
     std::mt19937 seeds(request.seed);
     int unfinished = 0;
     TickMeter ticks(kTickPeriod);

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "cli/TickMeter.h"
 #include "engine/SearchKernel.h"
@@ -41,10 +40,8 @@ struct SelfPlayRequest {
 SelfPlayResult PlayOneGame(const SelfPlayRequest& request, bool humanFirst, std::uint32_t seed,
                            std::ostream* moveLog, int gameNumber, TickMeter* ticks);
 
-// Reads selfplay's options without playing; a UsageError says what is wrong with them.
-SelfPlayRequest ParseSelfPlay(const std::vector<std::string>& args);
-
-// flipstone-cli selfplay --games N --levels A,B [--seed K] [--ticks] [--kernel K] [--worker W]
-int RunSelfPlay(const std::vector<std::string>& args, std::ostream& out);
+// flipstone-cli selfplay: plays the request's games, each move and result a JSON line, then a
+// summary; 1 when a game did not end properly.
+int RunSelfPlay(const SelfPlayRequest& request, std::ostream& out);
 
 }  // namespace flipstone::cli

@@ -1,6 +1,7 @@
 # Writes flipstone-cli(6) with help2man from the tool's own --help and --version, and adds each
-# command's help (`flipstone-cli help COMMAND`, for every command the overview lists), so the
-# manual page says what the tool says. Run at build time:
+# command's help (`flipstone-cli help COMMAND`, for every command the overview lists: its usage,
+# description, options and explanation), so the manual page says what the tool's declared
+# options say. Run at build time:
 #   cmake -DCLI=<flipstone-cli> -DHELP2MAN=<help2man> -DOUTPUT=<file.6> -P CliManPage.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -10,7 +11,7 @@ cmake_minimum_required(VERSION 3.25)
 function(roff_text text out)
   string(REPLACE "\\" "\\e" text "${text}")
   string(REGEX REPLACE "(^|[ \n])[{]" "\\1\\\\%{" text "${text}")
-  string(REGEX REPLACE "(^|[ [|\n-])-" "\\1\\\\-" text "${text}")
+  string(REGEX REPLACE "(^|[ [|,\n-])-" "\\1\\\\-" text "${text}")
   string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" text "${text}")
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
@@ -28,14 +29,22 @@ foreach(entry IN LISTS commands)
     continue()
   endif()
   execute_process(COMMAND ${CLI} help ${command} OUTPUT_VARIABLE help COMMAND_ERROR_IS_FATAL ANY)
-  string(FIND "${help}" "\n" end)
-  string(SUBSTRING "${help}" 0 ${end} usage)
-  string(SUBSTRING "${help}" ${end} -1 body)
+  # The help is the command's one-line description, its usage, its options and its explanation.
+  string(REGEX MATCH "\nUsage: ([^\n]*)\n" usage_line "${help}")
+  set(usage "${CMAKE_MATCH_1}")
+  string(REGEX MATCH "\nOptions:\n(  [^\n]*\n)+" options "${help}")
+  string(REPLACE "${usage_line}" "\n" body "${help}")
+  string(REPLACE "${options}" "\n" body "${body}")
+  string(REGEX REPLACE "^\nOptions:\n" "" options "${options}")
   string(STRIP "${body}" body)
   roff_text("${usage}" usage)
   roff_text("${body}" body)
+  roff_text("${options}" options)
   string(REPLACE "\n\n" "\n.IP\n" body "${body}")
-  string(APPEND include ".TP\n.B ${usage}\n${body}\n")
+  string(FIND "${body}" "\n" end)
+  string(SUBSTRING "${body}" 0 ${end} description)
+  string(SUBSTRING "${body}" ${end} -1 explanation)
+  string(APPEND include ".TP\n.B ${usage}\n${description}\n.IP\n.nf\n${options}.fi${explanation}\n")
 endforeach()
 string(APPEND include "[SEE ALSO]\n.BR flipstone (6)\n")
 

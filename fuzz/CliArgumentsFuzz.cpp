@@ -1,6 +1,6 @@
 // Fuzzes flipstone-cli's argument handling: the input is the argument list, one argument a
-// line. Every list is read by the command it names; lists that ask for a long search (perft
-// beyond depth 3, selfplay, analyse above level 1 or of an endgame) are only read, and the
+// line. Every list is read as the tool reads it; lists that ask for a long search (perft beyond
+// depth 3, selfplay, bench, analyse above level 1 or of an endgame) are only read, and the
 // others run through RunCli to the end. A refusal is one printable line with status 2.
 #include <cstddef>
 #include <cstdint>
@@ -8,15 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/AnalyseCommand.h"
-#include "cli/CliOptions.h"
+#include "cli/CliArguments.h"
 #include "cli/FlipstoneCli.h"
-#include "cli/PerftCommand.h"
-#include "cli/SelfPlayCommand.h"
 #include "fuzz/FuzzInput.h"
 
 namespace {
 
+using flipstone::cli::CliArguments;
+using flipstone::cli::CliCommand;
 using flipstone::cli::UsageError;
 using flipstone::fuzz::Printable;
 using flipstone::fuzz::Require;
@@ -25,55 +24,47 @@ constexpr int kDeepestPerftRun = 3;
 // Below this many discs a level 1 analysis searches 4 plies, which takes milliseconds.
 constexpr int kFewestEndgameDiscs = 52;
 
-bool AsksForHelp(const std::vector<std::string>& rest) {
-    return rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h");
-}
-
-bool AnalyseRunsQuickly(const std::vector<std::string>& rest) {
-    const flipstone::cli::AnalyseRequest request = flipstone::cli::ParseAnalyse(rest);
+bool AnalyseRunsQuickly(const flipstone::cli::AnalyseRequest& request) {
     Require(request.level >= 1 && request.level <= 4, "analyse reads a level of 1 to 4");
     Require(request.computer == flipstone::kBlack || request.computer == flipstone::kWhite,
             "analyse reads a colour");
     return request.level == 1 && request.board.CountDiscs() < kFewestEndgameDiscs;
 }
 
-bool PerftRunsQuickly(const std::vector<std::string>& rest) {
-    const int depth = flipstone::cli::ParsePerftDepth(rest);
+bool PerftRunsQuickly(int depth) {
     Require(depth >= 1 && depth <= 14, "perft reads a depth of 1 to 14");
     return depth <= kDeepestPerftRun;
 }
 
-bool SelfPlayRunsQuickly(const std::vector<std::string>& rest) {
-    const flipstone::cli::SelfPlayRequest request = flipstone::cli::ParseSelfPlay(rest);
+bool SelfPlayRunsQuickly(const flipstone::cli::SelfPlayRequest& request) {
     Require(request.games >= 1 && request.computerLevel >= 1 && request.computerLevel <= 4 &&
                 request.hintLevel >= 1 && request.hintLevel <= 4,
             "selfplay reads games and two levels in range");
     return false;
 }
 
-// Reads the arguments with the command's own reader; false when running them would start a
-// long search. Arguments the reader refuses run, to see the refusal RunCli prints.
+// Reads the arguments as the tool does; false when running them would start a long search.
+// Arguments the reader refuses run, to see the refusal RunCli prints.
 bool RunsQuickly(const std::vector<std::string>& args) {
-    if (args.size() < 2 || AsksForHelp({args.begin() + 1, args.end()})) {
-        return true;
-    }
-    const std::string& name = args[0];
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    CliArguments arguments;
     try {
-        if (name == "analyse") {
-            return AnalyseRunsQuickly(rest);
-        }
-        if (name == "perft") {
-            return PerftRunsQuickly(rest);
-        }
-        if (name == "selfplay") {
-            return SelfPlayRunsQuickly(rest);
-        }
+        arguments = flipstone::cli::ReadCliArguments(args);
     } catch (const UsageError&) {
         return true;
     }
-    // A command this fuzzer has no reader for may run long; only help and unknown names run.
-    return name != "bench";
+    switch (arguments.command) {
+        case CliCommand::kAnalyse:
+            return AnalyseRunsQuickly(arguments.analyse);
+        case CliCommand::kPerft:
+            return PerftRunsQuickly(arguments.perftDepth);
+        case CliCommand::kSelfPlay:
+            return SelfPlayRunsQuickly(arguments.selfPlay);
+        case CliCommand::kBench:
+            return false;
+        case CliCommand::kPrintText:
+            break;
+    }
+    return true;
 }
 
 void CheckRefusal(const std::string& err) {

@@ -2,45 +2,18 @@
 // document's invariants after every step, click and command.
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "cli/CliOptions.h"
+#include "soak/SoakOptions.h"
 #include "soak/SoakRunner.h"
 
 namespace {
 
-using flipstone::cli::CliOptions;
-using flipstone::cli::UsageError;
-using flipstone::cli::WorkerOption;
 using flipstone::soak::SoakFigures;
+using flipstone::soak::SoakOptions;
 using flipstone::soak::SoakRunner;
 using flipstone::soak::SoakSettings;
-
-constexpr const char* kUsage =
-    "usage: flipstone-soak [--games N] [--seed K] [--max-level L] [--worker W] [--quiet]\n"
-    "Plays N whole games (default 1000) with every pairing of the levels 1..L (default 4) for\n"
-    "the computer and the hint, the human moving first and second, and checks the game\n"
-    "document after every step. With --worker threaded the searches run on the document's\n"
-    "search thread, and each game is played again with synchronous searches from the same\n"
-    "seed: both must publish the same root steps. Exits with 1 when a check fails.\n";
-
-struct SoakCommand {
-    SoakSettings settings;
-    bool quiet = false;
-};
-
-SoakCommand ReadCommand(const std::vector<std::string>& args) {
-    const CliOptions options(args, {"games", "seed", "max-level", "worker"}, {"quiet"});
-    SoakCommand command;
-    command.quiet = options.Has("quiet");
-    SoakSettings& settings = command.settings;
-    settings.games = static_cast<int>(options.IntegerOr("games", settings.games, 1, 1000000));
-    settings.seed = static_cast<std::uint32_t>(options.IntegerOr("seed", 1, 0, 4294967295LL));
-    settings.highestLevel = static_cast<int>(options.IntegerOr("max-level", 4, 1, 4));
-    settings.mode = WorkerOption(options, flipstone::SearchMode::kSynchronous);
-    return command;
-}
 
 void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
     std::cout << "soak: seed " << settings.seed << ", levels " << settings.lowestLevel << ".."
@@ -70,19 +43,14 @@ void PrintFigures(const SoakSettings& settings, const SoakFigures& figures) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
+    SoakOptions options;
+    const std::optional<int> status =
+        flipstone::soak::ReadSoakOptions(argc, argv, options, std::cout, std::cerr);
+    if (status) {
+        return *status;
     }
-    try {
-        const SoakCommand command = ReadCommand(args);
-        SoakRunner runner(command.settings);
-        const SoakFigures figures = runner.Run(command.quiet ? nullptr : &std::cerr);
-        PrintFigures(command.settings, figures);
-        return figures.failures == 0 ? 0 : 1;
-    } catch (const UsageError& error) {
-        std::cerr << "flipstone-soak: " << error.what() << "\n" << kUsage;
-        return 2;
-    }
+    SoakRunner runner(options.settings);
+    const SoakFigures figures = runner.Run(options.quiet ? nullptr : &std::cerr);
+    PrintFigures(options.settings, figures);
+    return figures.failures == 0 ? 0 : 1;
 }

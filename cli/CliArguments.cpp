@@ -1,0 +1,339 @@
+#include "cli/CliArguments.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "engine/BoardText.h"
+
+namespace flipstone::cli {
+
+namespace {
+
+constexpr const char* kProgram = "flipstone-cli";
+
+constexpr const char* kDescription =
+    "flipstone-cli: the Flipstone Reversi engine without a window.";
+
+constexpr const char* kFooter =
+    R"(Output is one JSON object per line. Usage errors print one line on stderr and exit with 2.
+
+Board format: 64 characters, row 0 first and columns 0..7 within a row (square index
+row*8+column); X or * is black, O is white, - or . is empty. A square is named by its column
+letter a-h and row digit 1-8: column 3, row 2 is d3. The start position is
+  ---------------------------OX------XO---------------------------)";
+
+constexpr const char* kVersion = "flipstone-cli " FLIPSTONE_VERSION R"(
+Copyright (C) 2026 the Flipstone developers.
+License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+)";
+
+constexpr const char* kAnalyseFooter =
+    R"(Runs one complete root search on the board, exactly as the game does when the computer
+chooses its move at that level, or with --hint as the hint for the other colour. Prints
+{"column","row","move","value","leaves","depth","roots":[...],"ms"}; each root entry has its
+move, its static value, its searched value, the cumulative leaf count after it and its time in
+ms, in the order searched. Values are from the computer's side. When the searching side has no
+legal move the move is null, column and row are -1 and the value is the starting value (-9999,
+or 9999 for a hint) with 0 leaves.)";
+
+constexpr const char* kBenchFooter =
+    R"(Times the computer's move search on fixed suites of positions reached by seeded random play,
+running each through the game's root steps exactly as the game does: midgame (10 positions,
+44 to 26 empty squares) and endgame (8 positions with 14 empty squares, where the search looks
+15 plies ahead), both at Level 4. Prints one line per suite:
+{"suite","positions","root_moves","leaves","seconds","leaves_per_second","slowest_root_ms"},
+where slowest_root_ms is the longest single root move, the longest the window waits.)";
+
+constexpr const char* kPerftFooter =
+    R"(Counts the leaves of the full move tree from the start position for depths 1..N, one line
+per depth. A pass counts as a move; a finished game reached earlier counts as one leaf.)";
+
+constexpr const char* kSelfPlayFooter =
+    R"(Plays N whole games through the game's turn cycle: the computer at level A, the human side
+playing the hint at level B (its first three moves drawn at random from the seed). The human
+plays black in odd games and white in even ones. Prints each move, each result and a summary;
+exits with 1 if a game did not end with a full board or both sides blocked.
+
+--kernel runs the search on the baseline (any x86-64) or the AVX2 build of its kernel; best,
+the default, is the one the game would pick on this processor.
+
+--worker threaded runs the root searches on a thread of their own, as the window does: a step
+whose root move is not searched yet changes nothing, and the next step tries again.
+synchronous searches each root move inside its step. The moves, values and leaf counts are the
+same either way. The default is threaded with --ticks and synchronous without.
+
+--ticks steps the game in real time as the window does: one step every 10 ms tick, a tick that
+a long step has overrun following at once. The summary then adds, over all games:
+  ticks               the steps taken
+  longest_step_ms     the longest single step: the longest the window's thread is busy
+  longest_wait_ticks  the most steps in a row that found their root move not yet searched
+                      (always 0 when synchronous)
+  longest_move_ticks  the longest computer move, from the end of the step that gives the
+                      computer the turn to the end of the step that plays its move, counted
+                      in 10 ms timer periods (rounded up) of real time
+  longest_move_ms     the same in milliseconds)";
+
+// The usage line lists every option a command takes as it is declared: the required ones bare,
+// the others in brackets.
+class UsageFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App* app, std::string name) const override {
+        std::string usage = get_label("Usage") + ": " + name;
+        for (const CLI::Option* option : app->get_options()) {
+            if (option == app->get_help_ptr()) {
+                continue;
+            }
+            std::string text = option->get_name();
+            if (option->nonpositional() && !option->get_type_name().empty()) {
+                text += " " + option->get_type_name();
+            }
+            usage += " " + (option->get_required() ? text : "[" + text + "]");
+        }
+        if (!app->get_subcommands({}).empty()) {
+            usage += " " + get_label("SUBCOMMAND");
+        }
+        return usage + "\n";
+    }
+};
+
+// A whole number in decimal within [low, high]; it goes on without leading zeros, since CLI11
+// alone would also read 0x10, and 010 as octal.
+CLI::Validator WholeNumber(long long low, long long high) {
+    const std::string range = std::to_string(low) + ".." + std::to_string(high);
+    auto check = [low, high, range](std::string& text) -> std::string {
+        const bool negative = !text.empty() && text[0] == '-';
+        const std::string digits = text.substr(negative ? 1 : 0);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) {
+            return "must be a whole number in " + range + ", not '" + text + "'";
+        }
+        const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size() - 1);
+        const std::string value = (negative ? "-" : "") + digits.substr(first);
+        if (value.size() > 18 || std::stoll(value) < low || std::stoll(value) > high) {
+            return "must be in " + range + ", not " + text;
+        }
+        text = value;
+        return "";
+    };
+    return CLI::Validator(check, "");
+}
+
+template <typename T>
+CLI::Option* AddWholeNumber(CLI::App& command, const std::string& name, T& value, long long low,
+                            long long high, const std::string& help) {
+    return command.add_option(name, value, help)
+        ->transform(WholeNumber(low, high))
+        ->type_name(std::to_string(low) + ".." + std::to_string(high));
+}
+
+CLI::Option* AddChoice(CLI::App& command, const std::string& name, std::string& value,
+                       const std::vector<std::string>& choices, const std::string& help) {
+    std::string shown;
+    for (const std::string& choice : choices) {
+        shown += (shown.empty() ? "" : "|") + choice;
+    }
+    return command.add_option(name, value, help)
+        ->check(CLI::IsMember(choices).description(""))
+        ->type_name(shown);
+}
+
+CLI::Option* AddFlag(CLI::App& command, const std::string& name, bool& value,
+                     const std::string& help) {
+    return command.add_flag(name, value, help)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+}
+
+// The option texts that need more than a conversion, read once the command line is parsed.
+struct OptionTexts {
+    std::string board;
+    std::string computer;
+    std::pair<int, int> levels;
+    std::string kernel = "best";
+    std::string worker;
+    std::string helpTopic;
+    bool version = false;
+};
+
+void DeclareAnalyse(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
+    CLI::App& analyse = *app.add_subcommand(
+        "analyse", "search one position as the computer (or the hint) would, print the result");
+    analyse.footer(kAnalyseFooter);
+    analyse.add_option("--board", texts.board, "the position (see the board format)")
+        ->required()
+        ->type_name("BOARD");
+    AddChoice(analyse, "--computer", texts.computer, {"b", "w", "black", "white"},
+              "the computer's colour")
+        ->required();
+    AddWholeNumber(analyse, "--level", arguments.analyse.level, 1, 4, "the level")->required();
+    AddFlag(analyse, "--hint", arguments.analyse.forHint,
+            "search the hint for the other colour instead");
+}
+
+void DeclareBench(CLI::App& app, CliArguments& arguments) {
+    CLI::App& bench =
+        *app.add_subcommand("bench", "time the computer's search on fixed suites of positions");
+    bench.footer(kBenchFooter);
+    AddChoice(bench, "--suite", arguments.benchSuite, {"midgame", "endgame", "all"},
+              "the suite to run; all (the default) runs both");
+}
+
+void DeclarePerft(CLI::App& app, CliArguments& arguments) {
+    CLI::App& perft = *app.add_subcommand(
+        "perft", "count the leaves of the full move tree from the start position");
+    perft.footer(kPerftFooter);
+    AddWholeNumber(perft, "--depth", arguments.perftDepth, 1, 14, "the deepest depth N counted")
+        ->required();
+}
+
+void DeclareSelfPlay(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
+    SelfPlayRequest& request = arguments.selfPlay;
+    CLI::App& selfplay =
+        *app.add_subcommand("selfplay", "play whole games through the game's turn cycle");
+    selfplay.footer(kSelfPlayFooter);
+    AddWholeNumber(selfplay, "--games", request.games, 1, 100000, "the number of games N")
+        ->required();
+    AddWholeNumber(selfplay, "--levels", texts.levels, 1, 4,
+                   "the computer's level A and the hint's level B")
+        ->required()
+        ->delimiter(',')
+        ->type_name("A,B");
+    AddWholeNumber(selfplay, "--seed", request.seed, 0, 4294967295LL,
+                   "the seed of the random openings (default 1)");
+    AddFlag(selfplay, "--ticks", request.ticks, "step on the window's 10 ms timer, in real time");
+    AddChoice(selfplay, "--kernel", texts.kernel, {"baseline", "avx2", "best"},
+              "the build of the search kernel (default best)");
+    AddChoice(selfplay, "--worker", texts.worker, {"threaded", "synchronous"},
+              "where the root searches run (see below)");
+}
+
+void DeclareHelp(CLI::App& app, OptionTexts& texts) {
+    CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
+    AddChoice(help, "COMMAND", texts.helpTopic, {"analyse", "bench", "perft", "selfplay", "help"},
+              "the command to explain");
+}
+
+// Lists the commands under "Commands:" in the help.
+void GroupAsCommands(CLI::App& app) {
+    for (CLI::App* command : app.get_subcommands({})) {
+        command->group("Commands");
+    }
+}
+
+void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
+    auto formatter = std::make_shared<UsageFormatter>();
+    formatter->label("SUBCOMMAND", "COMMAND");
+    formatter->column_width(34);
+    app.formatter(formatter);
+    app.footer(kFooter);
+    AddFlag(app, "--version", texts.version, "print the version and exit");
+    app.require_subcommand(0, 1);
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    DeclareAnalyse(app, arguments, texts);
+    DeclareBench(app, arguments);
+    DeclarePerft(app, arguments);
+    DeclareSelfPlay(app, arguments, texts);
+    DeclareHelp(app, texts);
+    GroupAsCommands(app);
+}
+
+std::string HelpText(const CLI::App& app, const std::string& topic) {
+    const CLI::App* about = topic.empty() ? &app : app.get_subcommand(topic);
+    const std::string name = topic.empty() ? kProgram : std::string(kProgram) + " " + topic;
+    return app.get_formatter()->make_help(about, name, CLI::AppFormatMode::Normal);
+}
+
+std::uint8_t Colour(const std::string& text) {
+    return text[0] == 'b' ? kBlack : kWhite;
+}
+
+const SearchKernel& Kernel(const std::string& name) {
+    if (name == "baseline") {
+        return SearchKernel::Baseline();
+    }
+    if (name == "avx2") {
+        if (SearchKernel::Avx2() == nullptr) {
+            throw UsageError("--kernel avx2: this program or processor has no AVX2 kernel");
+        }
+        return *SearchKernel::Avx2();
+    }
+    return SearchKernel::Best();
+}
+
+// Finishes the requests from the option texts once the command line has parsed.
+void Complete(const std::string& command, const OptionTexts& texts, CliArguments& arguments) {
+    if (command == "analyse") {
+        std::string error;
+        const auto board = BoardText::Parse(texts.board, error);
+        if (!board) {
+            throw UsageError("--board: " + error);
+        }
+        arguments.analyse.board = *board;
+        arguments.analyse.computer = Colour(texts.computer);
+    } else if (command == "selfplay") {
+        SelfPlayRequest& request = arguments.selfPlay;
+        std::tie(request.computerLevel, request.hintLevel) = texts.levels;
+        request.kernel = &Kernel(texts.kernel);
+        const bool threaded = texts.worker.empty() ? request.ticks : texts.worker == "threaded";
+        request.mode = threaded ? SearchMode::kThreaded : SearchMode::kSynchronous;
+    }
+}
+
+CliCommand CommandNamed(const std::string& name) {
+    if (name == "analyse") {
+        return CliCommand::kAnalyse;
+    }
+    if (name == "bench") {
+        return CliCommand::kBench;
+    }
+    if (name == "perft") {
+        return CliCommand::kPerft;
+    }
+    if (name == "selfplay") {
+        return CliCommand::kSelfPlay;
+    }
+    return CliCommand::kPrintText;
+}
+
+}  // namespace
+
+CliArguments ReadCliArguments(const std::vector<std::string>& args) {
+    CliArguments arguments;
+    OptionTexts texts;
+    CLI::App app(kDescription, kProgram);
+    Declare(app, arguments, texts);
+    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 reads from the back
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        arguments.text = app.help();
+        return arguments;
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(error.what());
+    }
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (texts.version) {
+        if (!chosen.empty()) {
+            throw UsageError("--version takes no command");
+        }
+        arguments.text = kVersion;
+        return arguments;
+    }
+    if (chosen.empty()) {
+        throw UsageError("no command given; try flipstone-cli --help");
+    }
+    const std::string command = chosen.front()->get_name();
+    arguments.command = CommandNamed(command);
+    if (command == "help") {
+        arguments.text = HelpText(app, texts.helpTopic);
+    }
+    Complete(command, texts, arguments);
+    return arguments;
+}
+
+}  // namespace flipstone::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/AnalyseCommand.h"
+#include "cli/SelfPlayCommand.h"
+
+namespace flipstone::cli {
+
+// A problem with the command line, reported in one line with exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class CliCommand { kPrintText, kAnalyse, kBench, kPerft, kSelfPlay };
+
+// What the command line asks for: a text to print (the help or the version), or one command with
+// what its options say.
+struct CliArguments {
+    CliCommand command = CliCommand::kPrintText;
+    std::string text;
+    AnalyseRequest analyse;
+    std::string benchSuite = "all";
+    int perftDepth = 1;
+    SelfPlayRequest selfPlay;
+};
+
+// Reads flipstone-cli's arguments (without the program name) against the commands and options
+// that --help lists; a UsageError names the option or argument that is wrong.
+CliArguments ReadCliArguments(const std::vector<std::string>& args);
+
+}  // namespace flipstone::cli
