@@ -67,6 +67,12 @@ package: deps build
 	cmake --build $(BUILD_DIR) --target package
 	cp $(BUILD_DIR)/flipstone_*.deb .
 
+# Two builds of the package from clean clones of the last commit, compared byte for byte.
+.PHONY: reproducible
+
+reproducible: deps
+	./scripts/check-reproducible $(JOBS)
+
 # Hardening: the long soak under the sanitizers, the fuzz targets, clang-tidy and valgrind.
 SOAK_GAMES ?= 1000
 # threaded: the searches on the search thread, every game also played synchronously to compare.
