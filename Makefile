@@ -40,9 +40,9 @@ clean:
 
 # ThreadSanitizer over the targets without a window (Debian's Qt is not instrumented): `make
 # tsan` runs all their tests and a threaded soak; `make test` runs the tests that start the
-# search thread, and a shorter soak.
+# search thread, the check of the baseline kernel's object code, and a shorter soak.
 TSAN_DIR ?= build-tsan
-TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay
+TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay|engine_baseline_kernel_uses_no_avx
 
 .PHONY: tsan test-tsan tsan-build
 
