@@ -37,7 +37,8 @@ function(disassemble object lines)
 endfunction()
 
 set(avx_register "%[yz]mm[0-9]")
-set(avx_instruction "\t(v[a-z0-9]+|popcnt|pdep|pext|shlx|shrx|sarx|rorx|andn|bzhi|blsr|blsi|blsmsk)[ \t]")
+# The mnemonic ends the line when the instruction has no operands (vzeroupper).
+set(avx_instruction "\t(v[a-z0-9]+|popcnt|pdep|pext|shlx|shrx|sarx|rorx|andn|bzhi|blsr|blsi|blsmsk)([ \t]|$)")
 
 string(REPLACE "|" ";" baseline_objects "${BASELINE}")
 if(NOT baseline_objects)
