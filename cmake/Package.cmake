@@ -65,6 +65,9 @@ set(FLIPSTONE_CPACK_DATES ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
 file(WRITE ${FLIPSTONE_CPACK_DATES}
      "set(ENV{SOURCE_DATE_EPOCH} ${FLIPSTONE_SOURCE_DATE_EPOCH})\n")
 set(CPACK_PROJECT_CONFIG_FILE ${FLIPSTONE_CPACK_DATES})
+# CPack gives the archive's members the modes of its own files, which follow the umask.
+set(CPACK_FLIPSTONE_AR ${CMAKE_AR})
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebArchive.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME flipstone)
