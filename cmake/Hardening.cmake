@@ -1,7 +1,6 @@
 # The hardening every Debian package gets, set here and nowhere else: the flags that Debian 12's
-# `DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags` gives, with the stack clash and
-# control-flow protection that its compiler turns on by default on amd64 named as well, so that
-# another compiler gives the same programs.
+# `DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags` gives, and the stack clash and
+# control-flow protection that the next release's dpkg-buildflags adds to them on amd64.
 #
 # The builds under a sanitizer or libFuzzer leave them out: the sanitizers check memory and
 # bounds themselves, and the fortified library calls would bypass their interceptors.
