@@ -46,8 +46,8 @@ clean:
 
 # ThreadSanitizer over the targets without a window (Debian's Qt is not instrumented): `make
 # tsan` runs all their tests and a threaded soak; `make test` runs the tests that start the
-# search thread, and a shorter soak.
-TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay
+# search thread, the check of the baseline kernel's object code, and a shorter soak.
+TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay|engine_baseline_kernel_uses_no_avx
 
 .PHONY: tsan test-tsan tsan-build
 
@@ -70,6 +70,12 @@ package: deps build
 	rm -f flipstone_*.deb $(BUILD_DIR)/flipstone_*.deb
 	cmake --build --preset release --target package
 	cp $(BUILD_DIR)/flipstone_*.deb .
+
+# Two builds of the package from clean clones of the last commit, compared byte for byte.
+.PHONY: reproducible
+
+reproducible: deps
+	./scripts/check-reproducible $(JOBS)
 
 # Hardening: the long soak under the sanitizers, the fuzz targets, clang-tidy and valgrind.
 SOAK_GAMES ?= 1000

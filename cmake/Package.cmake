@@ -35,7 +35,9 @@ endif()
 if(FLIPSTONE_HELP2MAN)
   set(cli_man ${FLIPSTONE_GENERATED}/flipstone-cli.6.help2man)
   add_custom_command(OUTPUT ${cli_man}
-                     COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:flipstone-cli>
+                     COMMAND ${CMAKE_COMMAND} -E env
+                             SOURCE_DATE_EPOCH=${FLIPSTONE_SOURCE_DATE_EPOCH}
+                             ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:flipstone-cli>
                              -DHELP2MAN=${FLIPSTONE_HELP2MAN} -DOUTPUT=${cli_man}
                              -P ${PROJECT_SOURCE_DIR}/cmake/CliManPage.cmake
                      DEPENDS flipstone-cli ${PROJECT_SOURCE_DIR}/cmake/CliManPage.cmake VERBATIM)
@@ -47,6 +49,25 @@ endif()
 install(FILES ${FLIPSTONE_PACKAGING}/copyright DESTINATION ${FLIPSTONE_DOC_DIR})
 flipstone_install_gzipped(${FLIPSTONE_PACKAGING}/changelog changelog ${FLIPSTONE_DOC_DIR})
 add_custom_target(flipstone-package-files ALL DEPENDS ${FLIPSTONE_PACKAGE_FILES})
+
+# The installed programs without the compilers' notes in .comment, as Debian's own strip leaves
+# them (the programs are installed from their folders, before this).
+foreach(program flipstone flipstone-cli)
+  if(TARGET ${program})
+    install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/$<TARGET_FILE_NAME:${program}>\"
+                  COMMAND_ERROR_IS_FATAL ANY)")
+  endif()
+endforeach()
+
+# CPack dates every file in the package from SOURCE_DATE_EPOCH, which it reads when it runs.
+set(FLIPSTONE_CPACK_DATES ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
+file(WRITE ${FLIPSTONE_CPACK_DATES}
+     "set(ENV{SOURCE_DATE_EPOCH} ${FLIPSTONE_SOURCE_DATE_EPOCH})\n")
+set(CPACK_PROJECT_CONFIG_FILE ${FLIPSTONE_CPACK_DATES})
+# CPack gives the archive's members the modes of its own files, which follow the umask.
+set(CPACK_FLIPSTONE_AR ${CMAKE_AR})
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebArchive.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME flipstone)

@@ -13,7 +13,7 @@ namespace {
 
 std::map<std::string, std::string> ReadDesktopEntry() {
     // The desktop finds the running program's entry by the id the program declares.
-    const std::filesystem::path file = std::filesystem::path(__FILE__).parent_path() / "../../res" /
+    const std::filesystem::path file = std::filesystem::path(FLIPSTONE_SOURCE_DIR) / "res" /
                                        (std::string(kApplicationId) + ".desktop");
     std::ifstream in(file);
     std::map<std::string, std::string> keys;

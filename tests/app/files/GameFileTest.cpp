@@ -60,8 +60,9 @@ TEST_F(GameFileTest, OpeningUnderAFileSaysThePathIsWrong) {
 TEST_F(GameFileTest, OpeningAFileWithoutReadPermissionSaysSo) {
     const QString file = MakeFile("secret", "x");
     ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::WriteOwner));
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads every file";
+    if (QFile(file).open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "this process reads every file (root with CAP_DAC_OVERRIDE or "
+                        "CAP_DAC_READ_SEARCH)";
     }
     ExpectError(GameFile::Open(file), file, "permission denied");
 }

@@ -155,8 +155,9 @@ TEST_F(SettingsStoreTest, FolderInPlaceOfTheFileGivesDefaults) {
 TEST_F(SettingsStoreTest, UnreadableFileGivesDefaults) {
     folder.WriteFile("[Settings]\nSound=1\n");
     ASSERT_TRUE(QFile::setPermissions(store.FilePath(), QFileDevice::WriteOwner));
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads every file";
+    if (QFile(store.FilePath()).open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "this process reads every file (root with CAP_DAC_OVERRIDE or "
+                        "CAP_DAC_READ_SEARCH)";
     }
     EXPECT_FALSE(store.ReadSound());
 }
