@@ -30,7 +30,9 @@ add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
 add_link_options(LINKER:-z,relro LINKER:-z,now)
 # The control-flow protection marks (IBT, SHSTK). The linker keeps them only when every object
 # has them, and Debian 12's C library start files (crt1.o, crti.o, crtn.o) are built without;
-# all of this project's code is compiled with -fcf-protection, so the programs are marked.
+# all of this project's code is compiled with -fcf-protection, so the programs are marked. The
+# start files' few functions (_init, _fini) keep no end-branch mark: a system that enforced IBT
+# for user programs would have to build them with it too (Linux does not enforce it today).
 add_link_options(LINKER:-z,ibt LINKER:-z,shstk)
 message(STATUS "Hardening: stack protector, stack clash and control-flow protection, "
                "fortified calls, PIE, relro and immediate binding")
