@@ -1,9 +1,9 @@
 #include "cli/AnalyseCommand.h"
 
 #include <chrono>
-#include <iomanip>
 #include <sstream>
 
+#include "cli/JsonNumber.h"
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -37,8 +37,6 @@ int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
 
     const auto start = Clock::now();
     std::ostringstream roots;
-    roots << std::fixed << std::setprecision(3);
-    out << std::fixed << std::setprecision(3);
     step();
     while (state.position < state.count) {
         const MoveCandidate candidate = state.candidates[state.position];
@@ -47,8 +45,8 @@ int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
         roots << (roots.tellp() > 0 ? "," : "")
               << "{\"move\":" << MoveJson({candidate.column, candidate.row})
               << ",\"static\":" << candidate.value << ",\"value\":" << state.lastValue
-              << ",\"leaves\":" << document.leafCount << ",\"ms\":" << MillisecondsSince(rootStart)
-              << "}";
+              << ",\"leaves\":" << document.leafCount
+              << ",\"ms\":" << FixedDecimals(MillisecondsSince(rootStart), 3) << "}";
     }
     const Square best{state.bestColumn, state.bestRow};
     const int depth = state.depth;
@@ -56,7 +54,7 @@ int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
     out << "{\"column\":" << best.column << ",\"row\":" << best.row
         << ",\"move\":" << MoveJson(best) << ",\"value\":" << document.searchValue
         << ",\"leaves\":" << document.leafCount << ",\"depth\":" << depth << ",\"roots\":["
-        << roots.str() << "],\"ms\":" << MillisecondsSince(start) << "}\n";
+        << roots.str() << "],\"ms\":" << FixedDecimals(MillisecondsSince(start), 3) << "}\n";
     return 0;
 }
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iomanip>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include "cli/JsonNumber.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
 
@@ -115,9 +115,9 @@ std::string BenchJson(const std::string& suite, const BenchFigures& figures) {
         figures.seconds > 0 ? static_cast<double>(figures.leaves) / figures.seconds : 0.0;
     json << "{\"suite\":\"" << suite << "\",\"positions\":" << figures.positions
          << ",\"root_moves\":" << figures.rootMoves << ",\"leaves\":" << figures.leaves
-         << std::fixed << std::setprecision(3) << ",\"seconds\":" << figures.seconds
-         << std::setprecision(0) << ",\"leaves_per_second\":" << rate << std::setprecision(3)
-         << ",\"slowest_root_ms\":" << figures.slowestRootMs << "}";
+         << ",\"seconds\":" << FixedDecimals(figures.seconds, 3)
+         << ",\"leaves_per_second\":" << FixedDecimals(rate, 0)
+         << ",\"slowest_root_ms\":" << FixedDecimals(figures.slowestRootMs, 3) << "}";
     return json.str();
 }
 

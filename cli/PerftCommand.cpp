@@ -1,8 +1,8 @@
 #include "cli/PerftCommand.h"
 
 #include <chrono>
-#include <iomanip>
 
+#include "cli/JsonNumber.h"
 #include "engine/BitBoard.h"
 #include "engine/Board.h"
 #include "engine/SearchKernel.h"
@@ -14,15 +14,14 @@ int RunPerft(int maxDepth, std::ostream& out) {
     start.Reset();
     const BitBoard bits = BitBoard::FromBoard(start);
     const SearchKernel& kernel = SearchKernel::Best();
-    out << std::fixed << std::setprecision(3);
     for (int depth = 1; depth <= maxDepth; ++depth) {
         const auto begin = std::chrono::steady_clock::now();
         const std::uint64_t leaves = kernel.perft(bits.black, bits.white, depth);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
                 .count();
-        out << "{\"depth\":" << depth << ",\"leaves\":" << leaves << ",\"ms\":" << ms << "}"
-            << std::endl;
+        out << "{\"depth\":" << depth << ",\"leaves\":" << leaves
+            << ",\"ms\":" << FixedDecimals(ms, 3) << "}" << std::endl;
     }
     return 0;
 }

@@ -1,10 +1,10 @@
 #include "cli/SelfPlayCommand.h"
 
 #include <chrono>
-#include <iomanip>
 #include <random>
 #include <thread>
 
+#include "cli/JsonNumber.h"
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
@@ -147,17 +147,17 @@ int RunSelfPlay(const SelfPlayRequest& request, std::ostream& out) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    out << std::fixed << std::setprecision(3) << "{\"games\":" << request.games
-        << ",\"unfinished\":" << unfinished << ",\"seconds\":" << seconds << ",\"kernel\":\""
-        << request.kernel->name << "\",\"worker\":\""
+    out << "{\"games\":" << request.games << ",\"unfinished\":" << unfinished
+        << ",\"seconds\":" << FixedDecimals(seconds, 3) << ",\"kernel\":\"" << request.kernel->name
+        << "\",\"worker\":\""
         << (request.mode == SearchMode::kThreaded ? "threaded" : "synchronous") << "\"";
     if (request.ticks) {
         const TickFigures& figures = ticks.Figures();
         out << ",\"tick_ms\":" << kTickPeriod.count() << ",\"ticks\":" << figures.ticks
-            << ",\"longest_step_ms\":" << figures.longestStepMs
+            << ",\"longest_step_ms\":" << FixedDecimals(figures.longestStepMs, 3)
             << ",\"longest_wait_ticks\":" << figures.longestWaitTicks
             << ",\"longest_move_ticks\":" << figures.longestMoveTicks
-            << ",\"longest_move_ms\":" << figures.longestMoveMs;
+            << ",\"longest_move_ms\":" << FixedDecimals(figures.longestMoveMs, 3);
     }
     out << "}" << std::endl;
     return unfinished == 0 ? 0 : 1;
