@@ -11,6 +11,7 @@
 #include "game/CFlipstoneDoc.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/CMainFrame.h"
+#include "ui/GameText.h"
 
 namespace flipstone {
 
@@ -27,14 +28,15 @@ void DesktopHost::ShowGameOver(const std::string& text) {
     if (frame_ == nullptr) {
         return;
     }
-    const QString message = QString::fromStdString(text);
+    const QString message = GameText(text);
     QMetaObject::invokeMethod(
         frame_, [this, message] { RunGameOverBox(message); }, Qt::QueuedConnection);
 }
 
 void DesktopHost::RunGameOverBox(const QString& text) {
     QPointer<QMessageBox> box = new QMessageBox(
-        QMessageBox::Information, QStringLiteral("Game over"), text, QMessageBox::Ok, frame_);
+        QMessageBox::Information, QCoreApplication::translate("DesktopHost", "Game over"), text,
+        QMessageBox::Ok, frame_);
     box->setWindowModality(Qt::NonModal);
     QEventLoop loop;
     QObject::connect(box, &QMessageBox::finished, &loop, &QEventLoop::quit);
@@ -48,7 +50,7 @@ void DesktopHost::RunGameOverBox(const QString& text) {
 
 void DesktopHost::SetMainTitle(const std::string& title) {
     if (frame_ != nullptr) {
-        frame_->setWindowTitle(QString::fromStdString(title));
+        frame_->setWindowTitle(GameText(title));
     }
 }
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +12,7 @@
 
 #include "app/CFlipstoneApp.h"
 #include "app/CommandLine.h"
+#include "app/language/Translations.h"
 #include "app/messages/TerminalMessages.h"
 
 namespace {
@@ -38,6 +40,8 @@ bool HasDisplay(int argc, char** argv) {
 // goes to the terminal.
 int UnregisterWithoutDisplay(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    flipstone::Translations translations;
+    translations.Install(QLocale::system());
     flipstone::TerminalMessages terminal;
     flipstone::CFlipstoneApp app(flipstone::SettingsStore::DefaultConfigFolder(), nullptr,
                                  &terminal);
@@ -60,6 +64,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    flipstone::Translations translations;
+    translations.Install(QLocale::system());
     // Lets the desktop match the window to its entry and icon, under Wayland too.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(flipstone::kApplicationId));
     // The toolkit has taken its own options out of argv by now.

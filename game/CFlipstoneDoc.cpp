@@ -24,12 +24,12 @@ private:
 
 const char* GameOverText(int humanDiscs, int computerDiscs) {
     if (humanDiscs > computerDiscs) {
-        return "You Win.";
+        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Win.");
     }
     if (humanDiscs < computerDiscs) {
-        return "You Lose";
+        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Lose");
     }
-    return "Draw Game";
+    return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Draw Game");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "game/CommandUpdate.h"
 #include "game/DocumentHost.h"
 #include "game/SearchWorker.h"
+#include "game/TranslatableText.h"
 
 namespace flipstone {
 
@@ -44,9 +45,10 @@ inline constexpr std::int32_t kHintReady = 2;
 // The pass count at which the game is over.
 inline constexpr std::int32_t kGameOverPasses = 3;
 
-inline constexpr const char* kPlainTitle = "Flipstone";
-inline constexpr const char* kTrainingTitle = "Flipstone - Training game";
-inline constexpr const char* kUntitled = "Untitled";
+inline constexpr const char* kPlainTitle = FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Flipstone");
+inline constexpr const char* kTrainingTitle =
+    FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Flipstone - Training game");
+inline constexpr const char* kUntitled = FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Untitled");
 
 // The one game document: all state of the game in progress, the timed turn cycle, the
 // computer's sliced root searches and the game commands. Side 0 is the human, side 1 the computer.

@@ -4,13 +4,14 @@
 # app/<idea>/, below what composes the program at app/'s top: files/ and sound/ read settings/,
 # and no idea reaches another sideways or back up to the top. Run with -DSOURCE=<project folder>.
 cmake_minimum_required(VERSION 3.25)
-set(app_ideas app/dialogs app/files app/messages app/settings app/sound)
+set(app_ideas app/dialogs app/files app/language app/messages app/settings app/sound)
 set(allowed_engine engine)
 set(allowed_game engine game)
 set(allowed_ui engine game ui)
 set(allowed_app engine game ui app ${app_ideas})
 set(allowed_app/dialogs engine game ui app/dialogs)
 set(allowed_app/files engine game app/files app/settings)
+set(allowed_app/language app/language)
 set(allowed_app/messages engine game app/messages)
 set(allowed_app/settings app/settings)
 set(allowed_app/sound engine game app/sound app/settings)

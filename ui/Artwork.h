@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 #include <QUrl>
 
@@ -33,8 +34,9 @@ public:
     // at (0, 0) on a screen of the given device pixel ratio. From a ratio of 1.5 up its picture
     // has twice the pixels each way.
     static QCursor PlaceCursor(qreal devicePixelRatio);
-    // A button image, 16 x 15, with a picture of twice the pixels for high-density screens.
-    static QIcon ToolbarIcon(ToolbarImage image);
+    // A button image, 16 x 15, with a picture of twice the pixels for high-density screens. On a
+    // dark palette its dark inks turn light, so that it stays legible on a dark toolbar.
+    static QIcon ToolbarIcon(ToolbarImage image, const QPalette& palette = QPalette());
     static QUrl HelpContents();
 
 private:

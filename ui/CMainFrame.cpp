@@ -16,6 +16,7 @@
 #include "ui/ActionCommandUpdate.h"
 #include "ui/Artwork.h"
 #include "ui/CFlipstoneView.h"
+#include "ui/GameText.h"
 #include "ui/HelpWindow.h"
 #include "ui/StatusPanes.h"
 
@@ -25,9 +26,18 @@ namespace {
 
 constexpr int kLevelCommands[] = {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4};
 
-// What each status pane shows until its first refresh; its width is that text's width.
-const char* const kPaneDefaults[] = {"", "Ply: 04", "B: 02 / W: 02", "Value:+0000",
-                                     "Leaf: 00000000"};
+// The toolbar's buttons from left to right, and where a gap comes before one.
+constexpr struct {
+    int id;
+    Artwork::ToolbarImage image;
+    bool gapBefore;
+} kToolbarButtons[] = {
+    {ID_GAME_START, Artwork::kStartImage, false}, {ID_GAME_HINT, Artwork::kHintImage, true},
+    {ID_SET_SOUND, Artwork::kSoundImage, true},   {ID_LEVEL_1, Artwork::kLevel1Image, true},
+    {ID_LEVEL_2, Artwork::kLevel2Image, false},   {ID_LEVEL_3, Artwork::kLevel3Image, false},
+    {ID_LEVEL_4, Artwork::kLevel4Image, false},   {ID_HELP_FINDER, Artwork::kHelpImage, true},
+    {ID_APP_ABOUT, Artwork::kAboutImage, false},
+};
 
 }  // namespace
 
@@ -51,7 +61,7 @@ QRect CMainFrame::FirstGeometry(QSize screen) {
 }
 
 void CMainFrame::PreCreateWindow() {
-    setWindowTitle(QString::fromUtf8(kPlainTitle));
+    setWindowTitle(GameText(kPlainTitle));
     setWindowIcon(Artwork::AppIcon());
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
@@ -120,59 +130,55 @@ QAction* CMainFrame::Action(int commandId) const {
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    game->addAction(AddCommand(ID_GAME_START, QStringLiteral("&Start"),
-                               QStringLiteral("Game start\nGame start")));
-    game->addAction(AddCommand(ID_GAME_HINT, QStringLiteral("&Hint")));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    game->addAction(AddCommand(ID_GAME_START, tr("&Start"), tr("Game start\nGame start")));
+    game->addAction(AddCommand(ID_GAME_HINT, tr("&Hint")));
     game->addSeparator();
-    game->addAction(
-        AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"),
-                   QStringLiteral("Quit the application; prompts to save documents\nExit")));
+    game->addAction(AddCommand(ID_APP_EXIT, tr("E&xit"),
+                               tr("Quit the application; prompts to save documents\nExit")));
 
-    QMenu* set = menuBar()->addMenu(QStringLiteral("&Set"));
+    QMenu* set = menuBar()->addMenu(tr("&Set"));
     CreateLevelMenu(*set);
-    QAction* sound =
-        AddCommand(ID_SET_SOUND, QStringLiteral("&Sound"), QStringLiteral("Set sound\nSet sound"));
+    QAction* sound = AddCommand(ID_SET_SOUND, tr("&Sound"), tr("Set sound\nSet sound"));
     sound->setCheckable(true);
     set->addAction(sound);
 
     CreateViewMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(AddCommand(ID_HELP_FINDER, QStringLiteral("&Help Topics"),
-                               QStringLiteral("List Help topics\nHelp Topics")));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(
+        AddCommand(ID_HELP_FINDER, tr("&Help Topics"), tr("List Help topics\nHelp Topics")));
     help->addSeparator();
-    help->addAction(AddCommand(
-        ID_APP_ABOUT, QStringLiteral("&About Flipstone..."),
-        QStringLiteral("Display program information, version number and copyright\nAbout")));
+    help->addAction(
+        AddCommand(ID_APP_ABOUT, tr("&About Flipstone..."),
+                   tr("Display program information, version number and copyright\nAbout")));
 }
 
 void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
     // Check marks, as on every other checkable item: no exclusive group, whose radio bullets the
     // style would draw. The update handlers keep exactly one level checked.
-    QMenu* level = setMenu.addMenu(QStringLiteral("&Level"));
+    QMenu* level = setMenu.addMenu(tr("&Level"));
     for (int k = 0; k < 4; ++k) {
-        QAction* action = AddCommand(kLevelCommands[k], QStringLiteral("Level &%1").arg(k + 1),
-                                     QStringLiteral("Computer Level %1\nLevel %1").arg(k + 1));
+        QAction* action = AddCommand(kLevelCommands[k], tr("Level &%1").arg(k + 1),
+                                     tr("Computer Level %1\nLevel %1").arg(k + 1));
         action->setCheckable(true);
         level->addAction(action);
     }
 }
 
 void CMainFrame::CreateViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     QAction* toggleToolBar = toolBar_->toggleViewAction();
-    toggleToolBar->setText(QStringLiteral("&Toolbar"));
-    toggleToolBar->setStatusTip(QStringLiteral("Show or hide the toolbar"));
-    toggleToolBar->setToolTip(QStringLiteral("Toggle ToolBar"));
+    toggleToolBar->setText(tr("&Toolbar"));
+    toggleToolBar->setStatusTip(tr("Show or hide the toolbar"));
+    toggleToolBar->setToolTip(tr("Toggle ToolBar"));
     actions_[ID_VIEW_TOOLBAR] = toggleToolBar;
     view->addAction(toggleToolBar);
 
-    QAction* toggleStatusBar =
-        AddCommand(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"),
-                   QStringLiteral("Show or hide the status bar\nToggle StatusBar"));
+    QAction* toggleStatusBar = AddCommand(ID_VIEW_STATUS_BAR, tr("&Status Bar"),
+                                          tr("Show or hide the status bar\nToggle StatusBar"));
     toggleStatusBar->setCheckable(true);
     toggleStatusBar->setChecked(true);
     view->addAction(toggleStatusBar);
@@ -185,17 +191,17 @@ void CMainFrame::CreateAccelerators() {
         const char* prompt;
         QKeySequence keys;
     } accelerators[] = {
-        {ID_FILE_NEW, "&New", "Create a new document\nNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {ID_FILE_OPEN, "&Open...", "Open an existing document\nOpen",
+        {ID_FILE_NEW, QT_TR_NOOP("&New"), QT_TR_NOOP("Create a new document\nNew"),
+         QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), QT_TR_NOOP("Open an existing document\nOpen"),
          QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {ID_FILE_SAVE, "&Save", "Save the active document\nSave",
+        {ID_FILE_SAVE, QT_TR_NOOP("&Save"), QT_TR_NOOP("Save the active document\nSave"),
          QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {ID_HELP, "Help", "Display help for current task or command\nHelp",
+        {ID_HELP, QT_TR_NOOP("Help"), QT_TR_NOOP("Display help for current task or command\nHelp"),
          QKeySequence(Qt::Key_F1)},
     };
     for (const auto& accelerator : accelerators) {
-        QAction* action = AddCommand(accelerator.id, QString::fromUtf8(accelerator.text),
-                                     QString::fromUtf8(accelerator.prompt));
+        QAction* action = AddCommand(accelerator.id, tr(accelerator.text), tr(accelerator.prompt));
         action->setShortcut(accelerator.keys);
         addAction(action);
     }
@@ -206,33 +212,35 @@ void CMainFrame::CreateToolBar() {
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     toolBar_->setMovable(true);
     toolBar_->setFloatable(true);
-    const struct {
-        int id;
-        Artwork::ToolbarImage image;
-        bool gapBefore;
-    } buttons[] = {
-        {ID_GAME_START, Artwork::kStartImage, false}, {ID_GAME_HINT, Artwork::kHintImage, true},
-        {ID_SET_SOUND, Artwork::kSoundImage, true},   {ID_LEVEL_1, Artwork::kLevel1Image, true},
-        {ID_LEVEL_2, Artwork::kLevel2Image, false},   {ID_LEVEL_3, Artwork::kLevel3Image, false},
-        {ID_LEVEL_4, Artwork::kLevel4Image, false},   {ID_HELP_FINDER, Artwork::kHelpImage, true},
-        {ID_APP_ABOUT, Artwork::kAboutImage, false},
-    };
-    for (const auto& button : buttons) {
+    for (const auto& button : kToolbarButtons) {
         if (button.gapBefore) {
             toolBar_->addSeparator();
         }
-        QAction* action = Action(button.id);
-        action->setIcon(Artwork::ToolbarIcon(button.image));
-        toolBar_->addAction(action);
+        toolBar_->addAction(Action(button.id));
     }
+    ShowToolbarImages();
     // The button Qt shows when the bar is too narrow for every button has no text of its own; its
     // object name is the one Qt's style sheets know it by.
     if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
-        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
+        more->setAccessibleName(tr("More toolbar buttons"));
     }
     // Hint has no prompt text, so its button shows no tooltip either.
     toolBar_->widgetForAction(Action(ID_GAME_HINT))->installEventFilter(this);
     addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::ShowToolbarImages() {
+    for (const auto& button : kToolbarButtons) {
+        Action(button.id)->setIcon(Artwork::ToolbarIcon(button.image, palette()));
+    }
+}
+
+// A desktop that switches between light and dark palettes while the game runs.
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && toolBar_ != nullptr) {
+        ShowToolbarImages();
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -245,14 +253,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    panes_[0] = new QLabel(QStringLiteral("For Help, press F1"), bar);
+    panes_[0] = new QLabel(tr("For Help, press F1"), bar);
     panes_[0]->setMinimumWidth(0);
     panes_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(panes_[0], 1);
-    std::array<QString, StatusPanes::kCount> defaults;
-    for (int pane = 1; pane < 5; ++pane) {
-        defaults[pane - 1] = QString::fromUtf8(kPaneDefaults[pane]);
-    }
+    // Until its first refresh each pane shows a text as wide as its widest usual figures.
+    const std::array<QString, StatusPanes::kCount> defaults{
+        PlyText(4), DiscsText(2, 2), tr("Value:%1").arg(QStringLiteral("+0000")),
+        tr("Leaf: %1").arg(QStringLiteral("00000000"))};
     auto* figures = new StatusPanes(defaults, bar);
     bar->addPermanentWidget(figures);
     for (int pane = 1; pane < 5; ++pane) {
@@ -268,19 +276,20 @@ QString CMainFrame::PaneText(int pane) const {
 }
 
 QString CMainFrame::PlyText(int moveCount) {
-    return QString::asprintf("Ply: %02d", moveCount);
+    return tr("Ply: %1").arg(QString::asprintf("%02d", moveCount));
 }
 
 QString CMainFrame::DiscsText(int black, int white) {
-    return QString::asprintf("B: %02d / W: %02d", black, white);
+    return tr("B: %1 / W: %2")
+        .arg(QString::asprintf("%02d", black), QString::asprintf("%02d", white));
 }
 
 QString CMainFrame::ValueText(int searchValue) {
-    return QString::asprintf("Value:%+5d", searchValue);
+    return tr("Value:%1").arg(QString::asprintf("%+5d", searchValue));
 }
 
 QString CMainFrame::LeafText(int leafCount) {
-    return QString::asprintf("Leaf: %8d", leafCount);
+    return tr("Leaf: %1").arg(QString::asprintf("%8d", leafCount));
 }
 
 void CMainFrame::OnCommand(int commandId) {

@@ -85,6 +85,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
@@ -98,6 +99,7 @@ private:
     void CreateViewMenu();
     void CreateAccelerators();
     void CreateToolBar();
+    void ShowToolbarImages();
     void CreateStatusBar();
     void RefreshPanes();
     void RunUpdateHandlers();

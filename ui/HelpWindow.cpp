@@ -9,7 +9,7 @@
 namespace flipstone {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Flipstone Help"));
+    setWindowTitle(tr("Flipstone Help"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(false);
     auto* layout = new QVBoxLayout(this);

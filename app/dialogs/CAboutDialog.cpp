@@ -16,7 +16,7 @@ constexpr int kIconPixels = 32;
 }  // namespace
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Flipstone"));
+    setWindowTitle(tr("About Flipstone"));
     setFont(DialogUnits::DialogFont());
     const DialogUnits units(font());
     setFixedSize(units.ToPixels(219, 70));
@@ -26,15 +26,18 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setGeometry(
         QRect(units.ToPixels(11, 17, 20, 20).topLeft(), QSize(kIconPixels, kIconPixels)));
 
-    auto* version = new QLabel(QStringLiteral("Flipstone Version 1.07e"), this);
+    auto* version = new QLabel(tr("Flipstone Version 1.07e"), this);
     version->setTextFormat(Qt::PlainText);
     version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     units.Place(*version, 40, 10, 130, 8);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     units.Place(*okButton_, 178, 7, 32, 14);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &CAboutDialog::accept);
+    const int text = DialogUnits::WidenColumn({version}, {okButton_});
+    const int button = DialogUnits::WidenColumn({okButton_}, {});
+    setFixedSize(width() + text + button, height());
 }
 
 }  // namespace flipstone

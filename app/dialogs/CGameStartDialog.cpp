@@ -31,7 +31,7 @@ void NameWithCaption(QButtonGroup& group, const QString& caption) {
 }  // namespace
 
 CGameStartDialog::CGameStartDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Flipstone"));
+    setWindowTitle(tr("Flipstone"));
     setFont(DialogUnits::DialogFont());
     CreateControls();
     connect(&levelGroup_, &QButtonGroup::idClicked, this,
@@ -42,24 +42,36 @@ void CGameStartDialog::CreateControls() {
     const DialogUnits units(font());
     setFixedSize(units.ToPixels(119, 127));
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     units.Place(*okButton_, 60, 10, 50, 14);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &CGameStartDialog::accept);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     units.Place(*cancelButton_, 60, 30, 50, 14);
     connect(cancelButton_, &QPushButton::clicked, this, &CGameStartDialog::reject);
 
-    units.Place(*new GroupFrame(QStringLiteral("Move"), this), 5, 5, 50, 40);
-    AddRadio(moveGroup_, QStringLiteral("First"), 10, 15, 30);
-    AddRadio(moveGroup_, QStringLiteral("Second"), 10, 30, 37);
+    moveFrame_ = new GroupFrame(tr("Move"), this);
+    units.Place(*moveFrame_, 5, 5, 50, 40);
+    AddRadio(moveGroup_, tr("First"), 10, 15, 30);
+    AddRadio(moveGroup_, tr("Second"), 10, 30, 37);
 
-    units.Place(*new GroupFrame(QStringLiteral("Level"), this), 5, 50, 35, 70);
+    levelFrame_ = new GroupFrame(tr("Level"), this);
+    units.Place(*levelFrame_, 5, 50, 35, 70);
     for (int level = 0; level < 4; ++level) {
         AddRadio(levelGroup_, QStringLiteral("  %1").arg(level + 1), 10, 60 + 15 * level, 20);
     }
-    NameWithCaption(moveGroup_, QStringLiteral("Move"));
-    NameWithCaption(levelGroup_, QStringLiteral("Level"));
+    NameWithCaption(moveGroup_, tr("Move"));
+    NameWithCaption(levelGroup_, tr("Level"));
+    WidenForTexts();
+}
+
+void CGameStartDialog::WidenForTexts() {
+    QAbstractButton* first = moveGroup_.button(0);
+    QAbstractButton* second = moveGroup_.button(1);
+    const int groups = DialogUnits::WidenColumn({moveFrame_, levelFrame_, first, second},
+                                                {okButton_, cancelButton_});
+    const int buttons = DialogUnits::WidenColumn({okButton_, cancelButton_}, {});
+    setFixedSize(width() + groups + buttons, height());
 }
 
 QRadioButton* CGameStartDialog::AddRadio(QButtonGroup& group, const QString& text, int x, int y,

@@ -9,6 +9,8 @@ class QRadioButton;
 
 namespace flipstone {
 
+class GroupFrame;
+
 // The new-game dialog: who moves first, and the computer's level. Its level buttons are the
 // Level commands too: a click issues the command at once, whatever the dialog's outcome.
 class CGameStartDialog : public QDialog {
@@ -46,10 +48,13 @@ protected:
 
 private:
     void CreateControls();
+    void WidenForTexts();
     QRadioButton* AddRadio(QButtonGroup& group, const QString& text, int x, int y, int width);
 
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    GroupFrame* moveFrame_ = nullptr;
+    GroupFrame* levelFrame_ = nullptr;
     QButtonGroup moveGroup_;
     QButtonGroup levelGroup_;
 };

@@ -1,7 +1,12 @@
 #include "app/dialogs/DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 namespace flipstone {
@@ -48,6 +53,55 @@ QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
 
 QSize DialogUnits::ToPixels(int width, int height) const {
     return QSize(ToPixelsX(width), ToPixelsY(height));
+}
+
+namespace {
+
+int TextWidth(const QWidget& control, const QString& text) {
+    return control.fontMetrics().size(Qt::TextShowMnemonic, text).width();
+}
+
+// The width the control's whole text needs, from the control's left edge.
+int TextExtent(const QWidget& control) {
+    if (const auto* radio = qobject_cast<const QRadioButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        const QRect contents =
+            radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+        return contents.left() + TextWidth(control, radio->text());
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        return 2 * frame + TextWidth(control, button->text());
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        return label->width() - label->contentsRect().width() + TextWidth(control, label->text());
+    }
+    return control.sizeHint().width();
+}
+
+}  // namespace
+
+int DialogUnits::MissingWidth(const QWidget& control) {
+    return std::max(0, TextExtent(control) - control.width());
+}
+
+int DialogUnits::WidenColumn(std::initializer_list<QWidget*> column,
+                             std::initializer_list<QWidget*> toTheRight) {
+    int missing = 0;
+    for (const QWidget* control : column) {
+        missing = std::max(missing, MissingWidth(*control));
+    }
+    if (missing > 0) {
+        for (QWidget* control : column) {
+            control->resize(control->width() + missing, control->height());
+        }
+        for (QWidget* control : toTheRight) {
+            control->move(control->x() + missing, control->y());
+        }
+    }
+    return missing;
 }
 
 void DialogUnits::Place(QWidget& widget, int x, int y, int width, int height) const {

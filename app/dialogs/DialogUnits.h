@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <initializer_list>
 
 class QWidget;
 
@@ -25,6 +26,14 @@ public:
     QRect ToPixels(int x, int y, int width, int height) const;
     QSize ToPixels(int width, int height) const;
     void Place(QWidget& widget, int x, int y, int width, int height) const;
+
+    // How many pixels the control lacks to show its whole text (0 when it has room).
+    static int MissingWidth(const QWidget& control);
+    // A translated text may be longer than the English one a rectangle was drawn for: widens
+    // every control of the column by what the neediest one lacks, moves the controls to its
+    // right over by as much, and gives that width (0 when every text has room).
+    static int WidenColumn(std::initializer_list<QWidget*> column,
+                           std::initializer_list<QWidget*> toTheRight);
 
 private:
     int baseWidth_;

@@ -15,12 +15,17 @@ class GroupFrame : public QGroupBox {
 public:
     GroupFrame(const QString& caption, QWidget* parent);
 
+    // As wide as the caption with a character's width either side.
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     // Where the frame's lines run, in this widget's coordinates.
     QRect FrameRect() const;
+    // Where the caption interrupts the top line.
+    QRect CaptionRect() const;
 };
 
 }  // namespace flipstone

@@ -1,5 +1,7 @@
 #include "app/files/FileCommands.h"
 
+#include <QCoreApplication>
+
 #include "app/files/FileCommandHost.h"
 #include "app/files/GameFile.h"
 #include "app/files/RecentFileList.h"
@@ -15,6 +17,14 @@ void FileCommands::OnFileNew() {
     document_.documentName = kUntitled;
     document_.NewGame();
     host_.InitialUpdate();
+}
+
+// A new game's name is shown in the user's language; a file's name as it is.
+QString FileCommands::DocumentTitle() const {
+    if (document_.documentName == kUntitled) {
+        return QCoreApplication::translate("CFlipstoneDoc", kUntitled);
+    }
+    return QString::fromStdString(document_.documentName);
 }
 
 void FileCommands::OnFileOpen() {
@@ -44,8 +54,7 @@ bool FileCommands::OpenDocumentFile(const QString& path) {
 bool FileCommands::OnFileSave() {
     QString path = DocumentPath();
     if (GameFile::NeedsSaveAs(path)) {
-        path = host_.AskSavePath(
-            GameFile::ProposedSaveName(QString::fromStdString(document_.documentName)));
+        path = host_.AskSavePath(GameFile::ProposedSaveName(DocumentTitle()));
     } else if (GameFile::HasContent(path)) {
         // Every file this program writes is empty, so this one is somebody else's: the dialog
         // asks before it is replaced.

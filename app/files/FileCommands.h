@@ -25,6 +25,7 @@ public:
 private:
     void TakeFile(const QString& fullPath);
     QString DocumentPath() const;
+    QString DocumentTitle() const;
 
     CFlipstoneDoc& document_;
     RecentFileList& recentFiles_;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -19,29 +20,32 @@ enum class Action { kOpen, kSave };
 QString Reason(int error, Action action) {
     switch (error) {
         case ENOENT:
-            return action == Action::kOpen ? QStringLiteral("it does not exist")
-                                           : QStringLiteral("the folder does not exist");
+            return action == Action::kOpen
+                       ? QCoreApplication::translate("GameFile", "it does not exist")
+                       : QCoreApplication::translate("GameFile", "the folder does not exist");
         case EISDIR:
-            return QStringLiteral("it is a folder");
+            return QCoreApplication::translate("GameFile", "it is a folder");
         case EACCES:
         case EPERM:
-            return QStringLiteral("permission denied");
+            return QCoreApplication::translate("GameFile", "permission denied");
         case EROFS:
-            return QStringLiteral("the location is read-only");
+            return QCoreApplication::translate("GameFile", "the location is read-only");
         case ENOTDIR:
-            return QStringLiteral("a part of the path is not a folder");
+            return QCoreApplication::translate("GameFile", "a part of the path is not a folder");
         case ENOSPC:
-            return QStringLiteral("the disk is full");
+            return QCoreApplication::translate("GameFile", "the disk is full");
         case ENAMETOOLONG:
-            return QStringLiteral("the name is too long");
+            return QCoreApplication::translate("GameFile", "the name is too long");
         default:
             return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
 QString Failure(const QString& path, Action action, const QString& reason) {
-    const QString verb = action == Action::kOpen ? QStringLiteral("open") : QStringLiteral("save");
-    return QStringLiteral("Cannot %1 the file \"%2\": %3.").arg(verb, path, reason);
+    const char* const failure =
+        action == Action::kOpen ? QT_TRANSLATE_NOOP("GameFile", "Cannot open the file \"%1\": %2.")
+                                : QT_TRANSLATE_NOOP("GameFile", "Cannot save the file \"%1\": %2.");
+    return QCoreApplication::translate("GameFile", failure).arg(path, reason);
 }
 
 QString Failure(const QString& path, Action action, int error) {
@@ -70,10 +74,12 @@ std::optional<QString> CheckSaveTarget(const QString& path, const struct stat& s
         return Failure(path, Action::kSave, EISDIR);
     }
     if (!S_ISREG(status.st_mode)) {
-        return Failure(path, Action::kSave, QStringLiteral("it is not a plain file"));
+        return Failure(path, Action::kSave,
+                       QCoreApplication::translate("GameFile", "it is not a plain file"));
     }
     if ((status.st_mode & kAnyWriteBit) == 0) {
-        return Failure(path, Action::kSave, QStringLiteral("the file is read-only"));
+        return Failure(path, Action::kSave,
+                       QCoreApplication::translate("GameFile", "the file is read-only"));
     }
     return std::nullopt;
 }

@@ -10,7 +10,7 @@ namespace flipstone {
 class GameFile {
 public:
     // The one filter of the open and save dialogs: every file, names without a dot included.
-    static constexpr const char* kDialogFilter = "All Files (*)";
+    static constexpr const char* kDialogFilter = QT_TRANSLATE_NOOP("GameFile", "All Files (*)");
 
     // Checks that the file can be opened for reading. Never reads, never waits on a named pipe
     // and never opens a device. The error message when it cannot.

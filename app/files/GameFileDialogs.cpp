@@ -1,5 +1,7 @@
 #include "app/files/GameFileDialogs.h"
 
+#include <QCoreApplication>
+
 #include <QFileDialog>
 
 #include "app/files/GameFile.h"
@@ -8,7 +10,7 @@ namespace flipstone {
 namespace {
 
 void ConfigureCommon(QFileDialog& dialog) {
-    dialog.setNameFilter(QLatin1String(GameFile::kDialogFilter));
+    dialog.setNameFilter(QCoreApplication::translate("GameFile", GameFile::kDialogFilter));
     dialog.setDefaultSuffix(QString());
 }
 
@@ -23,14 +25,14 @@ QString RunDialog(QFileDialog& dialog) {
 
 void GameFileDialogs::ConfigureOpenDialog(QFileDialog& dialog) {
     ConfigureCommon(dialog);
-    dialog.setWindowTitle(QStringLiteral("Open"));
+    dialog.setWindowTitle(QCoreApplication::translate("GameFileDialogs", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
 }
 
 void GameFileDialogs::ConfigureSaveDialog(QFileDialog& dialog, const QString& proposedName) {
     ConfigureCommon(dialog);
-    dialog.setWindowTitle(QStringLiteral("Save As"));
+    dialog.setWindowTitle(QCoreApplication::translate("GameFileDialogs", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

@@ -1,5 +1,6 @@
 #include "app/settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
@@ -23,7 +24,9 @@ QString RecentFileKey(int number) {
 }
 
 QString RemovalFailure(const QString& file, const QString& reason) {
-    return QStringLiteral("The settings file %1 could not be removed: %2.").arg(file, reason);
+    return QCoreApplication::translate("SettingsStore",
+                                       "The settings file %1 could not be removed: %2.")
+        .arg(file, reason);
 }
 
 // Removes the company folder if it is a real folder and empty; anything else leaves it alone.
@@ -146,7 +149,8 @@ SettingsStore::Removal SettingsStore::RemoveProgramSettings() {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
     if (status.type() == std::filesystem::file_type::directory) {
-        return {false, RemovalFailure(FilePath(), QStringLiteral("it is a folder"))};
+        return {false, RemovalFailure(FilePath(), QCoreApplication::translate("SettingsStore",
+                                                                              "it is a folder"))};
     }
     if (status.type() != std::filesystem::file_type::not_found) {
         if (!std::filesystem::remove(file, error) && error) {
@@ -155,8 +159,9 @@ SettingsStore::Removal SettingsStore::RemoveProgramSettings() {
     }
     std::filesystem::remove(PathOf(FilePath() + QLatin1String(".lock")), error);
     RemoveEmptyCompanyFolder(PathOf(CompanyFolder()));
-    return {true, QStringLiteral("System registry entries have been removed and the INI file "
-                                 "(if any) was deleted.")};
+    return {true, QCoreApplication::translate("SettingsStore",
+                                              "System registry entries have been removed and the "
+                                              "INI file (if any) was deleted.")};
 }
 
 }  // namespace flipstone

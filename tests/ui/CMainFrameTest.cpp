@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -15,6 +16,8 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
 #include "FrameTestFixture.h"
 #include "ui/HelpWindow.h"
@@ -31,6 +34,10 @@ public:
 };
 
 using testing::FrameTest;
+
+const int kToolbarCommands[] = {ID_GAME_START, ID_GAME_HINT,   ID_SET_SOUND,
+                                ID_LEVEL_1,    ID_LEVEL_2,     ID_LEVEL_3,
+                                ID_LEVEL_4,    ID_HELP_FINDER, ID_APP_ABOUT};
 
 QStringList TextsOf(const QList<QAction*>& actions) {
     QStringList texts;
@@ -141,9 +148,7 @@ TEST_F(FrameTest, ToolbarHasNineButtonsWithGapsPromptsAndTooltips) {
 
 TEST_F(FrameTest, ToolbarImagesAreDistinctSixteenByFifteenPictures) {
     QList<QImage> images;
-    const int buttons[] = {ID_GAME_START, ID_GAME_HINT, ID_SET_SOUND,   ID_LEVEL_1,  ID_LEVEL_2,
-                           ID_LEVEL_3,    ID_LEVEL_4,   ID_HELP_FINDER, ID_APP_ABOUT};
-    for (const int id : buttons) {
+    for (const int id : kToolbarCommands) {
         const QImage image = Action(id).icon().pixmap(QSize(16, 15)).toImage();
         EXPECT_EQ(image.size(), QSize(16, 15)) << id;
         EXPECT_FALSE(images.contains(image)) << id;
@@ -152,6 +157,39 @@ TEST_F(FrameTest, ToolbarImagesAreDistinctSixteenByFifteenPictures) {
     const QImage start = images.front().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(start.pixel(5, 7), qRgb(0, 0, 0)) << "Start is a black triangle";
     EXPECT_EQ(qAlpha(start.pixel(14, 7)), 0) << "pointing right";
+}
+
+// The contrast ratio of two colours (1 to 21), from their relative luminances.
+double Contrast(QColor one, QColor other) {
+    const auto luminance = [](QColor colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+TEST_F(FrameTest, ToolbarImagesStayLegibleWhenThePaletteTurnsDark) {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(49, 49, 49));
+    dark.setColor(QPalette::WindowText, QColor(224, 224, 224));
+    dark.setColor(QPalette::Button, QColor(49, 49, 49));
+    frame.setPalette(dark);
+    for (const int id : kToolbarCommands) {
+        const QImage image = Action(id).icon().pixmap(QSize(16, 15)).toImage();
+        int legible = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                legible += pixel.alpha() == 255 && Contrast(pixel, dark.window().color()) >= 4.5;
+            }
+        }
+        EXPECT_GE(legible, 12) << id;
+    }
 }
 
 // ---- Status panes ----

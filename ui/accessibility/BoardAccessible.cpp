@@ -1,5 +1,7 @@
 #include "ui/accessibility/BoardAccessible.h"
 
+#include <QCoreApplication>
+
 #include "engine/Board.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/accessibility/SquareAccessible.h"
@@ -66,10 +68,11 @@ void BoardAccessible::BoardRepainted(CFlipstoneView& view) {
 
 QString BoardAccessible::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Name) {
-        return QStringLiteral("Board");
+        return QCoreApplication::translate("BoardAccessible", "Board");
     }
     if (kind == QAccessible::Description) {
-        return QStringLiteral("Arrow keys choose a square, Enter plays it");
+        return QCoreApplication::translate("BoardAccessible",
+                                           "Arrow keys choose a square, Enter plays it");
     }
     return QAccessibleWidget::text(kind);
 }

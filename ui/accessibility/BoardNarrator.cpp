@@ -1,5 +1,6 @@
 #include "ui/accessibility/BoardNarrator.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "engine/Board.h"
@@ -12,7 +13,8 @@ namespace flipstone {
 namespace {
 
 QString ColourName(std::uint8_t colour) {
-    return colour == kBlack ? QStringLiteral("Black") : QStringLiteral("White");
+    return colour == kBlack ? QCoreApplication::translate("BoardNarrator", "Black")
+                            : QCoreApplication::translate("BoardNarrator", "White");
 }
 
 QString NameOf(Square square) {
@@ -24,8 +26,8 @@ QString ListOf(const QStringList& names) {
     if (names.size() < 2) {
         return names.join(QString());
     }
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           names.last();
+    return QCoreApplication::translate("BoardNarrator", "%1 and %2")
+        .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 }  // namespace
@@ -41,8 +43,8 @@ QString BoardNarrator::MoveSentence(std::uint8_t colour, const FlipList& move) {
     for (int k = 1; k <= move.count; ++k) {
         turned << NameOf(Square{move.columns[k], move.rows[k]});
     }
-    return ColourName(colour) + QLatin1Char(' ') + NameOf(Square{move.columns[0], move.rows[0]}) +
-           QStringLiteral(", turns ") + ListOf(turned);
+    return QCoreApplication::translate("BoardNarrator", "%1 %2, turns %3")
+        .arg(ColourName(colour), NameOf(Square{move.columns[0], move.rows[0]}), ListOf(turned));
 }
 
 void BoardNarrator::MoveShown() {
@@ -56,9 +58,10 @@ void BoardNarrator::HintShown() {
     }
     hintTold_ = true;
     const Square hint = document_.hintSquare;
-    announcer_.Announce(Board::OnBoard(hint.column, hint.row)
-                            ? QStringLiteral("Hint: ") + NameOf(hint)
-                            : QStringLiteral("No hint"));
+    announcer_.Announce(
+        Board::OnBoard(hint.column, hint.row)
+            ? QCoreApplication::translate("BoardNarrator", "Hint: %1").arg(NameOf(hint))
+            : QCoreApplication::translate("BoardNarrator", "No hint"));
 }
 
 void BoardNarrator::StepTaken() {
@@ -67,7 +70,8 @@ void BoardNarrator::StepTaken() {
     }
     if (document_.levelIndex != levelIndex_) {
         levelIndex_ = document_.levelIndex;
-        announcer_.Announce(QStringLiteral("Level %1").arg(levelIndex_ + 1));
+        announcer_.Announce(
+            QCoreApplication::translate("BoardNarrator", "Level %1").arg(levelIndex_ + 1));
     }
     if (document_.passCount != passCount_) {
         TellPassOrEnd();
@@ -80,12 +84,14 @@ void BoardNarrator::StepTaken() {
 void BoardNarrator::TellPassOrEnd() {
     if (document_.passCount == 1) {
         const std::int32_t passer = document_.sideToMove == kHumanSide ? kComputerSide : kHumanSide;
-        announcer_.Announce(ColourName(document_.SideColour(passer)) + QStringLiteral(" passes"));
+        announcer_.Announce(QCoreApplication::translate("BoardNarrator", "%1 passes")
+                                .arg(ColourName(document_.SideColour(passer))));
     } else if (document_.IsGameOver()) {
         const Board& board = document_.board;
-        announcer_.Announce(QStringLiteral("Game over. Black %1, white %2")
-                                .arg(board.CountBlack())
-                                .arg(board.CountWhite()));
+        announcer_.Announce(
+            QCoreApplication::translate("BoardNarrator", "Game over. Black %1, white %2")
+                .arg(board.CountBlack())
+                .arg(board.CountWhite()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/accessibility/SquareText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "engine/BoardText.h"
@@ -12,9 +13,10 @@ namespace {
 
 QString ContentWord(std::uint8_t code) {
     if (code == kBlack) {
-        return QStringLiteral("black");
+        return QCoreApplication::translate("SquareText", "black");
     }
-    return code == kWhite ? QStringLiteral("white") : QStringLiteral("empty");
+    return code == kWhite ? QCoreApplication::translate("SquareText", "white")
+                          : QCoreApplication::translate("SquareText", "empty");
 }
 
 bool ShowsLegalMarker(const CFlipstoneView& view, Square square) {
@@ -45,13 +47,13 @@ QString SquareText(const CFlipstoneView& view, Square square) {
     QStringList parts{QString::fromStdString(BoardText::SquareName(square)),
                       ContentWord(document.board.At(square.column, square.row))};
     if (ShowsLegalMarker(view, square)) {
-        parts << QStringLiteral("legal move");
+        parts << QCoreApplication::translate("SquareText", "legal move");
     }
     if (ShowsLastMoveCross(document, square)) {
-        parts << QStringLiteral("last move");
+        parts << QCoreApplication::translate("SquareText", "last move");
     }
     if (ShowsHint(document, square)) {
-        parts << QStringLiteral("hint");
+        parts << QCoreApplication::translate("SquareText", "hint");
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -1,0 +1,11 @@
+#include "ui/GameText.h"
+
+#include <QCoreApplication>
+
+namespace flipstone {
+
+QString GameText(const std::string& english) {
+    return QCoreApplication::translate("CFlipstoneDoc", english.c_str());
+}
+
+}  // namespace flipstone

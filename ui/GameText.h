@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace flipstone {
+
+// A text of the game (a title, the game-over message) in the user's language.
+QString GameText(const std::string& english);
+
+}  // namespace flipstone
