@@ -329,6 +329,9 @@ void RealProgram::Start(const QStringList& arguments) {
     environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent"));
     // Leaks are the leak check's business; here the exit status must be the program's own.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    // English, whatever the machine's language, unless the test chooses one.
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     Insert(environment, extraEnvironment_);
     process_.setProcessEnvironment(environment);
     process_.setStandardOutputFile(QProcess::nullDevice());

@@ -8,22 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "Accessibility.h"
 #include "Desktop.h"
 
 namespace flipstone::e2e {
 namespace {
-
-using Accessible = std::unique_ptr<AtspiAccessible, decltype(&g_object_unref)>;
-
-Accessible Child(AtspiAccessible* parent, int index) {
-    return Accessible(atspi_accessible_get_child_at_index(parent, index, nullptr), g_object_unref);
-}
-
-std::string NameOf(AtspiAccessible* accessible) {
-    std::unique_ptr<gchar, decltype(&g_free)> name(atspi_accessible_get_name(accessible, nullptr),
-                                                   g_free);
-    return name ? name.get() : "";
-}
 
 // What a screen reader hears: where the focus goes and the sentences it is given.
 struct Heard {
@@ -39,31 +28,6 @@ void Hear(AtspiEvent* event, void* data) {
         heard.sentences.emplace_back(g_value_get_string(&event->any_data));
     }
     g_boxed_free(ATSPI_TYPE_EVENT, event);
-}
-
-// The first accessible of this name, depth first.
-Accessible Find(Accessible within, const std::string& name, int depth = 0) {
-    if (!within || NameOf(within.get()) == name) {
-        return within;
-    }
-    for (int index = 0;
-         depth < 8 && index < atspi_accessible_get_child_count(within.get(), nullptr); ++index) {
-        if (Accessible found = Find(Child(within.get(), index), name, depth + 1)) {
-            return found;
-        }
-    }
-    return Accessible(nullptr, g_object_unref);
-}
-
-// Waits, delivering the accessibility events that arrive.
-bool HearUntil(const std::function<bool()>& condition, int limitMs = 10000) {
-    return WaitUntil(
-        [&] {
-            while (g_main_context_iteration(nullptr, FALSE)) {
-            }
-            return condition();
-        },
-        limitMs);
 }
 
 // The squares' names by square, "d3" to "d3, empty, legal move".
