@@ -56,13 +56,15 @@ class RealProgramIn : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RealProgramIn, ShowsNoEnglishMenuTitleNorDialogButton) {
     ASSERT_EQ(atspi_init(), 0);
+    const auto desktop = [] { return Accessible(atspi_get_desktop(0), g_object_unref); };
+    // The registry is up before the program asks it to list the program.
+    ASSERT_GE(atspi_accessible_get_child_count(desktop().get(), nullptr), 0);
     VirtualDisplay display(true);
     RealProgram program(display);
     program.AddEnvironment({QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"),
                             QStringLiteral("LC_ALL=%1.UTF-8").arg(GetParam())});
     program.Start();
     ASSERT_TRUE(program.WaitForWindow());
-    const auto desktop = [] { return Accessible(atspi_get_desktop(0), g_object_unref); };
     const auto isMenuBar = [](AtspiAccessible* a) { return HasRole(a, ATSPI_ROLE_MENU_BAR); };
     Accessible menuBar(nullptr, g_object_unref);
     ASSERT_TRUE(HearUntil([&] { return (menuBar = FindFirst(desktop(), isMenuBar)) != nullptr; }));
