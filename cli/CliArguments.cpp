@@ -81,6 +81,23 @@ a long step has overrun following at once. The summary then adds, over all games
                       in 10 ms timer periods (rounded up) of real time
   longest_move_ms     the same in milliseconds)";
 
+constexpr const char* kGtpFooter =
+    R"(Speaks the Go Text Protocol on standard input and output in the Othello dialect that Quarry
+uses: list_games answers Othello, boardsize takes only 8, squares are written A1 to H8 with
+column A on the left and row 1 at the top, and passes are never sent: a play or genmove for the
+colour that is not to move is its turn when the side to move has no legal move, and genmove
+answers pass only when the colour has none. Also known: protocol_version, name, version,
+known_command, list_commands, set_game, clear_board, komi (ignored), undo, final_score (the disc
+difference, B+n, W+n or 0), showboard, time_settings, time_left and quit. Ends at quit or when
+the input closes.
+
+With --level each move is exactly the game's move at that level (as analyse finds it). Without
+it the strongest player moves: deeper and deeper searches with a transposition table until the
+move's time is spent, and the exact solution of the last 20 or so empty squares. It thinks
+--move-time seconds a move (default 1), or less when time_settings and time_left leave less:
+a share of the time left for each of its moves still to come. The version tells the players
+apart: "1.0.7 level 3", "1.0.7 max".)";
+
 // The usage line lists every option a command takes as it is declared: the required ones bare,
 // the others in brackets.
 class UsageFormatter : public CLI::Formatter {
@@ -212,10 +229,21 @@ void DeclareSelfPlay(CLI::App& app, CliArguments& arguments, OptionTexts& texts)
               "where the root searches run (see below)");
 }
 
+void DeclareGtp(CLI::App& app, CliArguments& arguments) {
+    CLI::App& gtp = *app.add_subcommand("gtp", "play as a GTP engine on standard input and output");
+    gtp.footer(kGtpFooter);
+    AddWholeNumber(gtp, "--level", arguments.gtp.level, 1, 4,
+                   "play the game's level instead of the strongest player");
+    gtp.add_option("--move-time", arguments.gtp.moveSeconds,
+                   "the strongest player's seconds a move (default 1)")
+        ->check(CLI::Range(0.01, 3600.0).description(""))
+        ->type_name("0.01..3600");
+}
+
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
-    AddChoice(help, "COMMAND", texts.helpTopic, {"analyse", "bench", "perft", "selfplay", "help"},
-              "the command to explain");
+    AddChoice(help, "COMMAND", texts.helpTopic,
+              {"analyse", "bench", "gtp", "perft", "selfplay", "help"}, "the command to explain");
 }
 
 // Lists the commands under "Commands:" in the help.
@@ -236,6 +264,7 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     DeclareAnalyse(app, arguments, texts);
     DeclareBench(app, arguments);
+    DeclareGtp(app, arguments);
     DeclarePerft(app, arguments);
     DeclareSelfPlay(app, arguments, texts);
     DeclareHelp(app, texts);
@@ -290,6 +319,9 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "bench") {
         return CliCommand::kBench;
+    }
+    if (name == "gtp") {
+        return CliCommand::kGtp;
     }
     if (name == "perft") {
         return CliCommand::kPerft;

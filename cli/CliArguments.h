@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/AnalyseCommand.h"
+#include "cli/GtpCommand.h"
 #include "cli/SelfPlayCommand.h"
 
 namespace flipstone::cli {
@@ -15,7 +16,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class CliCommand { kPrintText, kAnalyse, kBench, kPerft, kSelfPlay };
+enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kPerft, kSelfPlay };
 
 // What the command line asks for: a text to print (the help or the version), or one command with
 // what its options say.
@@ -24,6 +25,7 @@ struct CliArguments {
     std::string text;
     AnalyseRequest analyse;
     std::string benchSuite = "all";
+    GtpRequest gtp;
     int perftDepth = 1;
     SelfPlayRequest selfPlay;
 };
