@@ -98,6 +98,24 @@ move's time is spent, and the exact solution of the last 20 or so empty squares.
 a share of the time left for each of its moves still to come. The version tells the players
 apart: "1.0.7 level 3", "1.0.7 max".)";
 
+constexpr const char* kMatchFooter =
+    R"(Referees games between two GTP engines, each started from a shell command line (for example
+"flipstone-cli gtp" and "/usr/games/gtp-rhino --level 5"). Each opening is played twice, the
+first engine black in one game and white in the other. The openings are --openings random ones
+of --random-plies moves (default 2 of 8, from --seed), or the lines of --openings-file, each a
+move list such as f5d6c3d3c4. The referee speaks to the engines as Quarry does: it never sends a
+pass, and it writes the moves an engine missed and its genmove before reading the replies. Every
+reply is checked: an illegal move, a failed command, a reply that is not GTP or none within two
+minutes loses the game. With --game-time each side has that many seconds for a game, told to it
+by time_settings and time_left, and running over loses.
+
+Prints a line per game {"game","black","white","moves","black_discs","white_discs","result",
+"fault","black_seconds","white_seconds"} (result B+n, W+n or 0, the disc difference; fault null
+or the line that says what went wrong) and then a summary from the first engine's side
+{"first","second","games","wins","draws","losses","faults","disc_difference",
+"first_seconds_per_move","second_seconds_per_move"}. Exits with 1 when a game was lost by a
+fault or an engine could not be started.)";
+
 // The usage line lists every option a command takes as it is declared: the required ones bare,
 // the others in brackets.
 class UsageFormatter : public CLI::Formatter {
@@ -240,10 +258,34 @@ void DeclareGtp(CLI::App& app, CliArguments& arguments) {
         ->type_name("0.01..3600");
 }
 
+void DeclareMatch(CLI::App& app, CliArguments& arguments) {
+    MatchRequest& request = arguments.match;
+    CLI::App& match = *app.add_subcommand("match", "referee games between two GTP engines");
+    match.footer(kMatchFooter);
+    match.add_option("--first", request.first, "the first engine's command line")
+        ->required()
+        ->type_name("COMMAND");
+    match.add_option("--second", request.second, "the second engine's command line")
+        ->required()
+        ->type_name("COMMAND");
+    match.add_option("--openings-file", request.openingsFile, "play these openings, one a line")
+        ->type_name("FILE");
+    AddWholeNumber(match, "--openings", request.openings, 1, 10000,
+                   "the number of random openings (default 2)");
+    AddWholeNumber(match, "--random-plies", request.randomPlies, 0, 30,
+                   "the moves of a random opening (default 8)");
+    AddWholeNumber(match, "--seed", request.seed, 0, 4294967295LL,
+                   "the seed of the random openings (default 1)");
+    match.add_option("--game-time", request.gameSeconds, "each side's seconds for a game")
+        ->check(CLI::Range(1.0, 86400.0).description(""))
+        ->type_name("1..86400");
+}
+
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
     AddChoice(help, "COMMAND", texts.helpTopic,
-              {"analyse", "bench", "gtp", "perft", "selfplay", "help"}, "the command to explain");
+              {"analyse", "bench", "gtp", "match", "perft", "selfplay", "help"},
+              "the command to explain");
 }
 
 // Lists the commands under "Commands:" in the help.
@@ -265,6 +307,7 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     DeclareAnalyse(app, arguments, texts);
     DeclareBench(app, arguments);
     DeclareGtp(app, arguments);
+    DeclareMatch(app, arguments);
     DeclarePerft(app, arguments);
     DeclareSelfPlay(app, arguments, texts);
     DeclareHelp(app, texts);
@@ -322,6 +365,9 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "gtp") {
         return CliCommand::kGtp;
+    }
+    if (name == "match") {
+        return CliCommand::kMatch;
     }
     if (name == "perft") {
         return CliCommand::kPerft;

@@ -6,6 +6,7 @@
 #include "cli/BenchCommand.h"
 #include "cli/CliArguments.h"
 #include "cli/GtpCommand.h"
+#include "cli/MatchCommand.h"
 #include "cli/PerftCommand.h"
 #include "cli/SelfPlayCommand.h"
 
@@ -23,7 +24,8 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& out) {
+int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     switch (arguments.command) {
         case CliCommand::kAnalyse:
             return RunAnalyse(arguments.analyse, out);
@@ -31,6 +33,8 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
             return RunBench(arguments.benchSuite, out);
         case CliCommand::kGtp:
             return RunGtp(arguments.gtp, in, out);
+        case CliCommand::kMatch:
+            return RunMatch(arguments.match, out, err);
         case CliCommand::kPerft:
             return RunPerft(arguments.perftDepth, out);
         case CliCommand::kSelfPlay:
@@ -57,7 +61,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << "flipstone-cli: " << OneLine(error.what()) << "\n";
         return 2;
     }
-    return RunCommand(arguments, in, out);
+    return RunCommand(arguments, in, out, err);
 }
 
 }  // namespace flipstone::cli
