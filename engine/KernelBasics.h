@@ -2,7 +2,7 @@
 
 // What every part of the search kernel shares. The kernel's parts (the Kernel*.h headers) are
 // compiled only inside KernelUnit.cpp, which is built once per instruction set, and (the baseline
-// build of the move generation alone) inside strong/StrongMoves.cpp. Each part puts
+// build of the move generation alone) inside the strongest player's hot files. Each part puts
 // everything it defines in that build's own namespace, and within it in an unnamed one: a
 // function the baseline build calls can then never be a copy that the AVX2 build compiled, which
 // the linker might otherwise pick and which would crash processors without AVX2. Nothing here may

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/strong/Bits.h"
 #include "engine/strong/MoveOrdering.h"
 #include "engine/strong/SearchClock.h"
-#include "engine/strong/StrongMoves.h"
 #include "engine/strong/StrongTable.h"
 
 namespace flipstone::strong {

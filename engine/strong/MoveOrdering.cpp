@@ -1,4 +1,5 @@
 #include "engine/strong/MoveOrdering.h"
+#include "engine/strong/StrongMoves.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/strong/StrongMoves.h"
+#include "engine/strong/Bits.h"
 
 namespace flipstone::strong {
 

@@ -1,4 +1,5 @@
 #include "engine/strong/StrongEvaluation.h"
+#include "engine/strong/StrongMoves.h"
 
 #include <algorithm>
 #include <array>

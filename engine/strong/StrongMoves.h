@@ -1,20 +1,24 @@
 #pragma once
 
-#include <bit>
-#include <cstdint>
+// The move generation of the strongest player: the baseline build of the search kernel's, compiled
+// into each of the player's hot files (they are built with FLIPSTONE_KERNEL_AVX2=0) so that the
+// compiler can inline it. Like the kernel, everything here has internal linkage.
+
+#include "engine/KernelMoves.h"
+#include "engine/strong/Bits.h"
 
 namespace flipstone::strong {
-
-// A side's discs, or a set of squares: bit row * 8 + column, as in BitBoard.
-using Bits = std::uint64_t;
+namespace {
 
 // The squares where `mover` may play.
-Bits LegalMoves(Bits mover, Bits other);
-// The discs of `other` that a disc of `mover` on `bit` turns.
-Bits Flips(int bit, Bits mover, Bits other);
-
-inline int Count(Bits bits) {
-    return std::popcount(bits);
+inline Bits LegalMoves(Bits mover, Bits other) {
+    return kernels::baseline::LegalMoves(mover, other);
 }
 
+// The discs of `other` that a disc of `mover` on `bit` turns.
+inline Bits Flips(int bit, Bits mover, Bits other) {
+    return kernels::baseline::Flips(bit, mover, other);
+}
+
+}  // namespace
 }  // namespace flipstone::strong

@@ -4,6 +4,7 @@
 
 #include "engine/strong/MoveOrdering.h"
 #include "engine/strong/StrongEvaluation.h"
+#include "engine/strong/StrongMoves.h"
 
 namespace flipstone::strong {
 

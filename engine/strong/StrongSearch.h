@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cstdint>
 
+#include "engine/strong/Bits.h"
 #include "engine/strong/EndgameSolver.h"
 #include "engine/strong/MoveOrdering.h"
 #include "engine/strong/SearchClock.h"
-#include "engine/strong/StrongMoves.h"
 #include "engine/strong/StrongTable.h"
 
 namespace flipstone::strong {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/strong/StrongMoves.h"
+#include "engine/strong/Bits.h"
 
 namespace flipstone::strong {
 
