@@ -21,7 +21,8 @@ constexpr const char* kDescription =
     "flipstone-cli: the Flipstone Reversi engine without a window.";
 
 constexpr const char* kFooter =
-    R"(Output is one JSON object per line. Usage errors print one line on stderr and exit with 2.
+    R"(Output is one JSON object per line (gtp speaks GTP instead). Usage errors print one line on
+stderr and exit with 2.
 
 Board format: 64 characters, row 0 first and columns 0..7 within a row (square index
 row*8+column); X or * is black, O is white, - or . is empty. A square is named by its column
