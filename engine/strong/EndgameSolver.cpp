@@ -14,6 +14,20 @@ namespace {
 constexpr int kFewEmpties = 6;
 constexpr int kBelowAll = -100;
 
+// The squares of the quadrants with an odd number of empty squares: playing there first tends to
+// leave the opponent the moves that give the last move away.
+Bits OddQuadrants(Bits empty) {
+    constexpr Bits kQuadrants[4] = {0x000000000F0F0F0Full, 0x00000000F0F0F0F0ull,
+                                    0x0F0F0F0F00000000ull, 0xF0F0F0F000000000ull};
+    Bits odd = 0;
+    for (const Bits quadrant : kQuadrants) {
+        if (Count(empty & quadrant) % 2 == 1) {
+            odd |= quadrant;
+        }
+    }
+    return odd;
+}
+
 }  // namespace
 
 EndgameSolver::EndgameSolver(SearchClock& clock, int tableBits)
@@ -67,13 +81,16 @@ int EndgameSolver::Solve(Bits mover, Bits other, int alpha, int beta, bool passe
 
 int EndgameSolver::SolveFewEmpties(Bits mover, Bits other, Bits moves, int alpha, int beta) {
     int best = kBelowAll;
-    for (Bits rest = moves; rest != 0; rest &= rest - 1) {
-        const int bit = std::countr_zero(rest);
-        const int value =
-            SolveChild(mover, other, bit, Flips(bit, mover, other), std::max(alpha, best), beta);
-        best = std::max(best, value);
-        if (best >= beta) {
-            break;
+    const Bits odd = OddQuadrants(~(mover | other));
+    for (const Bits group : {moves & odd, moves & ~odd}) {
+        for (Bits rest = group; rest != 0; rest &= rest - 1) {
+            const int bit = std::countr_zero(rest);
+            const int value = SolveChild(mover, other, bit, Flips(bit, mover, other),
+                                         std::max(alpha, best), beta);
+            best = std::max(best, value);
+            if (best >= beta) {
+                return best;
+            }
         }
     }
     return best;

@@ -13,7 +13,7 @@ namespace {
 constexpr int kInfinity = StrongEvaluation::kWin + 100;
 // Each deeper search takes a few times as long as the one before: none starts past this share
 // of the budget.
-constexpr double kDeepenShare = 0.3;
+constexpr double kDeepenShare = 0.45;
 // Near the end, the share the deepening search may use before the solver takes over.
 constexpr double kShareBeforeSolving = 0.1;
 // From this depth on, moves are sorted by the opponent's replies before they are searched.
