@@ -19,7 +19,9 @@ constexpr double kMoveSeconds = 0.001;
 // Enough lines for any game; more only repeat what the reader already does.
 constexpr std::size_t kMostLines = 200;
 
-bool MayChangePosition(const std::string& line) {
+// GTP drops control characters before it reads a line: "genm\x11ove" is genmove.
+bool MayChangePosition(std::string line) {
+    std::erase_if(line, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     for (const char* command : {"play", "genmove", "undo", "clear_board", "boardsize"}) {
         if (line.find(command) != std::string::npos) {
             return true;
