@@ -124,3 +124,21 @@ valgrind: deps
 	$(VALGRIND) $(BUILD_DIR)/tests/cli/cli_tests
 	$(VALGRIND) $(BUILD_DIR)/tests/game/game_tests --gtest_filter=$(VALGRIND_GAME_FILTER)
 	$(VALGRIND) $(BUILD_DIR)/soak/flipstone-soak --games 4 --max-level 1 --quiet
+
+# The strongest player (flipstone-cli gtp) against Debian's gtp-rhino at levels 4 and 5: a
+# benchmark, not a test. Prints each game and each match's summary as JSON lines; STRENGTH_OPENINGS random openings,
+# each played with both colours.
+STRENGTH_OPENINGS ?= 2
+STRENGTH_MOVE_TIME ?= 1
+RHINO := /usr/games/gtp-rhino
+CLI := $(BUILD_DIR)/cli/flipstone-cli
+
+.PHONY: strength
+
+strength: deps
+	cmake --preset release $(GENERATOR)
+	cmake --build --preset release -j $(JOBS) --target flipstone-cli
+	for level in 4 5; do \
+	  $(CLI) match --first "$(CLI) gtp --move-time $(STRENGTH_MOVE_TIME)" \
+	    --second "$(RHINO) --level $$level" --openings $(STRENGTH_OPENINGS) --seed 24 || exit 1; \
+	done

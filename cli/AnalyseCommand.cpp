@@ -25,7 +25,7 @@ std::string MoveJson(Square square) {
 
 }  // namespace
 
-int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
+AnalysisResult Analyse(const AnalyseRequest& request, const RootObserver& onRoot) {
     const bool forHint = request.forHint;
 
     HeadlessHost host;
@@ -35,25 +35,39 @@ int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
     RootSearchState& state = forHint ? document.HintSearchState() : document.ComputerSearchState();
     auto step = [&] { return forHint ? document.HintStep() : document.ComputerMoveStep(); };
 
-    const auto start = Clock::now();
-    std::ostringstream roots;
     step();
     while (state.position < state.count) {
         const MoveCandidate candidate = state.candidates[state.position];
         const auto rootStart = Clock::now();
         step();
+        onRoot(candidate, state.lastValue, document.leafCount, MillisecondsSince(rootStart));
+    }
+    AnalysisResult result{{state.bestColumn, state.bestRow}, 0, 0, state.depth};
+    step();
+    result.value = document.searchValue;
+    result.leaves = document.leafCount;
+    return result;
+}
+
+Square GameMove(const Board& board, std::uint8_t side, int level) {
+    const AnalyseRequest request{board, side, level, false};
+    return Analyse(request, [](const MoveCandidate&, std::int32_t, std::int64_t, double) {}).best;
+}
+
+int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
+    const auto start = Clock::now();
+    std::ostringstream roots;
+    auto printRoot = [&](const MoveCandidate& candidate, std::int32_t value, std::int64_t leaves,
+                         double milliseconds) {
         roots << (roots.tellp() > 0 ? "," : "")
               << "{\"move\":" << MoveJson({candidate.column, candidate.row})
-              << ",\"static\":" << candidate.value << ",\"value\":" << state.lastValue
-              << ",\"leaves\":" << document.leafCount
-              << ",\"ms\":" << FixedDecimals(MillisecondsSince(rootStart), 3) << "}";
-    }
-    const Square best{state.bestColumn, state.bestRow};
-    const int depth = state.depth;
-    step();
-    out << "{\"column\":" << best.column << ",\"row\":" << best.row
-        << ",\"move\":" << MoveJson(best) << ",\"value\":" << document.searchValue
-        << ",\"leaves\":" << document.leafCount << ",\"depth\":" << depth << ",\"roots\":["
+              << ",\"static\":" << candidate.value << ",\"value\":" << value
+              << ",\"leaves\":" << leaves << ",\"ms\":" << FixedDecimals(milliseconds, 3) << "}";
+    };
+    const AnalysisResult result = Analyse(request, printRoot);
+    out << "{\"column\":" << result.best.column << ",\"row\":" << result.best.row
+        << ",\"move\":" << MoveJson(result.best) << ",\"value\":" << result.value
+        << ",\"leaves\":" << result.leaves << ",\"depth\":" << result.depth << ",\"roots\":["
         << roots.str() << "],\"ms\":" << FixedDecimals(MillisecondsSince(start), 3) << "}\n";
     return 0;
 }

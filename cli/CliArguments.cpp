@@ -21,7 +21,8 @@ constexpr const char* kDescription =
     "flipstone-cli: the Flipstone Reversi engine without a window.";
 
 constexpr const char* kFooter =
-    R"(Output is one JSON object per line. Usage errors print one line on stderr and exit with 2.
+    R"(Output is one JSON object per line (gtp speaks GTP instead). Usage errors print one line on
+stderr and exit with 2.
 
 Board format: 64 characters, row 0 first and columns 0..7 within a row (square index
 row*8+column); X or * is black, O is white, - or . is empty. A square is named by its column
@@ -80,6 +81,41 @@ a long step has overrun following at once. The summary then adds, over all games
                       computer the turn to the end of the step that plays its move, counted
                       in 10 ms timer periods (rounded up) of real time
   longest_move_ms     the same in milliseconds)";
+
+constexpr const char* kGtpFooter =
+    R"(Speaks the Go Text Protocol on standard input and output in the Othello dialect that Quarry
+uses: list_games answers Othello, boardsize takes only 8, squares are written A1 to H8 with
+column A on the left and row 1 at the top, and passes are never sent: a play or genmove for the
+colour that is not to move is its turn when the side to move has no legal move, and genmove
+answers pass only when the colour has none. Also known: protocol_version, name, version,
+known_command, list_commands, set_game, clear_board, komi (ignored), undo, final_score (the disc
+difference, B+n, W+n or 0), showboard, time_settings, time_left and quit. Ends at quit or when
+the input closes.
+
+With --level each move is exactly the game's move at that level (as analyse finds it). Without
+it the strongest player moves: deeper and deeper searches with a transposition table until the
+move's time is spent, and the exact solution of the last 20 or so empty squares. It thinks
+--move-time seconds a move (default 1), or less when time_settings and time_left leave less:
+a share of the time left for each of its moves still to come. The version tells the players
+apart: "1.0.7 level 3", "1.0.7 max".)";
+
+constexpr const char* kMatchFooter =
+    R"(Referees games between two GTP engines, each started from a shell command line (for example
+"flipstone-cli gtp" and "/usr/games/gtp-rhino --level 5"). Each opening is played twice, the
+first engine black in one game and white in the other. The openings are --openings random ones
+of --random-plies moves (default 2 of 8, from --seed), or the lines of --openings-file, each a
+move list such as f5d6c3d3c4. The referee speaks to the engines as Quarry does: it never sends a
+pass, and it writes the moves an engine missed and its genmove before reading the replies. Every
+reply is checked: an illegal move, a failed command, a reply that is not GTP or none within two
+minutes loses the game. With --game-time each side has that many seconds for a game, told to it
+by time_settings and time_left, and running over loses.
+
+Prints a line per game {"game","black","white","moves","black_discs","white_discs","result",
+"fault","black_seconds","white_seconds"} (result B+n, W+n or 0, the disc difference; fault null
+or the line that says what went wrong) and then a summary from the first engine's side
+{"first","second","games","wins","draws","losses","faults","disc_difference",
+"first_seconds_per_move","second_seconds_per_move"}. Exits with 1 when a game was lost by a
+fault or an engine could not be started.)";
 
 // The usage line lists every option a command takes as it is declared: the required ones bare,
 // the others in brackets.
@@ -212,9 +248,44 @@ void DeclareSelfPlay(CLI::App& app, CliArguments& arguments, OptionTexts& texts)
               "where the root searches run (see below)");
 }
 
+void DeclareGtp(CLI::App& app, CliArguments& arguments) {
+    CLI::App& gtp = *app.add_subcommand("gtp", "play as a GTP engine on standard input and output");
+    gtp.footer(kGtpFooter);
+    AddWholeNumber(gtp, "--level", arguments.gtp.level, 1, 4,
+                   "play the game's level instead of the strongest player");
+    gtp.add_option("--move-time", arguments.gtp.moveSeconds,
+                   "the strongest player's seconds a move (default 1)")
+        ->check(CLI::Range(0.01, 3600.0).description(""))
+        ->type_name("0.01..3600");
+}
+
+void DeclareMatch(CLI::App& app, CliArguments& arguments) {
+    MatchRequest& request = arguments.match;
+    CLI::App& match = *app.add_subcommand("match", "referee games between two GTP engines");
+    match.footer(kMatchFooter);
+    match.add_option("--first", request.first, "the first engine's command line")
+        ->required()
+        ->type_name("COMMAND");
+    match.add_option("--second", request.second, "the second engine's command line")
+        ->required()
+        ->type_name("COMMAND");
+    match.add_option("--openings-file", request.openingsFile, "play these openings, one a line")
+        ->type_name("FILE");
+    AddWholeNumber(match, "--openings", request.openings, 1, 10000,
+                   "the number of random openings (default 2)");
+    AddWholeNumber(match, "--random-plies", request.randomPlies, 0, 30,
+                   "the moves of a random opening (default 8)");
+    AddWholeNumber(match, "--seed", request.seed, 0, 4294967295LL,
+                   "the seed of the random openings (default 1)");
+    match.add_option("--game-time", request.gameSeconds, "each side's seconds for a game")
+        ->check(CLI::Range(1.0, 86400.0).description(""))
+        ->type_name("1..86400");
+}
+
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
-    AddChoice(help, "COMMAND", texts.helpTopic, {"analyse", "bench", "perft", "selfplay", "help"},
+    AddChoice(help, "COMMAND", texts.helpTopic,
+              {"analyse", "bench", "gtp", "match", "perft", "selfplay", "help"},
               "the command to explain");
 }
 
@@ -236,6 +307,8 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     DeclareAnalyse(app, arguments, texts);
     DeclareBench(app, arguments);
+    DeclareGtp(app, arguments);
+    DeclareMatch(app, arguments);
     DeclarePerft(app, arguments);
     DeclareSelfPlay(app, arguments, texts);
     DeclareHelp(app, texts);
@@ -290,6 +363,12 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "bench") {
         return CliCommand::kBench;
+    }
+    if (name == "gtp") {
+        return CliCommand::kGtp;
+    }
+    if (name == "match") {
+        return CliCommand::kMatch;
     }
     if (name == "perft") {
         return CliCommand::kPerft;

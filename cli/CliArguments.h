@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/AnalyseCommand.h"
+#include "cli/GtpCommand.h"
+#include "cli/MatchCommand.h"
 #include "cli/SelfPlayCommand.h"
 
 namespace flipstone::cli {
@@ -15,7 +17,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class CliCommand { kPrintText, kAnalyse, kBench, kPerft, kSelfPlay };
+enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kMatch, kPerft, kSelfPlay };
 
 // What the command line asks for: a text to print (the help or the version), or one command with
 // what its options say.
@@ -24,6 +26,8 @@ struct CliArguments {
     std::string text;
     AnalyseRequest analyse;
     std::string benchSuite = "all";
+    GtpRequest gtp;
+    MatchRequest match;
     int perftDepth = 1;
     SelfPlayRequest selfPlay;
 };

@@ -1,8 +1,12 @@
 #include "cli/FlipstoneCli.h"
 
+#include <iostream>
+
 #include "cli/AnalyseCommand.h"
 #include "cli/BenchCommand.h"
 #include "cli/CliArguments.h"
+#include "cli/GtpCommand.h"
+#include "cli/MatchCommand.h"
 #include "cli/PerftCommand.h"
 #include "cli/SelfPlayCommand.h"
 
@@ -20,12 +24,17 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-int RunCommand(const CliArguments& arguments, std::ostream& out) {
+int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     switch (arguments.command) {
         case CliCommand::kAnalyse:
             return RunAnalyse(arguments.analyse, out);
         case CliCommand::kBench:
             return RunBench(arguments.benchSuite, out);
+        case CliCommand::kGtp:
+            return RunGtp(arguments.gtp, in, out);
+        case CliCommand::kMatch:
+            return RunMatch(arguments.match, out, err);
         case CliCommand::kPerft:
             return RunPerft(arguments.perftDepth, out);
         case CliCommand::kSelfPlay:
@@ -40,6 +49,11 @@ int RunCommand(const CliArguments& arguments, std::ostream& out) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunCli(args, std::cin, out, err);
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
     CliArguments arguments;
     try {
         arguments = ReadCliArguments(args);
@@ -47,7 +61,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "flipstone-cli: " << OneLine(error.what()) << "\n";
         return 2;
     }
-    return RunCommand(arguments, out);
+    return RunCommand(arguments, in, out, err);
 }
 
 }  // namespace flipstone::cli

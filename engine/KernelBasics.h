@@ -1,14 +1,15 @@
 #pragma once
 
 // What every part of the search kernel shares. The kernel's parts (the Kernel*.h headers) are
-// compiled only inside KernelUnit.cpp, which is built once per instruction set. Each part puts
+// compiled only inside KernelUnit.cpp, which is built once per instruction set, and (the baseline
+// build of the move generation alone) inside the strongest player's hot files. Each part puts
 // everything it defines in that build's own namespace, and within it in an unnamed one: a
 // function the baseline build calls can then never be a copy that the AVX2 build compiled, which
 // the linker might otherwise pick and which would crash processors without AVX2. Nothing here may
 // call an inline function of an ordinary shared header.
 
 #if !defined(FLIPSTONE_KERNEL_AVX2)
-#error "The kernel's parts are compiled only inside KernelUnit.cpp, once per instruction set"
+#error "The kernel's parts are compiled only where FLIPSTONE_KERNEL_AVX2 names the instruction set"
 #endif
 
 #include <cstdint>

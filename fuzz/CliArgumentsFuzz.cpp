@@ -1,7 +1,8 @@
 // Fuzzes flipstone-cli's argument handling: the input is the argument list, one argument a
 // line. Every list is read as the tool reads it; lists that ask for a long search (perft beyond
-// depth 3, selfplay, bench, analyse above level 1 or of an endgame) are only read, and the
-// others run through RunCli to the end. A refusal is one printable line with status 2.
+// depth 3, selfplay, bench, analyse above level 1 or of an endgame), gtp (it reads standard
+// input) and match (it starts the commands it is given) are only read, and the others run
+// through RunCli to the end. A refusal is one printable line with status 2.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -60,6 +61,8 @@ bool RunsQuickly(const std::vector<std::string>& args) {
         case CliCommand::kSelfPlay:
             return SelfPlayRunsQuickly(arguments.selfPlay);
         case CliCommand::kBench:
+        case CliCommand::kGtp:
+        case CliCommand::kMatch:
             return false;
         case CliCommand::kPrintText:
             break;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cli/GtpPlayer.h"
+#include "cli/GtpTimeControl.h"
+#include "engine/Board.h"
+
+namespace flipstone::cli {
+
+// One GTP conversation in the Othello dialect: each line read gets its reply, the position moves
+// with play and genmove, and a side with no legal move passes without a word (the next play or
+// genmove for the other colour is its pass).
+class GtpSession {
+public:
+    GtpSession(GtpPlayer& player, double moveSeconds);
+
+    // The reply to one line, ending in its blank line; empty for a line that gets none.
+    std::string Answer(std::string_view line);
+    bool QuitAsked() const { return quitAsked_; }
+    const Board& Position() const { return board_; }
+    std::uint8_t ToMove() const { return toMove_; }
+
+private:
+    using Words = std::vector<std::string>;
+    // What a command answers: the text of a success, or the message of a failure.
+    struct Outcome {
+        bool success;
+        std::string text;
+    };
+
+    Outcome Run(const std::string& command, const Words& arguments);
+    Outcome RunSetUp(const std::string& command, const Words& arguments);
+    Outcome RunGame(const std::string& command, const Words& arguments);
+    Outcome RunClock(const std::string& command, const Words& arguments);
+    Outcome BoardSize(const Words& arguments);
+    Outcome Play(const Words& arguments);
+    Outcome GenMove(const Words& arguments);
+    Outcome Undo();
+    Outcome FinalScore() const;
+    Outcome ShowBoard() const;
+    Outcome TimeSettings(const Words& arguments);
+    Outcome TimeLeft(const Words& arguments);
+
+    void ClearBoard();
+    // Whether the colour may move now: its turn, or the side to move has no move (and passes).
+    bool MayMove(std::uint8_t colour) const;
+    void PlayMove(std::uint8_t colour, int column, int row);
+
+    GtpPlayer& player_;
+    GtpTimeControl clock_;
+    Board board_{};
+    std::uint8_t toMove_ = kBlack;
+    std::vector<std::pair<Board, std::uint8_t>> history_;
+    bool quitAsked_ = false;
+};
+
+}  // namespace flipstone::cli

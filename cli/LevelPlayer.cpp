@@ -1,0 +1,11 @@
+#include "cli/LevelPlayer.h"
+
+#include "cli/AnalyseCommand.h"
+
+namespace flipstone::cli {
+
+Square LevelPlayer::ChooseMove(const Board& board, std::uint8_t side, double /*seconds*/) {
+    return GameMove(board, side, level_);
+}
+
+}  // namespace flipstone::cli

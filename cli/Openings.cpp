@@ -1,0 +1,58 @@
+#include "cli/Openings.h"
+
+#include <random>
+
+#include "engine/Board.h"
+#include "engine/BoardText.h"
+
+namespace flipstone::cli {
+
+std::vector<MoveList> RandomOpenings(int count, int plies, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<MoveList> openings;
+    for (int game = 0; game < count; ++game) {
+        Board board;
+        board.Reset();
+        std::uint8_t colour = kBlack;
+        MoveList moves;
+        for (int ply = 0; ply < plies; ++ply) {
+            if (!board.HasLegalMove(colour)) {
+                colour = Opponent(colour);
+            }
+            const std::vector<Square> legal = board.LegalSquares(colour);
+            if (legal.empty()) {
+                break;
+            }
+            std::uniform_int_distribution<std::size_t> pick(0, legal.size() - 1);
+            const Square square = legal[pick(random)];
+            board.Place(square.column, square.row, colour);
+            moves.push_back(square);
+            colour = Opponent(colour);
+        }
+        openings.push_back(moves);
+    }
+    return openings;
+}
+
+std::optional<MoveList> ParseMoveList(std::string_view text) {
+    MoveList moves;
+    std::string letters;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\r') {
+            letters += c;
+        }
+    }
+    if (letters.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    for (std::size_t at = 0; at < letters.size(); at += 2) {
+        const auto square = BoardText::ParseSquare(std::string_view(letters).substr(at, 2));
+        if (!square) {
+            return std::nullopt;
+        }
+        moves.push_back(*square);
+    }
+    return moves;
+}
+
+}  // namespace flipstone::cli

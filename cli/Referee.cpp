@@ -1,0 +1,158 @@
+#include "cli/Referee.h"
+
+#include <chrono>
+#include <cmath>
+
+#include "engine/BoardText.h"
+
+namespace flipstone::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The longest any reply may take when the game has no clock.
+constexpr double kUntimedReplySeconds = 120;
+// Time over the clock that a reply may take before the engine is taken to have hung.
+constexpr double kClockGraceSeconds = 5;
+constexpr int kWholeBoard = 64;
+
+const char* ColourWord(std::uint8_t colour) {
+    return colour == kBlack ? "black" : "white";
+}
+
+int ColourIndex(std::uint8_t colour) {
+    return colour == kBlack ? 0 : 1;
+}
+
+std::string Vertex(Square square) {
+    std::string name = BoardText::SquareName(square);
+    name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return name;
+}
+
+std::chrono::milliseconds Milliseconds(double seconds) {
+    return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
+}
+
+}  // namespace
+
+int GameRecord::BlackMargin() const {
+    if (forfeited == kBlack) {
+        return -kWholeBoard;
+    }
+    if (forfeited == kWhite) {
+        return kWholeBoard;
+    }
+    return blackDiscs - whiteDiscs;
+}
+
+Referee::Referee(GtpPeer& black, GtpPeer& white, double gameSeconds)
+    : black_{black, {}, gameSeconds}, white_{white, {}, gameSeconds}, gameSeconds_(gameSeconds) {}
+
+GameRecord Referee::Play(const std::vector<Square>& opening) {
+    GameRecord record;
+    board_.Reset();
+    toMove_ = kBlack;
+    black_.secondsLeft = white_.secondsLeft = gameSeconds_;
+    if (StartGame(opening, record)) {
+        while (toMove_ != kEmpty && PlayTurn(toMove_, record)) {
+        }
+    }
+    record.blackDiscs = board_.CountBlack();
+    record.whiteDiscs = board_.CountWhite();
+    return record;
+}
+
+bool Referee::StartGame(const std::vector<Square>& opening, GameRecord& record) {
+    for (Side* side : {&black_, &white_}) {
+        side->unsent = {"set_game Othello", "boardsize 8", "clear_board"};
+        if (gameSeconds_ > 0) {
+            side->unsent.push_back("time_settings " + std::to_string(std::lround(gameSeconds_)) +
+                                   " 0 0");
+        }
+    }
+    for (const Square square : opening) {
+        if (toMove_ == kEmpty || !board_.CanPlace(square.column, square.row, toMove_)) {
+            record.fault = "the opening's move " + BoardText::SquareName(square) + " is illegal";
+            return false;
+        }
+        Record(toMove_, square, record, true);
+    }
+    std::string answer;
+    return Exchange(kBlack, "", kUntimedReplySeconds, answer, record) &&
+           Exchange(kWhite, "", kUntimedReplySeconds, answer, record);
+}
+
+bool Referee::PlayTurn(std::uint8_t colour, GameRecord& record) {
+    Side& side = SideOf(colour);
+    const bool timed = gameSeconds_ > 0;
+    if (timed) {
+        side.unsent.push_back(std::string("time_left ") + ColourWord(colour) + " " +
+                              std::to_string(std::lround(std::floor(side.secondsLeft))) + " 0");
+    }
+    const auto start = Clock::now();
+    std::string answer;
+    const double timeout = timed ? side.secondsLeft + kClockGraceSeconds : kUntimedReplySeconds;
+    if (!Exchange(colour, std::string("genmove ") + ColourWord(colour), timeout, answer, record)) {
+        return false;
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    record.seconds[ColourIndex(colour)] += seconds;
+    ++record.moveCount[ColourIndex(colour)];
+    side.secondsLeft -= seconds;
+    const auto square = BoardText::ParseSquare(answer);
+    if (timed && side.secondsLeft < 0) {
+        record.fault = std::string(ColourWord(colour)) + " ran out of time";
+    } else if (!square || !board_.CanPlace(square->column, square->row, colour)) {
+        record.fault =
+            std::string(ColourWord(colour)) + " played the illegal move '" + answer + "'";
+    } else {
+        Record(colour, *square, record, false);
+        return true;
+    }
+    record.forfeited = colour;
+    return false;
+}
+
+bool Referee::Exchange(std::uint8_t colour, const std::string& last, double timeoutSeconds,
+                       std::string& answer, GameRecord& record) {
+    Side& side = SideOf(colour);
+    std::vector<std::string> commands;
+    commands.swap(side.unsent);
+    if (!last.empty()) {
+        commands.push_back(last);
+    }
+    bool written = true;
+    for (const std::string& command : commands) {
+        written = written && side.peer.Send(command);
+    }
+    for (const std::string& command : commands) {
+        const auto reply = side.peer.Receive(Milliseconds(timeoutSeconds));
+        if (!written || !reply || !reply->success) {
+            record.forfeited = colour;
+            record.fault = std::string(ColourWord(colour)) + " answered '" + command + "' " +
+                           (reply ? "with '? " + reply->text + "'" : "with no reply");
+            return false;
+        }
+        answer = reply->text;
+    }
+    return true;
+}
+
+void Referee::Record(std::uint8_t colour, Square square, GameRecord& record, bool tellMover) {
+    board_.Place(square.column, square.row, colour);
+    record.moves += BoardText::SquareName(square);
+    const std::string play = std::string("play ") + ColourWord(colour) + " " + Vertex(square);
+    black_.unsent.push_back(play);
+    white_.unsent.push_back(play);
+    if (!tellMover) {
+        SideOf(colour).unsent.pop_back();
+    }
+    const std::uint8_t opponent = Opponent(colour);
+    toMove_ = board_.HasLegalMove(opponent) ? opponent
+              : board_.HasLegalMove(colour) ? colour
+                                            : std::uint8_t{kEmpty};
+}
+
+}  // namespace flipstone::cli

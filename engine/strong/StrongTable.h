@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/strong/Bits.h"
+
+namespace flipstone::strong {
+
+// What a search learnt of one position: bounds on its value at a depth, and its best move.
+struct TableEntry {
+    Bits mover = 0;
+    Bits other = 0;
+    std::int32_t lower = 0;
+    std::int32_t upper = 0;
+    std::int8_t depth = -1;
+    std::int8_t move = -1;
+};
+
+// The transposition table: one entry per slot, the newest result replacing the older.
+class StrongTable {
+public:
+    explicit StrongTable(int bits);
+
+    const TableEntry* Find(Bits mover, Bits other) const;
+    void Store(const TableEntry& entry);
+    void Clear();
+
+private:
+    std::size_t SlotOf(Bits mover, Bits other) const;
+
+    std::vector<TableEntry> slots_;
+    int shift_;
+};
+
+}  // namespace flipstone::strong

@@ -1,0 +1,51 @@
+#include "cli/MatchCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace flipstone::cli {
+namespace {
+
+constexpr const char* kRhino = "/usr/games/gtp-rhino";
+
+int CountLines(const std::string& text, const std::string& word) {
+    int count = 0;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        count += line.find(word) != std::string::npos ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(MatchCommandTest, TwoGamesAgainstGRhinoEndWithoutAFault) {
+    if (!std::filesystem::exists(kRhino)) {
+        GTEST_SKIP() << kRhino << " is not installed (Debian package grhino)";
+    }
+    MatchRequest request;
+    request.first = std::string(FLIPSTONE_CLI) + " gtp --move-time 0.05";
+    request.second = std::string(kRhino) + " --level 1";
+    request.openings = 1;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunMatch(request, out, err), 0) << out.str() << err.str();
+    EXPECT_EQ(CountLines(out.str(), "\"fault\":null"), 2) << out.str();
+    EXPECT_EQ(CountLines(out.str(), "\"games\":2"), 1) << out.str();
+}
+
+TEST(MatchCommandTest, AnIllegalMoveLosesTheGameWithALineThatSaysSo) {
+    MatchRequest request;
+    request.first = std::string(FLIPSTONE_CLI) + " gtp --level 1";
+    request.second = "while read line; do printf '= A1\\n\\n'; done";
+    request.openings = 1;
+    request.randomPlies = 0;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunMatch(request, out, err), 1);
+    EXPECT_EQ(CountLines(out.str(), "played the illegal move 'A1'"), 2) << out.str();
+    EXPECT_EQ(CountLines(out.str(), "\"wins\":2"), 1) << out.str();
+}
+
+}  // namespace
+}  // namespace flipstone::cli
