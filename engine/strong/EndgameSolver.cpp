@@ -114,19 +114,8 @@ int EndgameSolver::SolveOrdered(Bits mover, Bits other, Bits moves, int alpha, i
     const int count = OrderMoves(mover, other, moves, tableMove, list);
     int bestBit = -1;
     const int best = SolveList(mover, other, list, count, alpha, beta, bestBit);
-    TableEntry entry{mover,
-                     other,
-                     kBelowAll,
-                     -kBelowAll,
-                     static_cast<std::int8_t>(empties),
-                     static_cast<std::int8_t>(bestBit)};
-    if (best > alpha) {
-        entry.lower = best;
-    }
-    if (best < beta) {
-        entry.upper = best;
-    }
-    table_.Store(entry);
+    table_.Store(
+        TableEntry::FromWindow(mover, other, best, alpha, beta, -kBelowAll, empties, bestBit));
     return best;
 }
 

@@ -113,19 +113,8 @@ int StrongSearch::Search(Bits mover, Bits other, int depth, int alpha, int beta,
                                              : ListMoves(mover, other, moves, tableMove, list);
     int bestBit = -1;
     const int best = SearchList(mover, other, list, count, depth, alpha, beta, bestBit);
-    TableEntry entry{mover,
-                     other,
-                     -kInfinity,
-                     kInfinity,
-                     static_cast<std::int8_t>(depth),
-                     static_cast<std::int8_t>(bestBit)};
-    if (best > alpha) {
-        entry.lower = best;
-    }
-    if (best < beta) {
-        entry.upper = best;
-    }
-    table_.Store(entry);
+    table_.Store(
+        TableEntry::FromWindow(mover, other, best, alpha, beta, kInfinity, depth, bestBit));
     return best;
 }
 

@@ -10,6 +10,16 @@ std::size_t StrongTable::SlotOf(Bits mover, Bits other) const {
     return static_cast<std::size_t>((mixed ^ (mixed >> 29)) * 0xBF58476D1CE4E5B9ull >> shift_);
 }
 
+TableEntry TableEntry::FromWindow(Bits mover, Bits other, int best, int alpha, int beta,
+                                  int unbounded, int depth, int move) {
+    return TableEntry{mover,
+                      other,
+                      best > alpha ? best : -unbounded,
+                      best < beta ? best : unbounded,
+                      static_cast<std::int8_t>(depth),
+                      static_cast<std::int8_t>(move)};
+}
+
 const TableEntry* StrongTable::Find(Bits mover, Bits other) const {
     const TableEntry& entry = slots_[SlotOf(mover, other)];
     return entry.depth >= 0 && entry.mover == mover && entry.other == other ? &entry : nullptr;

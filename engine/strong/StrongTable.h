@@ -15,6 +15,12 @@ struct TableEntry {
     std::int32_t upper = 0;
     std::int8_t depth = -1;
     std::int8_t move = -1;
+
+    // What a search of the window (alpha, beta) that found `best` learnt: a value at or below
+    // alpha is only an upper bound, one at or above beta only a lower bound; `unbounded` is
+    // larger than any value.
+    static TableEntry FromWindow(Bits mover, Bits other, int best, int alpha, int beta,
+                                 int unbounded, int depth, int move);
 };
 
 // The transposition table: one entry per slot, the newest result replacing the older.
