@@ -213,6 +213,11 @@ GtpSession::Outcome GtpSession::RunClock(const std::string& command, const Words
 }
 
 GtpSession::Outcome GtpSession::BoardSize(const Words& arguments) {
+    const bool negative = arguments.size() == 1 && arguments[0].size() > 1 &&
+                          arguments[0][0] == '-' && AllDigits(arguments[0].substr(1));
+    if (negative) {
+        return {false, "unacceptable size"};
+    }
     if (arguments.size() != 1 || !AllDigits(arguments[0])) {
         return {false, "boardsize is not an integer"};
     }
