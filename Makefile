@@ -138,7 +138,7 @@ CLI := $(BUILD_DIR)/cli/flipstone-cli
 strength: deps
 	cmake --preset release $(GENERATOR)
 	cmake --build --preset release -j $(JOBS) --target flipstone-cli
-	for level in 4 5; do \
+	status=0; for level in 4 5; do \
 	  $(CLI) match --first "$(CLI) gtp --move-time $(STRENGTH_MOVE_TIME)" \
-	    --second "$(RHINO) --level $$level" --openings $(STRENGTH_OPENINGS) --seed 24 || exit 1; \
-	done
+	    --second "$(RHINO) --level $$level" --openings $(STRENGTH_OPENINGS) --seed 24 || status=1; \
+	done; exit $$status

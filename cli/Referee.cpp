@@ -132,7 +132,9 @@ bool Referee::Exchange(std::uint8_t colour, const std::string& last, double time
         if (!written || !reply || !reply->success) {
             record.forfeited = colour;
             record.fault = std::string(ColourWord(colour)) + " answered '" + command + "' " +
-                           (reply ? "with '? " + reply->text + "'" : "with no reply");
+                           (reply ? "with '? " + reply->text + "'"
+                                  : "with no reply within " +
+                                        std::to_string(static_cast<int>(timeoutSeconds)) + " s");
             return false;
         }
         answer = reply->text;
