@@ -3,12 +3,14 @@
 # - no build path in the binaries: source and build folders are written as relative names;
 # - the time of the last commit (SOURCE_DATE_EPOCH, unless the environment sets it) for every
 #   date the build writes: the manual pages, and every file's date in the package;
-# - no file dates in the embedded resources (format 1 of the resource compiler records none).
+# - no file dates in the embedded resources: every run of the resource compiler, AUTORCC's or the
+#   project's own, writes format 1, which records none.
 
 # The build folder comes second: it may lie inside the source folder, and the last match wins.
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
-set(CMAKE_AUTORCC_OPTIONS --format-version 1)
+set(FLIPSTONE_RCC_OPTIONS --format-version 1)
+set(CMAKE_AUTORCC_OPTIONS ${FLIPSTONE_RCC_OPTIONS})
 
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(FLIPSTONE_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})

@@ -29,7 +29,7 @@ function(flipstone_embed_translations target)
        "  <qresource prefix=\"/flipstone/translations\">\n${entries}  </qresource>\n</RCC>\n")
   set(source ${folder}/qrc_translations.cpp)
   add_custom_command(OUTPUT ${source}
-                     COMMAND Qt6::rcc --name translations --output ${source} ${qrc}
+                     COMMAND Qt6::rcc ${FLIPSTONE_RCC_OPTIONS} --name translations --output ${source} ${qrc}
                      DEPENDS ${qrc} ${qm_files} VERBATIM)
   target_sources(${target} PRIVATE ${source})
 endfunction()
