@@ -8,6 +8,7 @@
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
 #include "cli/PerftCommand.h"
+#include "cli/ReviewCommand.h"
 #include "cli/SelfPlayCommand.h"
 
 namespace flipstone::cli {
@@ -37,6 +38,8 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
             return RunMatch(arguments.match, out, err);
         case CliCommand::kPerft:
             return RunPerft(arguments.perftDepth, out);
+        case CliCommand::kReview:
+            return RunReview(arguments.review, out);
         case CliCommand::kSelfPlay:
             return RunSelfPlay(arguments.selfPlay, out);
         case CliCommand::kPrintText:
