@@ -79,6 +79,28 @@ void BoardNarrator::StepTaken() {
     }
 }
 
+void BoardNarrator::MovesTakenBack(const std::vector<Square>& moves) {
+    TellJump(QT_TRANSLATE_NOOP("BoardNarrator", "Took back %1"), moves);
+}
+
+void BoardNarrator::MovesReplayed(const std::vector<Square>& moves) {
+    TellJump(QT_TRANSLATE_NOOP("BoardNarrator", "Played again %1"), moves);
+}
+
+void BoardNarrator::TellJump(const char* sentence, const std::vector<Square>& moves) {
+    passCount_ = document_.passCount;
+    levelIndex_ = document_.levelIndex;
+    hintTold_ = false;
+    if (moves.empty()) {
+        return;
+    }
+    QStringList names;
+    for (const Square move : moves) {
+        names << NameOf(move);
+    }
+    announcer_.Announce(QCoreApplication::translate("BoardNarrator", sentence).arg(ListOf(names)));
+}
+
 // A pass that the other side answers with a move is told; the second of two passes in a row is
 // the end of the game one step later, which is told instead.
 void BoardNarrator::TellPassOrEnd() {

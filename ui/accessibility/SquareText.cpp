@@ -40,14 +40,35 @@ bool ShowsHint(const CFlipstoneDoc& document, Square square) {
     return document.hintState == kHintReady && document.hintSquare == square;
 }
 
+// "plus 4", "minus 2", "even".
+QString MoveValueWords(int value) {
+    if (value == 0) {
+        return QCoreApplication::translate("SquareText", "even");
+    }
+    return value > 0 ? QCoreApplication::translate("SquareText", "plus %1").arg(value)
+                     : QCoreApplication::translate("SquareText", "minus %1").arg(-value);
+}
+
 }  // namespace
 
 QString SquareText(const CFlipstoneView& view, Square square) {
     const CFlipstoneDoc& document = view.Document();
     QStringList parts{QString::fromStdString(BoardText::SquareName(square)),
-                      ContentWord(document.board.At(square.column, square.row))};
+                      ContentWord(view.ShownBoard().At(square.column, square.row))};
+    if (view.ShowsReviewPosition()) {
+        if (view.ReviewPlayed() == square) {
+            parts << QCoreApplication::translate("SquareText", "move played");
+        }
+        if (view.ReviewBest() == square) {
+            parts << QCoreApplication::translate("SquareText", "best move");
+        }
+        return parts.join(QStringLiteral(", "));
+    }
     if (ShowsLegalMarker(view, square)) {
         parts << QCoreApplication::translate("SquareText", "legal move");
+        if (const std::optional<int> value = view.MoveValueAt(square)) {
+            parts << MoveValueWords(*value);
+        }
     }
     if (ShowsLastMoveCross(document, square)) {
         parts << QCoreApplication::translate("SquareText", "last move");
