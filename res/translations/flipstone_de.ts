@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Die Einträge in der Systemregistrierung wurden entfernt und die INI-Datei (falls vorhanden) wurde gelöscht.</translation>
+        <translation>Die gespeicherten Einstellungen von Flipstone wurden gelöscht.</translation>
     </message>
 </context>
 <context>

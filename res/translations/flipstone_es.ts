@@ -24,11 +24,11 @@
     <name>BoardNarrator</name>
     <message>
         <source>Black</source>
-        <translation>Negro</translation>
+        <translation>Negras</translation>
     </message>
     <message>
         <source>White</source>
-        <translation>Blanco</translation>
+        <translation>Blancas</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>%1 %2, turns %3</source>
-        <translation>%1 %2, voltea %3</translation>
+        <translation>%1 %2, voltean %3</translation>
     </message>
     <message>
         <source>Hint: %1</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>%1 passes</source>
-        <translation>%1 pasa</translation>
+        <translation>%1 pasan</translation>
     </message>
     <message>
         <source>Game over. Black %1, white %2</source>
-        <translation>Fin de la partida. Negro %1, blanco %2</translation>
+        <translation>Fin de la partida. Negras %1, blancas %2</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Se han eliminado las entradas del registro del sistema y se ha borrado el archivo INI (si lo había).</translation>
+        <translation>Se ha borrado la configuración guardada de Flipstone.</translation>
     </message>
 </context>
 <context>

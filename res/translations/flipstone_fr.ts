@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Arrow keys choose a square, Enter plays it</source>
-        <translation>Les touches fléchées choisissent une case, Entrée la joue</translation>
+        <translation>Choisissez une case avec les touches fléchées, puis appuyez sur Entrée pour y jouer</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Les entrées du registre système ont été supprimées et le fichier INI (s&apos;il existait) a été effacé.</translation>
+        <translation>Les paramètres enregistrés de Flipstone ont été supprimés.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Arrow keys choose a square, Enter plays it</source>
-        <translation>I tasti freccia scelgono una casella, Invio la gioca</translation>
+        <translation>Scegli una casella con i tasti freccia e premi Invio per giocarvi</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Le voci del registro di sistema sono state rimosse e il file INI (se presente) è stato eliminato.</translation>
+        <translation>Le impostazioni salvate di Flipstone sono state eliminate.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Arrow keys choose a square, Enter plays it</source>
-        <translation>Kies een veld met de pijltoetsen, speel het met Enter</translation>
+        <translation>Kies een veld met de pijltoetsen en druk op Enter om te zetten</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>De registervermeldingen van het systeem zijn verwijderd en het INI-bestand (indien aanwezig) is gewist.</translation>
+        <translation>De opgeslagen instellingen van Flipstone zijn verwijderd.</translation>
     </message>
 </context>
 <context>

@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Wpisy w rejestrze systemowym zostały usunięte, a plik INI (jeśli istniał) został skasowany.</translation>
+        <translation>Zapisane ustawienia gry Flipstone zostały usunięte.</translation>
     </message>
 </context>
 <context>

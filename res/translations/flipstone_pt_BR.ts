@@ -24,11 +24,11 @@
     <name>BoardNarrator</name>
     <message>
         <source>Black</source>
-        <translation>Preto</translation>
+        <translation>Pretas</translation>
     </message>
     <message>
         <source>White</source>
-        <translation>Branco</translation>
+        <translation>Brancas</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>%1 %2, turns %3</source>
-        <translation>%1 %2, vira %3</translation>
+        <translation>%1 %2, viram %3</translation>
     </message>
     <message>
         <source>Hint: %1</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>%1 passes</source>
-        <translation>%1 passa</translation>
+        <translation>%1 passam</translation>
     </message>
     <message>
         <source>Game over. Black %1, white %2</source>
-        <translation>Fim de jogo. Preto %1, branco %2</translation>
+        <translation>Fim de jogo. Pretas %1, brancas %2</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>As entradas do registro do sistema foram removidas e o arquivo INI (se havia um) foi excluído.</translation>
+        <translation>As configurações salvas do Flipstone foram apagadas.</translation>
     </message>
 </context>
 <context>

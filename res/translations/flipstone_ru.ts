@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Записи системного реестра удалены, файл INI (если он был) тоже удалён.</translation>
+        <translation>Сохранённые настройки Flipstone удалены.</translation>
     </message>
 </context>
 <context>
