@@ -208,12 +208,13 @@
         <translation>О программе Flipstone</translation>
     </message>
     <message>
-        <source>Flipstone Version 1.07e</source>
-        <translation>Flipstone, версия 1.07e</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Flipstone Version %1</source>
+        <extracomment>%1 is the version number, such as 1.07e.</extracomment>
+        <translation>Flipstone, версия %1</translation>
     </message>
 </context>
 <context>
@@ -232,19 +233,38 @@
     </message>
     <message>
         <source>Move</source>
+        <extracomment>The caption of the group that chooses who opens the game: the player or the computer.</extracomment>
         <translation>Ход</translation>
     </message>
     <message>
         <source>First</source>
+        <extracomment>In the group &quot;Move&quot;: the player makes the game&apos;s first move, with black.</extracomment>
         <translation>Первый</translation>
     </message>
     <message>
         <source>Second</source>
+        <extracomment>In the group &quot;Move&quot;: the computer opens, the player answers with white.</extracomment>
         <translation>Второй</translation>
     </message>
     <message>
         <source>Level</source>
+        <extracomment>The caption of the group that chooses the computer&apos;s level, 1 to 4.</extracomment>
         <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Move first</source>
+        <extracomment>What a screen reader says for the choice &quot;First&quot; of the group &quot;Move&quot;.</extracomment>
+        <translation>Ходить первым</translation>
+    </message>
+    <message>
+        <source>Move second</source>
+        <extracomment>What a screen reader says for the choice &quot;Second&quot; of the group &quot;Move&quot;.</extracomment>
+        <translation>Ходить вторым</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <extracomment>What a screen reader says for a choice of the group &quot;Level&quot;; %1 is 1 to 4.</extracomment>
+        <translation>Уровень %1</translation>
     </message>
 </context>
 <context>
