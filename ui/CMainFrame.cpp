@@ -140,6 +140,7 @@ void CMainFrame::CreateMenus() {
     CreateGameMenu();
     CreateEditMenu();
 
+    //: The menu of settings: the computer's level and the sound.
     QMenu* set = menuBar()->addMenu(tr("&Set"));
     CreateLevelMenu(*set);
     QAction* sound = AddCommand(ID_SET_SOUND, tr("&Sound"), tr("Set sound\nSet sound"));
@@ -222,6 +223,7 @@ void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
 
 void CMainFrame::CreateViewMenu() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    //: The toolbar's name, shown where the desktop lists the window's toolbars.
     toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     QAction* toggleToolBar = toolBar_->toggleViewAction();
@@ -258,6 +260,7 @@ void CMainFrame::CreateAccelerators() {
          QKeySequence(Qt::CTRL | Qt::Key_O)},
         {ID_FILE_SAVE, QT_TR_NOOP("&Save"), QT_TR_NOOP("Save the active document\nSave"),
          QKeySequence(Qt::CTRL | Qt::Key_S)},
+        //: The command of the F1 key: open the help window.
         {ID_HELP, QT_TR_NOOP("Help"), QT_TR_NOOP("Display help for current task or command\nHelp"),
          QKeySequence(Qt::Key_F1)},
     };
@@ -337,19 +340,26 @@ QString CMainFrame::PaneText(int pane) const {
 }
 
 QString CMainFrame::PlyText(int moveCount) {
+    //: A status pane: the number of moves made in this game, passes not counted. Keep it short.
     return tr("Ply: %1").arg(QString::asprintf("%02d", moveCount));
 }
 
 QString CMainFrame::DiscsText(int black, int white) {
+    //: A status pane: the number of black discs and of white discs on the board, each colour
+    //: by its first letter.
     return tr("B: %1 / W: %2")
         .arg(QString::asprintf("%02d", black), QString::asprintf("%02d", white));
 }
 
 QString CMainFrame::ValueText(int searchValue) {
+    //: A status pane: the computer's opinion of the position, a signed number (higher is better
+    //: for the computer). Keep it short.
     return tr("Value:%1").arg(QString::asprintf("%+5d", searchValue));
 }
 
 QString CMainFrame::LeafText(int leafCount) {
+    //: A status pane: the number of positions the computer has weighed for its move (the leaves
+    //: of its search tree). Keep it short.
     return tr("Leaf: %1").arg(QString::asprintf("%8d", leafCount));
 }
 

@@ -13,10 +13,15 @@ namespace {
 
 QString ContentWord(std::uint8_t code) {
     if (code == kBlack) {
+        //: What a square holds, spoken after its name: "d4, black" (a black disc).
         return QCoreApplication::translate("SquareText", "black");
     }
-    return code == kWhite ? QCoreApplication::translate("SquareText", "white")
-                          : QCoreApplication::translate("SquareText", "empty");
+    if (code == kWhite) {
+        //: What a square holds, spoken after its name: "d4, white" (a white disc).
+        return QCoreApplication::translate("SquareText", "white");
+    }
+    //: What a square holds, spoken after its name: "d3, empty".
+    return QCoreApplication::translate("SquareText", "empty");
 }
 
 bool ShowsLegalMarker(const CFlipstoneView& view, Square square) {
@@ -65,15 +70,18 @@ QString SquareText(const CFlipstoneView& view, Square square) {
         return parts.join(QStringLiteral(", "));
     }
     if (ShowsLegalMarker(view, square)) {
+        //: Spoken after a square's content: the player may play on this square.
         parts << QCoreApplication::translate("SquareText", "legal move");
         if (const std::optional<int> value = view.MoveValueAt(square)) {
             parts << MoveValueWords(*value);
         }
     }
     if (ShowsLastMoveCross(document, square)) {
+        //: Spoken after a square's content: the last move was played on this square.
         parts << QCoreApplication::translate("SquareText", "last move");
     }
     if (ShowsHint(document, square)) {
+        //: Spoken after a square's content: the hint suggests playing on this square.
         parts << QCoreApplication::translate("SquareText", "hint");
     }
     return parts.join(QStringLiteral(", "));
