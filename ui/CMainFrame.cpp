@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 #include "game/CFlipstoneDoc.h"
@@ -387,6 +388,20 @@ void CMainFrame::OnReviewGame() {
     if (reviewPanel_ == nullptr) {
         reviewPanel_ = new ReviewPanel(*view_, this);
         addDockWidget(Qt::RightDockWidgetArea, reviewPanel_);
+        reviewPanel_->hide();
+        // The window widens by the panel while it is docked beside the board, and narrows again
+        // when it closes, so that the board keeps its size.
+        connect(reviewPanel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+            if (!visible && widthBeforeReview_ > 0 && !reviewPanel_->isFloating()) {
+                resize(std::exchange(widthBeforeReview_, 0), height());
+            }
+        });
+    }
+    if (reviewPanel_->isHidden()) {
+        widthBeforeReview_ = width();
+        const QScreen* shown = screen();
+        const int widest = shown != nullptr ? shown->availableGeometry().width() : width();
+        resize(std::min(width() + reviewPanel_->sizeHint().width(), widest), height());
     }
     reviewPanel_->show();
     reviewPanel_->raise();

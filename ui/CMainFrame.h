@@ -129,6 +129,8 @@ private:
     std::array<QLabel*, 5> panes_{};
     HelpWindow* helpWindow_ = nullptr;
     ReviewPanel* reviewPanel_ = nullptr;
+    // The window's width before the review widened it; 0 while no review is shown.
+    int widthBeforeReview_ = 0;
     std::map<int, QAction*> actions_;
     // Until a window manager's frame is known: the square the whole window is to fill.
     QRect firstGeometry_;

@@ -84,6 +84,9 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
         {"selfplay", "--games", "1", "--levels", "2,1", "--seed", "x"},
         {"selfplay", "--games", "1", "--levels", "2,1", "--kernel", "avx3"},
         {"selfplay", "--games", "1", "--levels", "2,1", "--worker", "both"},
+        {"review", "--moves", "f5d6c3d3d3"},
+        {"review", "--moves", "nonsense"},
+        {"review", "--moves", "f5", "--move-time", "0"},
     };
     for (const auto& args : bad) {
         const CliRun run = Cli(args);
@@ -96,6 +99,24 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
         EXPECT_EQ(run.err.rfind("flipstone-cli: ", 0), 0u) << shown;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << shown;
     }
+}
+
+TEST(FlipstoneCliTest, ReviewNamesTheIllegalMoveAndJudgesEveryMoveOtherwise) {
+    const CliRun illegal = Cli({"review", "--moves", "f5d6c3d3d3"});
+    EXPECT_NE(illegal.err.find("Move 5, d3"), std::string::npos) << illegal.err;
+
+    const CliRun review = Cli({"review", "--moves", "f5d6c3", "--move-time", "0.05"});
+    ASSERT_EQ(review.status, 0) << review.err;
+    std::istringstream lines(review.out);
+    std::string line;
+    for (const char* move : {"\"f5\"", "\"d6\"", "\"c3\""}) {
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_EQ(Field(line, "move"), move);
+        EXPECT_EQ(std::stoi(Field(line, "loss")),
+                  std::stoi(Field(line, "best_value")) - std::stoi(Field(line, "value")));
+    }
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(Field(line, "moves"), "3");
 }
 
 TEST(FlipstoneCliTest, PerftPrintsTheKnownCountsDepthByDepth) {

@@ -13,6 +13,7 @@
 #include "Desktop.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
+#include "game/records/RecordReader.h"
 
 namespace flipstone::e2e {
 namespace {
@@ -321,6 +322,38 @@ TEST_F(ManagedEndToEnd, SaveOpenAndExitKeepFilesSafeAndTheRecentListInOrder) {
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_EQ(program.Setting("Recent File List/File1"), FilePath("letter"));
     EXPECT_EQ(program.Setting("Recent File List/File2"), FilePath("game"));
+}
+
+TEST_F(ManagedEndToEnd, UndoRedoCopyAndPasteByKeysWithTheRealClipboard) {
+    ASSERT_NO_FATAL_FAILURE(StartAndWait());
+    std::vector<Square> played;
+    PlayAndWaitForReplies(played, {{3, 2}, {1, 2}});
+    const Board afterBoth = ExpectedAfter(played);
+    display.Key("ctrl+z");
+    ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(ExpectedAfter({played.front()})); }))
+        << "the second move and its reply taken back";
+    display.Key("ctrl+shift+z");
+    ASSERT_TRUE(WaitUntil([&] { return ShowsBoard(afterBoth); })) << "and played again";
+
+    display.Key("ctrl+c");
+    const QString copied =
+        RunTool("xclip", {"-o", "-selection", "clipboard"}, display.Environment());
+    EXPECT_TRUE(copied.startsWith("d3") && copied.mid(4, 2) == "b3" && copied.size() == 8)
+        << copied.toStdString();
+
+    const auto paste = [&](const QString& text) {
+        RunTool("sh", {"-c", "printf '%s' \"$1\" | xclip -selection clipboard", "-", text},
+                display.Environment());
+        display.Key("ctrl+v");
+    };
+    paste("f5d6c3d3d3");
+    ASSERT_TRUE(AnswerMessageBox()) << "the illegal fifth move is named";
+    // The main window is a training game's now: the box is the only window titled Flipstone.
+    ASSERT_TRUE(WaitUntil([&] { return display.Windows("^Flipstone$").empty(); }));
+    EXPECT_TRUE(ShowsBoard(afterBoth)) << "and the game is as it was";
+    paste("F5 d6");
+    const Board pasted = ReadGameRecord("f5d6").record->FinalPosition().GetBoard();
+    EXPECT_TRUE(WaitUntil([&] { return ShowsBoard(pasted); })) << "black to move after d6";
 }
 
 TEST_F(EndToEnd, UnregisterRemovesTheSettingsWithAndWithoutADisplay) {

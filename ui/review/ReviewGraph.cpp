@@ -66,8 +66,12 @@ void ReviewGraph::UpdateText() {
     setToolTip(text);
 }
 
+// Right of the side names, which label the two halves.
 QRect ReviewGraph::PlotArea() const {
-    return rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QFontMetrics metrics = fontMetrics();
+    const int labels =
+        std::max(metrics.horizontalAdvance(tr("Black")), metrics.horizontalAdvance(tr("White")));
+    return rect().adjusted(2 * kMargin + labels, kMargin, -kMargin, -kMargin);
 }
 
 int ReviewGraph::Scale() const {
@@ -96,8 +100,9 @@ void ReviewGraph::paintEvent(QPaintEvent* /*event*/) {
     const int middle = area.top() + area.height() / 2;
     const int scale = Scale();
     painter.setPen(colours.color(QPalette::Text));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, tr("Black"));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom, tr("White"));
+    const QRect labels(QPoint(kMargin, area.top()), QPoint(area.left() - kMargin, area.bottom()));
+    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, tr("Black"));
+    painter.drawText(labels, Qt::AlignLeft | Qt::AlignBottom, tr("White"));
     painter.drawLine(area.left(), middle, area.right(), middle);
     for (int ply = 0; ply < count; ++ply) {
         const int left = area.left() + ply * area.width() / count;

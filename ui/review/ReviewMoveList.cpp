@@ -1,6 +1,7 @@
 #include "ui/review/ReviewMoveList.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "engine/BoardText.h"
 
@@ -29,6 +30,18 @@ ReviewMoveList::ReviewMoveList(QWidget* parent) : QTableWidget(0, kColumnCount, 
     verticalHeader()->setVisible(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+// Wide enough for every column, with room for the marks and the scroll bar.
+QSize ReviewMoveList::sizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumnCount; ++column) {
+        width += horizontalHeader()->sectionSizeHint(column);
+    }
+    width += metrics.horizontalAdvance(QStringLiteral("99. Black h8 Inaccuracy"));
+    return QSize(width, QTableWidget::sizeHint().height());
 }
 
 QString ReviewMoveList::MarkOf(int loss) {

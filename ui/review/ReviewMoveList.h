@@ -19,6 +19,7 @@ public:
 
     // One row per move of the results, filled where the move is judged.
     void Show(const ReviewResults& results);
+    QSize sizeHint() const override;
     // The move of the current row, 1 for the first; 0 when no row is current.
     int CurrentPly() const { return currentRow() + 1; }
 

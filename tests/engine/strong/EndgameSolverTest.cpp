@@ -8,35 +8,16 @@
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "engine/strong/StrongSearch.h"
+#include "support/PlainSolve.h"
 #include "support/Positions.h"
 
 namespace flipstone::strong {
 namespace {
 
+using testing::PlainSolve;
+
 constexpr int kTableBits = 12;
 constexpr int kEmpties = 9;
-
-// The final disc difference for the side to move by full minimax on the game's own board, the
-// winner getting the empty squares.
-int PlainSolve(const Board& board, std::uint8_t side, bool passed = false) {
-    const std::vector<Square> moves = board.LegalSquares(side);
-    if (moves.empty()) {
-        if (!passed) {
-            return -PlainSolve(board, Opponent(side), true);
-        }
-        const int difference = side == kBlack ? board.CountBlack() - board.CountWhite()
-                                              : board.CountWhite() - board.CountBlack();
-        const int empty = 64 - board.CountDiscs();
-        return difference > 0 ? difference + empty : difference < 0 ? difference - empty : 0;
-    }
-    int best = -100;
-    for (const Square move : moves) {
-        Board child = board;
-        child.Place(move.column, move.row, side);
-        best = std::max(best, -PlainSolve(child, Opponent(side)));
-    }
-    return best;
-}
 
 TEST(EndgameSolverTest, ValuesAndBoundsAgreeWithFullMinimax) {
     // Windows: whole, who wins, and narrow ones on each side of the value.

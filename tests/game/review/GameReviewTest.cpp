@@ -1,0 +1,103 @@
+// The review of a game: against full minimax at the end of a game, and on its thread.
+#include "game/review/GameReview.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <thread>
+
+#include "engine/BoardText.h"
+#include "engine/Position.h"
+#include "game/review/ReviewPositions.h"
+#include "game/review/ReviewWorker.h"
+#include "support/PlainSolve.h"
+#include "support/Positions.h"
+
+namespace flipstone {
+namespace {
+
+using testing::PlainSolve;
+
+// The exact value of a position for the colour to move there, from `colour`'s side.
+int ExactFor(std::uint8_t colour, const Position& position) {
+    if (position.IsOver()) {
+        const Board& board = position.GetBoard();
+        const int difference = board.CountBlack() - board.CountWhite();
+        const int black = difference + (difference > 0   ? 1
+                                        : difference < 0 ? -1
+                                                         : 0) *
+                                           (64 - board.CountDiscs());
+        return colour == kBlack ? black : -black;
+    }
+    const int value = PlainSolve(position.GetBoard(), position.ToMove());
+    return position.ToMove() == colour ? value : -value;
+}
+
+// A game from a random position with the given empty squares, played to its end at random.
+GameRecord RandomGame(std::uint32_t seed, int emptySquares) {
+    const testing::RandomPosition late = testing::RandomGamePosition(seed, emptySquares);
+    GameRecord record;
+    record.start = late.board;
+    record.firstToMove = late.toMove;
+    Position position = record.StartPosition();
+    std::mt19937 random(seed);
+    while (!position.IsOver()) {
+        const std::vector<Square> moves = position.LegalSquares();
+        const Square move = moves[random() % moves.size()];
+        record.moves.push_back(move);
+        position.Play(move);
+    }
+    return record;
+}
+
+TEST(GameReviewTest, AgreesWithFullMinimaxOnTheLastMoves) {
+    for (const std::uint32_t seed : {3u, 8u, 21u}) {
+        const GameRecord record = RandomGame(seed, 10);
+        GameReview review(ReviewPositionsOf(record), std::chrono::seconds(10));
+        while (review.Step()) {
+        }
+        const ReviewResults& results = review.Results();
+        ASSERT_TRUE(results.Complete());
+        ASSERT_EQ(results.MoveCount(), static_cast<int>(record.moves.size()));
+        for (int ply = 1; ply <= results.MoveCount(); ++ply) {
+            const MoveReview move = *results.Move(ply);
+            const Position before = record.PositionAfter(ply - 1);
+            Position after = before;
+            after.Play(move.move);
+            Position best = before;
+            ASSERT_TRUE(best.Play(move.best));
+            const std::string where =
+                BoardText::Format(before.GetBoard()) + " move " + std::to_string(ply);
+            EXPECT_EQ(move.colour, before.ToMove()) << where;
+            EXPECT_EQ(move.value, ExactFor(move.colour, after)) << where;
+            EXPECT_EQ(move.bestValue, ExactFor(move.colour, best)) << where;
+            EXPECT_EQ(move.bestValue, PlainSolve(before.GetBoard(), move.colour)) << where;
+            EXPECT_EQ(move.loss, move.bestValue - move.value) << where;
+            EXPECT_TRUE(move.exact) << where;
+        }
+    }
+}
+
+TEST(GameReviewTest, TheWorkerReviewsOnItsThreadAndStopsWhenCancelled) {
+    const GameRecord record = RandomGame(5, 10);
+    ReviewWorker worker;
+    worker.Start(ReviewPositionsOf(record), std::chrono::seconds(10));
+    while (worker.Running()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    GameReview alone(ReviewPositionsOf(record), std::chrono::seconds(10));
+    while (alone.Step()) {
+    }
+    for (int ply = 1; ply <= alone.Results().MoveCount(); ++ply) {
+        EXPECT_EQ(worker.Results().Move(ply)->value, alone.Results().Move(ply)->value);
+    }
+
+    // A whole game from the start takes long: cancelled at once, it judges little and stops.
+    worker.Start(ReviewPositionsOf(RandomGame(5, 60)), std::chrono::seconds(10));
+    worker.Cancel();
+    EXPECT_FALSE(worker.Running());
+    EXPECT_LE(worker.Results().JudgedCount(), 1);
+}
+
+}  // namespace
+}  // namespace flipstone
