@@ -67,7 +67,17 @@
         <translation>Stufe %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+9"/>
+        <source>Took back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Played again %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1 passes</source>
         <extracomment>Spoken when a side has no move and the turn goes to the other: %1 is Black or White.</extracomment>
         <translation>%1 passt</translation>
@@ -97,7 +107,7 @@
         <translation>Unentschieden</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+48"/>
+        <location filename="../../game/CFlipstoneDoc.h" line="+52"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -244,13 +254,39 @@
         <translation>leer</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+28"/>
+        <source>even</source>
+        <extracomment>What a screen reader says of a move that keeps the game even: its value is 0.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>plus %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>minus %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>move played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>best move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>legal move</source>
         <extracomment>Spoken after a square&apos;s content: the player may play on this square.</extracomment>
         <translation>möglicher Zug</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>last move</source>
         <extracomment>Spoken after a square&apos;s content: the last move was played on this square.</extracomment>
         <translation>letzter Zug</translation>
@@ -345,7 +381,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+133"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+163"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -367,7 +403,7 @@ Spiel starten</translation>
         <translation>&amp;Hinweis</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -379,7 +415,7 @@ Exit</source>
 Beenden</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-30"/>
         <source>&amp;Set</source>
         <extracomment>The menu of settings: the computer&apos;s level and the sound.</extracomment>
         <translation>&amp;Einstellungen</translation>
@@ -426,7 +462,89 @@ About</source>
 Über</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
+        <source>&amp;Review Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the value of every move of the game
+Review Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read a game from a GGF or transcript file
+Import Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Export Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the game to a GGF or transcript file
+Export Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take back your last move and the replies after it
+Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play the moves taken back again
+Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Copy Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy the moves of the game to the clipboard
+Copy Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Paste Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play the game on the clipboard
+Paste Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>&amp;Level</source>
         <translation>&amp;Stufe</translation>
     </message>
@@ -481,7 +599,18 @@ Toggle StatusBar</source>
 Statusleiste ein/aus</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>&amp;Move Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the value of each of your moves on its square
+Move Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -572,6 +701,177 @@ Hilfe</translation>
         <location filename="../../ui/HelpWindow.cpp" line="+12"/>
         <source>Flipstone Help</source>
         <translation>Flipstone-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::ReviewGraph</name>
+    <message>
+        <location filename="../../ui/review/ReviewGraph.cpp" line="+20"/>
+        <source>Value graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>at the start</source>
+        <extracomment>Where in the game a value of the review&apos;s graph stands: before the first move.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>after move %1</source>
+        <extracomment>Where in the game a value of the review&apos;s graph stands: %1 is the move&apos;s number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, even</source>
+        <extracomment>The graph&apos;s value when neither side is ahead; %1 is where in the game (&quot;after move 23, even&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+37"/>
+        <location line="+31"/>
+        <source>Black</source>
+        <translation type="unfinished">Schwarz</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <location line="+37"/>
+        <location line="+32"/>
+        <source>White</source>
+        <translation type="unfinished">Weiß</translation>
+    </message>
+    <message>
+        <location line="-66"/>
+        <source>%1, %2 +%3</source>
+        <extracomment>The graph&apos;s value: %1 where in the game, %2 the side ahead (Black or White), %3 by how many discs (&quot;after move 23, Black +6&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No values yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::ReviewMoveList</name>
+    <message>
+        <location filename="../../ui/review/ReviewMoveList.cpp" line="+27"/>
+        <source>Move</source>
+        <comment>review column</comment>
+        <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
+        <translation type="unfinished">Ziehen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Value</source>
+        <comment>review column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Best</source>
+        <comment>review column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Best value</source>
+        <comment>review column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lost</source>
+        <comment>review column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark</source>
+        <comment>review column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moves of the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Blunder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Inaccuracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>White</source>
+        <translation type="unfinished">Weiß</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Black</source>
+        <translation type="unfinished">Schwarz</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 %3</source>
+        <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>exact</source>
+        <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>searched</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::ReviewPanel</name>
+    <message>
+        <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Review progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>Reviewing the game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every move is reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Review cancelled: %1 of %2 positions judged.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

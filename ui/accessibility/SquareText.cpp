@@ -48,6 +48,7 @@ bool ShowsHint(const CFlipstoneDoc& document, Square square) {
 // "plus 4", "minus 2", "even".
 QString MoveValueWords(int value) {
     if (value == 0) {
+        //: What a screen reader says of a move that keeps the game even: its value is 0.
         return QCoreApplication::translate("SquareText", "even");
     }
     return value > 0 ? QCoreApplication::translate("SquareText", "plus %1").arg(value)

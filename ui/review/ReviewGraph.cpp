@@ -31,11 +31,20 @@ QSize ReviewGraph::minimumSizeHint() const {
 }
 
 QString ReviewGraph::ValueText(int ply, int blackValue) {
-    const QString where = ply == 0 ? tr("at the start") : tr("after move %1").arg(ply);
+    //: Where in the game a value of the review's graph stands: before the first move.
+    QString where = tr("at the start");
+    if (ply > 0) {
+        //: Where in the game a value of the review's graph stands: %1 is the move's number.
+        where = tr("after move %1").arg(ply);
+    }
     if (blackValue == 0) {
+        //: The graph's value when neither side is ahead; %1 is where in the game ("after move
+        //: 23, even").
         return tr("%1, even").arg(where);
     }
     const QString leader = blackValue > 0 ? tr("Black") : tr("White");
+    //: The graph's value: %1 where in the game, %2 the side ahead (Black or White), %3 by how
+    //: many discs ("after move 23, Black +6").
     return tr("%1, %2 +%3").arg(where, leader).arg(std::abs(blackValue));
 }
 

@@ -21,8 +21,12 @@ QString NameOf(Square square) {
 }  // namespace
 
 ReviewMoveList::ReviewMoveList(QWidget* parent) : QTableWidget(0, kColumnCount, parent) {
-    setHorizontalHeaderLabels(
-        {tr("Move"), tr("Value"), tr("Best"), tr("Best value"), tr("Lost"), tr("Mark")});
+    //: The review's column headers: the move played, its value in discs for the mover, the best
+    //: move there, the best move's value, the discs the move lost against it, and the mark the
+    //: loss earns. Keep them short.
+    setHorizontalHeaderLabels({tr("Move", "review column"), tr("Value", "review column"),
+                               tr("Best", "review column"), tr("Best value", "review column"),
+                               tr("Lost", "review column"), tr("Mark", "review column")});
     setAccessibleName(tr("Moves of the game"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -65,6 +69,8 @@ void ReviewMoveList::Show(const ReviewResults& results) {
     for (int ply = 1; ply <= results.MoveCount(); ++ply) {
         const ReviewPosition& position = results.Position(ply - 1);
         const QString colour = position.mover == kWhite ? tr("White") : tr("Black");
+        //: A move in the review's list: %1 its number, %2 the colour that played it, %3 its
+        //: square ("23. Black f5").
         SetText(ply - 1, kMove, tr("%1. %2 %3").arg(ply).arg(colour, NameOf(position.played)));
         if (const std::optional<MoveReview> move = results.Move(ply)) {
             ShowMove(ply - 1, *move);
@@ -78,6 +84,8 @@ void ReviewMoveList::ShowMove(int row, const MoveReview& move) {
     SetText(row, kBestValue, ValueText(move.bestValue));
     SetText(row, kLoss, QString::number(move.loss));
     SetText(row, kMark, MarkOf(move.loss));
+    //: Tooltips of a value: found exactly by solving the end of the game, or estimated by a
+    //: search.
     const QString exactness = move.exact ? tr("exact") : tr("searched");
     item(row, kValue)->setToolTip(exactness);
     item(row, kBestValue)->setToolTip(exactness);
