@@ -5,6 +5,7 @@
 
 #include "cli/JsonNumber.h"
 #include "engine/BoardText.h"
+#include "engine/strong/StrongSearch.h"
 #include "game/review/GameReview.h"
 #include "game/review/ReviewPositions.h"
 
@@ -28,9 +29,10 @@ void PrintMove(const MoveReview& move, std::ostream& out) {
 
 int RunReview(const ReviewRequest& request, std::ostream& out) {
     const auto begin = std::chrono::steady_clock::now();
+    strong::StrongSearch search;
     GameReview review(ReviewPositionsOf(request.record),
                       std::chrono::duration<double>(request.moveSeconds));
-    while (review.Step()) {
+    while (review.Step(search)) {
     }
     const ReviewResults& results = review.Results();
     std::array<int, 2> losses{};

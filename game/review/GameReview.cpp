@@ -20,20 +20,17 @@ GameReview::GameReview(std::vector<ReviewPosition> positions,
                        std::chrono::duration<double> perPosition)
     : results_(std::move(positions)),
       perPosition_(perPosition),
-      search_(std::make_unique<strong::StrongSearch>()),
       next_(results_.PositionCount() - 1) {}
-
-GameReview::~GameReview() = default;
 
 void GameReview::Stop() {
     stopped_ = true;
 }
 
-bool GameReview::Step() {
+bool GameReview::Step(strong::StrongSearch& search) {
     if (next_ < 0 || stopped_) {
         return false;
     }
-    const PositionValue value = Judge(next_);
+    const PositionValue value = Judge(next_, search);
     if (stopped_) {
         return false;
     }
@@ -42,7 +39,7 @@ bool GameReview::Step() {
     return next_ >= 0;
 }
 
-PositionValue GameReview::Judge(int ply) {
+PositionValue GameReview::Judge(int ply, strong::StrongSearch& search) {
     const ReviewPosition& position = results_.Position(ply);
     const BitBoard bits = BitBoard::FromBoard(position.board);
     if (position.mover == kEmpty) {
@@ -57,7 +54,7 @@ PositionValue GameReview::Judge(int ply) {
     }
     const std::uint64_t mover = bits.Discs(position.mover);
     const std::uint64_t other = bits.Discs(Opponent(position.mover));
-    const strong::ThinkResult result = search_->Think(mover, other, perPosition_);
+    const strong::ThinkResult result = search.Think(mover, other, perPosition_);
     const int value = position.mover == kWhite ? -result.value : result.value;
     return {value, SquareOfBit(result.bit), result.solved};
 }

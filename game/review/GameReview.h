@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <vector>
 
 #include "game/review/ReviewResults.h"
@@ -20,22 +19,21 @@ class GameReview {
 public:
     // `positions` runs from the game's start to the position after its last move.
     GameReview(std::vector<ReviewPosition> positions, std::chrono::duration<double> perPosition);
-    ~GameReview();
     GameReview(const GameReview&) = delete;
     GameReview& operator=(const GameReview&) = delete;
 
-    // Judges the next position; false once every position is judged or the review is stopped.
-    bool Step();
+    // Judges the next position with the search, which keeps what it learns in its table for the
+    // positions after; false once every position is judged or the review is stopped.
+    bool Step(strong::StrongSearch& search);
     // Any thread: the review judges no further position.
     void Stop();
     const ReviewResults& Results() const { return results_; }
 
 private:
-    PositionValue Judge(int ply);
+    PositionValue Judge(int ply, strong::StrongSearch& search);
 
     ReviewResults results_;
     std::chrono::duration<double> perPosition_;
-    std::unique_ptr<strong::StrongSearch> search_;
     int next_;
     std::atomic<bool> stopped_{false};
 };

@@ -1,8 +1,18 @@
 #include "game/review/ReviewWorker.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <utility>
 
 namespace flipstone {
+
+namespace {
+
+// The niceness of the review's thread: well below the window's, above the idle class.
+constexpr int kBackgroundNiceness = 10;
+
+}  // namespace
 
 ReviewWorker::ReviewWorker() : thread_([this] { Run(); }) {}
 
@@ -53,6 +63,8 @@ ReviewResults ReviewWorker::Results() const {
 }
 
 void ReviewWorker::Run() {
+    // The review yields the processor to the window's thread whenever both want it.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kBackgroundNiceness);
     std::unique_lock lock(mutex_);
     while (true) {
         wake_.wait(lock, [this] { return quit_ || review_ != nullptr; });
@@ -62,7 +74,10 @@ void ReviewWorker::Run() {
         // The review is searched without the lock; a newer one may replace it meanwhile.
         const std::shared_ptr<GameReview> review = review_;
         lock.unlock();
-        const bool more = review->Step();
+        if (!search_) {
+            search_ = std::make_unique<strong::StrongSearch>();
+        }
+        const bool more = review->Step(*search_);
         lock.lock();
         if (review_ != review) {
             continue;

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/strong/StrongSearch.h"
 #include "game/review/GameReview.h"
 #include "game/review/ReviewResults.h"
 
@@ -34,6 +35,8 @@ public:
 private:
     void Run();
 
+    // The thread's search, made at its first review: a window that never reviews keeps no table.
+    std::unique_ptr<strong::StrongSearch> search_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool quit_ = false;

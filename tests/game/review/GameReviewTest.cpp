@@ -53,8 +53,9 @@ GameRecord RandomGame(std::uint32_t seed, int emptySquares) {
 TEST(GameReviewTest, AgreesWithFullMinimaxOnTheLastMoves) {
     for (const std::uint32_t seed : {3u, 8u, 21u}) {
         const GameRecord record = RandomGame(seed, 10);
+        strong::StrongSearch search;
         GameReview review(ReviewPositionsOf(record), std::chrono::seconds(10));
-        while (review.Step()) {
+        while (review.Step(search)) {
         }
         const ReviewResults& results = review.Results();
         ASSERT_TRUE(results.Complete());
@@ -85,8 +86,9 @@ TEST(GameReviewTest, TheWorkerReviewsOnItsThreadAndStopsWhenCancelled) {
     while (worker.Running()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    strong::StrongSearch search;
     GameReview alone(ReviewPositionsOf(record), std::chrono::seconds(10));
-    while (alone.Step()) {
+    while (alone.Step(search)) {
     }
     for (int ply = 1; ply <= alone.Results().MoveCount(); ++ply) {
         EXPECT_EQ(worker.Results().Move(ply)->value, alone.Results().Move(ply)->value);
