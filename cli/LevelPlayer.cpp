@@ -1,6 +1,6 @@
 #include "cli/LevelPlayer.h"
 
-#include "cli/AnalyseCommand.h"
+#include "game/LevelAnalysis.h"
 
 namespace flipstone::cli {
 

@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "cli/AnalyseCommand.h"
 #include "cli/GtpCommand.h"
 #include "cli/LevelPlayer.h"
 #include "engine/BoardText.h"
+#include "game/LevelAnalysis.h"
 
 namespace flipstone::cli {
 namespace {
