@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "cli/GtpSession.h"
-#include "cli/LevelPlayer.h"
-#include "cli/StrongPlayer.h"
+#include "protocol/LevelPlayer.h"
+#include "protocol/StrongPlayer.h"
+#include "protocol/gtp/GtpSession.h"
 
 namespace flipstone::cli {
 

@@ -9,10 +9,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "cli/GtpPeer.h"
 #include "cli/JsonNumber.h"
-#include "cli/Openings.h"
-#include "cli/Referee.h"
+#include "protocol/gtp/GtpPeer.h"
+#include "protocol/referee/Openings.h"
+#include "protocol/referee/Referee.h"
 
 namespace flipstone::cli {
 

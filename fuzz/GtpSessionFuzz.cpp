@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/GtpSession.h"
-#include "cli/LevelPlayer.h"
 #include "fuzz/FuzzInput.h"
+#include "protocol/LevelPlayer.h"
+#include "protocol/gtp/GtpSession.h"
 
 namespace {
 

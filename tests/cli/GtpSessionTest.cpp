@@ -1,13 +1,13 @@
-#include "cli/GtpSession.h"
+#include "protocol/gtp/GtpSession.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "cli/GtpCommand.h"
-#include "cli/LevelPlayer.h"
 #include "engine/BoardText.h"
 #include "game/LevelAnalysis.h"
+#include "protocol/LevelPlayer.h"
 
 namespace flipstone::cli {
 namespace {

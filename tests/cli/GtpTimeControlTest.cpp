@@ -1,4 +1,4 @@
-#include "cli/GtpTimeControl.h"
+#include "protocol/gtp/GtpTimeControl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/StrongPlayer.h"
+#include "protocol/StrongPlayer.h"
 
 #include "engine/BitBoard.h"
 

@@ -1,4 +1,4 @@
-#include "cli/GtpPeer.h"
+#include "protocol/gtp/GtpPeer.h"
 
 #include <poll.h>
 #include <signal.h>

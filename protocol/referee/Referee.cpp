@@ -1,4 +1,4 @@
-#include "cli/Referee.h"
+#include "protocol/referee/Referee.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "cli/Openings.h"
+#include "protocol/referee/Openings.h"
 
 #include <random>
 

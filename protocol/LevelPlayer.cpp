@@ -1,4 +1,4 @@
-#include "cli/LevelPlayer.h"
+#include "protocol/LevelPlayer.h"
 
 #include "game/LevelAnalysis.h"
 

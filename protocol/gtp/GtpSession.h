@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "cli/GtpPlayer.h"
-#include "cli/GtpTimeControl.h"
 #include "engine/Board.h"
+#include "protocol/GtpPlayer.h"
+#include "protocol/gtp/GtpTimeControl.h"
 
 namespace flipstone::cli {
 

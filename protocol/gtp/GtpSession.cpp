@@ -1,4 +1,4 @@
-#include "cli/GtpSession.h"
+#include "protocol/gtp/GtpSession.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/GtpPlayer.h"
 #include "engine/strong/StrongSearch.h"
+#include "protocol/GtpPlayer.h"
 
 namespace flipstone::cli {
 

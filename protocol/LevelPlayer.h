@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/GtpPlayer.h"
+#include "protocol/GtpPlayer.h"
 
 namespace flipstone::cli {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/GtpPeer.h"
 #include "engine/Board.h"
 #include "engine/Square.h"
+#include "protocol/gtp/GtpPeer.h"
 
 namespace flipstone::cli {
 
