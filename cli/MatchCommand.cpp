@@ -18,6 +18,11 @@ namespace flipstone::cli {
 
 namespace {
 
+using protocol::GameRecord;
+using protocol::GtpPeer;
+using protocol::MoveList;
+using protocol::Referee;
+
 constexpr auto kNameTimeout = std::chrono::seconds(30);
 
 std::string JsonString(const std::string& text) {
@@ -59,7 +64,7 @@ std::vector<MoveList> ReadOpenings(const std::string& path) {
     int number = 0;
     for (std::string line; std::getline(file, line);) {
         ++number;
-        const auto moves = ParseMoveList(line);
+        const auto moves = protocol::ParseMoveList(line);
         if (!moves) {
             throw std::runtime_error(path + ":" + std::to_string(number) + ": not a move list");
         }
@@ -139,7 +144,7 @@ int RunMatch(const MatchRequest& request, std::ostream& out, std::ostream& err) 
     try {
         const std::vector<MoveList> openings =
             request.openingsFile.empty()
-                ? RandomOpenings(request.openings, request.randomPlies, request.seed)
+                ? protocol::RandomOpenings(request.openings, request.randomPlies, request.seed)
                 : ReadOpenings(request.openingsFile);
         std::array<std::unique_ptr<GtpPeer>, 2> peers{std::make_unique<GtpPeer>(request.first),
                                                       std::make_unique<GtpPeer>(request.second)};

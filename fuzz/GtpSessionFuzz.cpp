@@ -44,8 +44,8 @@ void CheckReply(const std::string& reply) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> lines = flipstone::fuzz::SplitArguments(data, size);
     lines.resize(std::min(lines.size(), kMostLines));
-    flipstone::cli::LevelPlayer player(1);
-    flipstone::cli::GtpSession session(player, kMoveSeconds);
+    flipstone::protocol::LevelPlayer player(1);
+    flipstone::protocol::GtpSession session(player, kMoveSeconds);
     for (const std::string& line : lines) {
         const flipstone::Board before = session.Position();
         const std::string reply = session.Answer(line);

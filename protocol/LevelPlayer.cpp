@@ -2,10 +2,10 @@
 
 #include "game/LevelAnalysis.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 Square LevelPlayer::ChooseMove(const Board& board, std::uint8_t side, double /*seconds*/) {
     return GameMove(board, side, level_);
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "protocol/GtpPlayer.h"
+#include "protocol/EnginePlayer.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // The game's computer at one of its four levels: every move is the one the game would play.
-class LevelPlayer : public GtpPlayer {
+class LevelPlayer : public EnginePlayer {
 public:
     explicit LevelPlayer(int level) : level_(level) {}
 
@@ -16,4 +16,4 @@ private:
     int level_;
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

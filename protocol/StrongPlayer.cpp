@@ -2,7 +2,7 @@
 
 #include "engine/BitBoard.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 Square StrongPlayer::ChooseMove(const Board& board, std::uint8_t side, double seconds) {
     const BitBoard bits = BitBoard::FromBoard(board);
@@ -14,4 +14,4 @@ Square StrongPlayer::ChooseMove(const Board& board, std::uint8_t side, double se
     return {BitBoard::ColumnOf(result.bit), BitBoard::RowOf(result.bit)};
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "engine/strong/StrongSearch.h"
-#include "protocol/GtpPlayer.h"
+#include "protocol/EnginePlayer.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // The strongest player: deepening searches on the time it is given, and the exact endgame.
-class StrongPlayer : public GtpPlayer {
+class StrongPlayer : public EnginePlayer {
 public:
     std::string Mode() const override { return "max"; }
     Square ChooseMove(const Board& board, std::uint8_t side, double seconds) override;
@@ -15,4 +15,4 @@ private:
     strong::StrongSearch search_;
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

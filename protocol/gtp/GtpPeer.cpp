@@ -16,7 +16,7 @@
 
 extern char** environ;
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 namespace {
 
@@ -161,4 +161,4 @@ std::optional<GtpReply> GtpPeer::Receive(std::chrono::milliseconds timeout) {
     return reply;
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // One GTP reply: whether it began with '=', and its text without the id.
 struct GtpReply {
@@ -41,4 +41,4 @@ private:
     std::string buffer_;
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -10,7 +10,7 @@
 
 #include "engine/BoardText.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 namespace {
 
@@ -118,9 +118,18 @@ std::string CommandList() {
 
 }  // namespace
 
-GtpSession::GtpSession(GtpPlayer& player, double moveSeconds)
+GtpSession::GtpSession(EnginePlayer& player, double moveSeconds)
     : player_(player), clock_(moveSeconds) {
     ClearBoard();
+}
+
+void GtpSession::Serve(std::istream& in, std::ostream& out) {
+    for (std::string line; !QuitAsked() && std::getline(in, line);) {
+        const std::string reply = Answer(line);
+        if (!reply.empty()) {
+            out << reply << std::flush;
+        }
+    }
 }
 
 std::string GtpSession::Answer(std::string_view line) {
@@ -337,4 +346,4 @@ void GtpSession::PlayMove(std::uint8_t colour, int column, int row) {
     toMove_ = board_.HasLegalMove(opponent) || !board_.HasLegalMove(colour) ? opponent : colour;
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -1,25 +1,29 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "engine/Board.h"
-#include "protocol/GtpPlayer.h"
+#include "protocol/EnginePlayer.h"
 #include "protocol/gtp/GtpTimeControl.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // One GTP conversation in the Othello dialect: each line read gets its reply, the position moves
 // with play and genmove, and a side with no legal move passes without a word (the next play or
 // genmove for the other colour is its pass).
 class GtpSession {
 public:
-    GtpSession(GtpPlayer& player, double moveSeconds);
+    GtpSession(EnginePlayer& player, double moveSeconds);
 
+    // Answers the lines of `in` on `out`, each reply flushed, until quit or the end of the input.
+    void Serve(std::istream& in, std::ostream& out);
     // The reply to one line, ending in its blank line; empty for a line that gets none.
     std::string Answer(std::string_view line);
     bool QuitAsked() const { return quitAsked_; }
@@ -52,7 +56,7 @@ private:
     bool MayMove(std::uint8_t colour) const;
     void PlayMove(std::uint8_t colour, int column, int row);
 
-    GtpPlayer& player_;
+    EnginePlayer& player_;
     GtpTimeControl clock_;
     Board board_{};
     std::uint8_t toMove_ = kBlack;
@@ -60,4 +64,4 @@ private:
     bool quitAsked_ = false;
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -4,7 +4,7 @@
 
 #include "engine/Board.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 namespace {
 
@@ -52,4 +52,4 @@ double GtpTimeControl::MoveBudget(std::uint8_t colour, int empties) const {
     return std::max(budget, kShortestMove);
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // The time each move may take: the fixed move time, or less when the game's clock (as GTP's
 // time_settings and time_left tell it) would not allow it.
@@ -34,4 +34,4 @@ private:
     ClockLeft left_[2];
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

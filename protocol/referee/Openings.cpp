@@ -5,7 +5,7 @@
 #include "engine/Board.h"
 #include "engine/BoardText.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 std::vector<MoveList> RandomOpenings(int count, int plies, std::uint32_t seed) {
     std::mt19937 random(seed);
@@ -55,4 +55,4 @@ std::optional<MoveList> ParseMoveList(std::string_view text) {
     return moves;
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

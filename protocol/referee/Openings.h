@@ -7,7 +7,7 @@
 
 #include "engine/Square.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 using MoveList = std::vector<Square>;
 
@@ -19,4 +19,4 @@ std::vector<MoveList> RandomOpenings(int count, int plies, std::uint32_t seed);
 // nothing when a square is not one. Whether the moves are legal is the referee's to check.
 std::optional<MoveList> ParseMoveList(std::string_view text);
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

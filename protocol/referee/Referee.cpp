@@ -5,7 +5,7 @@
 
 #include "engine/BoardText.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 namespace {
 
@@ -157,4 +157,4 @@ void Referee::Record(std::uint8_t colour, Square square, GameRecord& record, boo
                                             : std::uint8_t{kEmpty};
 }
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

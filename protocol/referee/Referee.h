@@ -9,7 +9,7 @@
 #include "engine/Square.h"
 #include "protocol/gtp/GtpPeer.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // One refereed game: its moves, the discs at the end, and who broke the rules or the protocol.
 struct GameRecord {
@@ -62,4 +62,4 @@ private:
     std::uint8_t toMove_ = kBlack;  // kEmpty once neither side can move
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -4,12 +4,11 @@
 
 #include <sstream>
 
-#include "cli/GtpCommand.h"
 #include "engine/BoardText.h"
 #include "game/LevelAnalysis.h"
 #include "protocol/LevelPlayer.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 namespace {
 
 constexpr double kMoveSeconds = 0.01;
@@ -98,10 +97,11 @@ TEST(GtpSessionTest, TheConversationEndsAtQuitOrTheEndOfInput) {
          }) {
         std::istringstream in(input);
         std::ostringstream out;
-        EXPECT_EQ(RunGtp({1, kMoveSeconds}, in, out), 0);
+        LevelPlayer player(1);
+        GtpSession(player, kMoveSeconds).Serve(in, out);
         EXPECT_EQ(out.str(), output);
     }
 }
 
 }  // namespace
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

@@ -4,7 +4,7 @@
 
 #include "engine/Board.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 namespace {
 
 constexpr double kMoveSeconds = 1000;
@@ -38,4 +38,4 @@ TEST(GtpTimeControlTest, ByoYomiSharesItsPeriodAndNoLimitKeepsTheMoveTime) {
 }
 
 }  // namespace
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol

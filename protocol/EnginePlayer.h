@@ -6,12 +6,12 @@
 #include "engine/Board.h"
 #include "engine/Square.h"
 
-namespace flipstone::cli {
+namespace flipstone::protocol {
 
 // Whoever chooses the moves behind the GTP engine.
-class GtpPlayer {
+class EnginePlayer {
 public:
-    virtual ~GtpPlayer() = default;
+    virtual ~EnginePlayer() = default;
 
     // What tells this player apart from the program's other players ("level 3", "max").
     virtual std::string Mode() const = 0;
@@ -19,4 +19,4 @@ public:
     virtual Square ChooseMove(const Board& board, std::uint8_t side, double seconds) = 0;
 };
 
-}  // namespace flipstone::cli
+}  // namespace flipstone::protocol
