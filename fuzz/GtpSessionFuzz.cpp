@@ -47,11 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     flipstone::protocol::LevelPlayer player(1);
     flipstone::protocol::GtpSession session(player, kMoveSeconds);
     for (const std::string& line : lines) {
-        const flipstone::Board before = session.Position();
+        const flipstone::Board before = session.CurrentPosition().GetBoard();
         const std::string reply = session.Answer(line);
         CheckReply(reply);
         if (reply.empty() || reply[0] == '?' || !MayChangePosition(line)) {
-            Require(session.Position() == before, "only a move, undo or a new board moves");
+            Require(session.CurrentPosition().GetBoard() == before,
+                    "only a move, undo or a new board moves");
         }
         if (session.QuitAsked()) {
             break;

@@ -4,8 +4,10 @@
 
 namespace flipstone::protocol {
 
-Square LevelPlayer::ChooseMove(const Board& board, std::uint8_t side, double /*seconds*/) {
-    return GameMove(board, side, level_);
+MoveChoice LevelPlayer::ChooseMove(const Position& position, double /*seconds*/) {
+    MoveChoice choice;
+    choice.square = GameMove(position.GetBoard(), position.ToMove(), level_);
+    return choice;
 }
 
 }  // namespace flipstone::protocol

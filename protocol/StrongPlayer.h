@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/strong/StrongSearch.h"
 #include "protocol/EnginePlayer.h"
 
@@ -9,7 +11,7 @@ namespace flipstone::protocol {
 class StrongPlayer : public EnginePlayer {
 public:
     std::string Mode() const override { return "max"; }
-    Square ChooseMove(const Board& board, std::uint8_t side, double seconds) override;
+    MoveChoice ChooseMove(const Position& position, double seconds) override;
 
 private:
     strong::StrongSearch search_;

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <sstream>
-#include <tuple>
 
 #include "engine/BoardText.h"
 
@@ -243,18 +242,19 @@ GtpSession::Outcome GtpSession::Play(const Words& arguments) {
     if (!colour) {
         return {false, "syntax error"};
     }
+    const Board& board = position_.GetBoard();
     if (Lower(arguments[1]) == "pass") {
-        const bool mayPass = !board_.HasLegalMove(*colour);
+        const bool mayPass = !board.HasLegalMove(*colour);
         return mayPass ? Outcome{true, ""} : Outcome{false, "illegal move"};
     }
     const auto square = BoardText::ParseSquare(arguments[1]);
     if (!square) {
         return {false, "invalid coordinate"};
     }
-    if (!MayMove(*colour) || !board_.CanPlace(square->column, square->row, *colour)) {
+    if (*colour != position_.ToMove() || !position_.CanPlay(*square)) {
         return {false, "illegal move"};
     }
-    PlayMove(*colour, square->column, square->row);
+    PlayMove(*square);
     return {true, ""};
 }
 
@@ -263,18 +263,19 @@ GtpSession::Outcome GtpSession::GenMove(const Words& arguments) {
     if (!colour) {
         return {false, "syntax error"};
     }
-    if (!board_.HasLegalMove(*colour)) {
+    const Board& board = position_.GetBoard();
+    if (!board.HasLegalMove(*colour)) {
         return {true, "pass"};
     }
-    if (!MayMove(*colour)) {
+    if (*colour != position_.ToMove()) {
         return {false, "the other colour is to move"};
     }
-    const double seconds = clock_.MoveBudget(*colour, 64 - board_.CountDiscs());
-    Square square = player_.ChooseMove(board_, *colour, seconds);
-    if (!board_.CanPlace(square.column, square.row, *colour)) {
-        square = board_.LegalSquares(*colour).front();
+    const double seconds = clock_.MoveBudget(*colour, 64 - board.CountDiscs());
+    Square square = player_.ChooseMove(position_, seconds).square;
+    if (!position_.CanPlay(square)) {
+        square = position_.LegalSquares().front();
     }
-    PlayMove(*colour, square.column, square.row);
+    PlayMove(square);
     return {true, VertexText(square)};
 }
 
@@ -282,13 +283,14 @@ GtpSession::Outcome GtpSession::Undo() {
     if (history_.empty()) {
         return {false, "cannot undo"};
     }
-    std::tie(board_, toMove_) = history_.back();
+    position_ = history_.back();
     history_.pop_back();
     return {true, ""};
 }
 
 GtpSession::Outcome GtpSession::FinalScore() const {
-    const int difference = board_.CountBlack() - board_.CountWhite();
+    const Board& board = position_.GetBoard();
+    const int difference = board.CountBlack() - board.CountWhite();
     if (difference == 0) {
         return {true, "0"};
     }
@@ -300,11 +302,15 @@ GtpSession::Outcome GtpSession::ShowBoard() const {
     for (int row = 0; row < 8; ++row) {
         text += "\n " + std::to_string(row + 1);
         for (int column = 0; column < 8; ++column) {
-            const std::uint8_t code = board_.At(column, row);
+            const std::uint8_t code = position_.GetBoard().At(column, row);
             text += code == kBlack ? " X" : code == kWhite ? " O" : " .";
         }
     }
-    return {true, text + "\n " + (toMove_ == kBlack ? "black" : "white") + " to move"};
+    const std::uint8_t toMove = position_.ToMove();
+    const char* turn = toMove == kBlack   ? "black to move"
+                       : toMove == kWhite ? "white to move"
+                                          : "game over";
+    return {true, text + "\n " + turn};
 }
 
 GtpSession::Outcome GtpSession::TimeSettings(const Words& arguments) {
@@ -330,20 +336,13 @@ GtpSession::Outcome GtpSession::TimeLeft(const Words& arguments) {
 }
 
 void GtpSession::ClearBoard() {
-    board_.Reset();
-    toMove_ = kBlack;
+    position_ = Position::Start();
     history_.clear();
 }
 
-bool GtpSession::MayMove(std::uint8_t colour) const {
-    return colour == toMove_ || !board_.HasLegalMove(toMove_);
-}
-
-void GtpSession::PlayMove(std::uint8_t colour, int column, int row) {
-    history_.emplace_back(board_, toMove_);
-    board_.Place(column, row, colour);
-    const std::uint8_t opponent = Opponent(colour);
-    toMove_ = board_.HasLegalMove(opponent) || !board_.HasLegalMove(colour) ? opponent : colour;
+void GtpSession::PlayMove(Square square) {
+    history_.push_back(position_);
+    position_.Play(square);
 }
 
 }  // namespace flipstone::protocol

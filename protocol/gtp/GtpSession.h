@@ -6,10 +6,10 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "engine/Board.h"
+#include "engine/Position.h"
 #include "protocol/EnginePlayer.h"
 #include "protocol/gtp/GtpTimeControl.h"
 
@@ -27,8 +27,7 @@ public:
     // The reply to one line, ending in its blank line; empty for a line that gets none.
     std::string Answer(std::string_view line);
     bool QuitAsked() const { return quitAsked_; }
-    const Board& Position() const { return board_; }
-    std::uint8_t ToMove() const { return toMove_; }
+    const Position& CurrentPosition() const { return position_; }
 
 private:
     using Words = std::vector<std::string>;
@@ -52,15 +51,12 @@ private:
     Outcome TimeLeft(const Words& arguments);
 
     void ClearBoard();
-    // Whether the colour may move now: its turn, or the side to move has no move (and passes).
-    bool MayMove(std::uint8_t colour) const;
-    void PlayMove(std::uint8_t colour, int column, int row);
+    void PlayMove(Square square);
 
     EnginePlayer& player_;
     GtpTimeControl clock_;
-    Board board_{};
-    std::uint8_t toMove_ = kBlack;
-    std::vector<std::pair<Board, std::uint8_t>> history_;
+    Position position_ = Position::Start();
+    std::vector<Position> history_;
     bool quitAsked_ = false;
 };
 

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "engine/Board.h"
 #include "engine/BoardText.h"
+#include "engine/Position.h"
 
 namespace flipstone::protocol {
 
@@ -11,23 +11,13 @@ std::vector<MoveList> RandomOpenings(int count, int plies, std::uint32_t seed) {
     std::mt19937 random(seed);
     std::vector<MoveList> openings;
     for (int game = 0; game < count; ++game) {
-        Board board;
-        board.Reset();
-        std::uint8_t colour = kBlack;
+        Position position = Position::Start();
         MoveList moves;
-        for (int ply = 0; ply < plies; ++ply) {
-            if (!board.HasLegalMove(colour)) {
-                colour = Opponent(colour);
-            }
-            const std::vector<Square> legal = board.LegalSquares(colour);
-            if (legal.empty()) {
-                break;
-            }
+        for (int ply = 0; ply < plies && !position.IsOver(); ++ply) {
+            const std::vector<Square> legal = position.LegalSquares();
             std::uniform_int_distribution<std::size_t> pick(0, legal.size() - 1);
-            const Square square = legal[pick(random)];
-            board.Place(square.column, square.row, colour);
-            moves.push_back(square);
-            colour = Opponent(colour);
+            moves.push_back(legal[pick(random)]);
+            position.Play(moves.back());
         }
         openings.push_back(moves);
     }

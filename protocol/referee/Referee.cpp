@@ -52,15 +52,14 @@ Referee::Referee(GtpPeer& black, GtpPeer& white, double gameSeconds)
 
 GameRecord Referee::Play(const std::vector<Square>& opening) {
     GameRecord record;
-    board_.Reset();
-    toMove_ = kBlack;
+    position_ = Position::Start();
     black_.secondsLeft = white_.secondsLeft = gameSeconds_;
     if (StartGame(opening, record)) {
-        while (toMove_ != kEmpty && PlayTurn(toMove_, record)) {
+        while (!position_.IsOver() && PlayTurn(position_.ToMove(), record)) {
         }
     }
-    record.blackDiscs = board_.CountBlack();
-    record.whiteDiscs = board_.CountWhite();
+    record.blackDiscs = position_.GetBoard().CountBlack();
+    record.whiteDiscs = position_.GetBoard().CountWhite();
     return record;
 }
 
@@ -73,11 +72,11 @@ bool Referee::StartGame(const std::vector<Square>& opening, GameRecord& record) 
         }
     }
     for (const Square square : opening) {
-        if (toMove_ == kEmpty || !board_.CanPlace(square.column, square.row, toMove_)) {
+        if (!position_.CanPlay(square)) {
             record.fault = "the opening's move " + BoardText::SquareName(square) + " is illegal";
             return false;
         }
-        Record(toMove_, square, record, true);
+        Record(position_.ToMove(), square, record, true);
     }
     std::string answer;
     return Exchange(kBlack, "", kUntimedReplySeconds, answer, record) &&
@@ -104,7 +103,7 @@ bool Referee::PlayTurn(std::uint8_t colour, GameRecord& record) {
     const auto square = BoardText::ParseSquare(answer);
     if (timed && side.secondsLeft < 0) {
         record.fault = std::string(ColourWord(colour)) + " ran out of time";
-    } else if (!square || !board_.CanPlace(square->column, square->row, colour)) {
+    } else if (!square || !position_.CanPlay(*square)) {
         record.fault =
             std::string(ColourWord(colour)) + " played the illegal move '" + answer + "'";
     } else {
@@ -143,7 +142,7 @@ bool Referee::Exchange(std::uint8_t colour, const std::string& last, double time
 }
 
 void Referee::Record(std::uint8_t colour, Square square, GameRecord& record, bool tellMover) {
-    board_.Place(square.column, square.row, colour);
+    position_.Play(square);
     record.moves += BoardText::SquareName(square);
     const std::string play = std::string("play ") + ColourWord(colour) + " " + Vertex(square);
     black_.unsent.push_back(play);
@@ -151,10 +150,6 @@ void Referee::Record(std::uint8_t colour, Square square, GameRecord& record, boo
     if (!tellMover) {
         SideOf(colour).unsent.pop_back();
     }
-    const std::uint8_t opponent = Opponent(colour);
-    toMove_ = board_.HasLegalMove(opponent) ? opponent
-              : board_.HasLegalMove(colour) ? colour
-                                            : std::uint8_t{kEmpty};
 }
 
 }  // namespace flipstone::protocol

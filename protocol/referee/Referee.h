@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/Board.h"
+#include "engine/Position.h"
 #include "engine/Square.h"
 #include "protocol/gtp/GtpPeer.h"
 
@@ -58,8 +59,7 @@ private:
     Side black_;
     Side white_;
     double gameSeconds_;
-    Board board_{};
-    std::uint8_t toMove_ = kBlack;  // kEmpty once neither side can move
+    Position position_ = Position::Start();
 };
 
 }  // namespace flipstone::protocol

@@ -61,7 +61,8 @@ TEST(GtpSessionTest, EachLineGetsItsReplyAndOnlyMovesChangeThePosition) {
         GtpSession session(player, kMoveSeconds);
         EXPECT_EQ(session.Answer(exchange.line), exchange.reply) << exchange.line.substr(0, 40);
         const bool moved = exchange.reply.starts_with("=") && exchange.line.find("play") < 5;
-        EXPECT_EQ(session.Position() == StartBoard(), !moved) << exchange.line.substr(0, 40);
+        EXPECT_EQ(session.CurrentPosition().GetBoard() == StartBoard(), !moved)
+            << exchange.line.substr(0, 40);
     }
 }
 
@@ -69,16 +70,17 @@ TEST(GtpSessionTest, ASideWithoutAMovePassesUnannounced) {
     LevelPlayer player(1);
     GtpSession session(player, kMoveSeconds);
     for (const char* square : {"d3", "c3", "e6", "d2", "d1", "e1", "b2", "c1"}) {
-        const std::string colour = session.ToMove() == kBlack ? "black " : "white ";
+        const std::string colour =
+            session.CurrentPosition().ToMove() == kBlack ? "black " : "white ";
         ASSERT_EQ(session.Answer("play " + colour + square), "=\n\n") << square;
     }
     // Black has no move here: white plays twice in a row, and genmove black passes.
     EXPECT_EQ(session.Answer("genmove black"), "= pass\n\n");
-    const Board beforeWhite = session.Position();
+    const Board beforeWhite = session.CurrentPosition().GetBoard();
     EXPECT_TRUE(session.Answer("genmove white").starts_with("= "));
-    EXPECT_NE(session.Position(), beforeWhite);
+    EXPECT_NE(session.CurrentPosition().GetBoard(), beforeWhite);
     EXPECT_EQ(session.Answer("undo"), "=\n\n");
-    EXPECT_EQ(session.Position(), beforeWhite);
+    EXPECT_EQ(session.CurrentPosition().GetBoard(), beforeWhite);
 }
 
 TEST(GtpSessionTest, ALevelPlaysTheGamesMoveInUpperCase) {
