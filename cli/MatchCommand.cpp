@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "cli/JsonNumber.h"
+#include "protocol/Vocabulary.h"
 #include "protocol/gtp/GtpPeer.h"
+#include "protocol/gtp/GtpWords.h"
 #include "protocol/referee/Openings.h"
 #include "protocol/referee/Referee.h"
 
@@ -44,11 +46,11 @@ std::string JsonString(const std::string& text) {
 // "name version" as the engine tells them, the way Quarry names an engine.
 std::string EngineLabel(GtpPeer& peer) {
     std::string label;
-    for (const char* command : {"name", "version"}) {
-        peer.Send(command);
+    for (const std::string_view command : {protocol::gtp::kName, protocol::gtp::kVersion}) {
+        peer.Send(std::string(command));
         const auto reply = peer.Receive(kNameTimeout);
         if (!reply || !reply->success) {
-            throw std::runtime_error(std::string("no answer to ") + command);
+            throw std::runtime_error("no answer to " + std::string(command));
         }
         label += (label.empty() ? "" : " ") + reply->text;
     }
@@ -106,19 +108,12 @@ double PerMove(double seconds, int moves) {
     return moves > 0 ? seconds / moves : 0.0;
 }
 
-std::string ResultText(const GameRecord& record) {
-    const int margin = record.BlackMargin();
-    return margin > 0   ? "B+" + std::to_string(margin)
-           : margin < 0 ? "W+" + std::to_string(-margin)
-                        : "0";
-}
-
 void PrintGame(std::ostream& out, int number, const std::string& black, const std::string& white,
                const GameRecord& record) {
     out << "{\"game\":" << number << ",\"black\":" << JsonString(black)
         << ",\"white\":" << JsonString(white) << ",\"moves\":" << JsonString(record.moves)
         << ",\"black_discs\":" << record.blackDiscs << ",\"white_discs\":" << record.whiteDiscs
-        << ",\"result\":" << JsonString(ResultText(record))
+        << ",\"result\":" << JsonString(protocol::ResultWord(record.BlackMargin()))
         << ",\"fault\":" << (record.fault.empty() ? "null" : JsonString(record.fault))
         << ",\"black_seconds\":" << FixedDecimals(record.seconds[0], 3)
         << ",\"white_seconds\":" << FixedDecimals(record.seconds[1], 3) << "}\n"

@@ -40,18 +40,6 @@ std::string WithoutCarriageReturn(std::string line) {
     return line;
 }
 
-// The text after '=' or '?' and the id digits.
-std::string ReplyText(const std::string& line) {
-    std::size_t at = 1;
-    while (at < line.size() && line[at] >= '0' && line[at] <= '9') {
-        ++at;
-    }
-    while (at < line.size() && line[at] == ' ') {
-        ++at;
-    }
-    return line.substr(at);
-}
-
 }  // namespace
 
 GtpPeer::GtpPeer(const std::string& commandLine) {
@@ -81,7 +69,7 @@ GtpPeer::GtpPeer(const std::string& commandLine) {
 }
 
 GtpPeer::~GtpPeer() {
-    Send("quit");
+    Send(std::string(gtp::kQuit));
     Stop();
 }
 
@@ -151,12 +139,12 @@ std::optional<GtpReply> GtpPeer::Receive(std::chrono::milliseconds timeout) {
             return std::nullopt;
         }
     } while (line.empty());
-    if (line[0] != '=' && line[0] != '?') {
+    std::optional<GtpReply> reply = ReadGtpReplyLine(line);
+    if (!reply) {
         return std::nullopt;
     }
-    GtpReply reply{line[0] == '=', ReplyText(line)};
     while (ReadLine(line, deadline) && !line.empty()) {
-        reply.text += "\n" + line;
+        reply->text += "\n" + line;
     }
     return reply;
 }

@@ -6,13 +6,9 @@
 #include <optional>
 #include <string>
 
-namespace flipstone::protocol {
+#include "protocol/gtp/GtpWords.h"
 
-// One GTP reply: whether it began with '=', and its text without the id.
-struct GtpReply {
-    bool success = false;
-    std::string text;
-};
+namespace flipstone::protocol {
 
 // A GTP engine running as a child process, started from a shell command line; its standard
 // input and output are the pipes this object writes to and reads from. Its standard error stays

@@ -1,82 +1,20 @@
 #include "protocol/gtp/GtpSession.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <sstream>
 
-#include "engine/BoardText.h"
+#include "protocol/Vocabulary.h"
+#include "protocol/gtp/GtpWords.h"
 
 namespace flipstone::protocol {
 
 namespace {
 
-constexpr std::array<const char*, 18> kCommands = {"protocol_version",
-                                                   "name",
-                                                   "version",
-                                                   "known_command",
-                                                   "list_commands",
-                                                   "list_games",
-                                                   "set_game",
-                                                   "boardsize",
-                                                   "clear_board",
-                                                   "komi",
-                                                   "play",
-                                                   "genmove",
-                                                   "undo",
-                                                   "final_score",
-                                                   "showboard",
-                                                   "time_settings",
-                                                   "time_left",
-                                                   "quit"};
-
-constexpr const char* kGame = "Othello";
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-// GTP's clean-up of a line: control characters dropped, tabs as spaces, comments cut off.
-std::string CleanLine(std::string_view line) {
-    std::string clean;
-    for (const char c : line.substr(0, line.find('#'))) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\t') {
-            clean += ' ';
-        } else if (byte >= 0x20 && byte != 0x7F) {
-            clean += c;
-        }
-    }
-    return clean;
-}
-
-std::vector<std::string> SplitWords(const std::string& line) {
-    std::istringstream stream(line);
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
-    }
-    return words;
-}
-
 bool AllDigits(const std::string& word) {
     return !word.empty() && std::all_of(word.begin(), word.end(),
                                         [](unsigned char c) { return std::isdigit(c) != 0; });
-}
-
-std::optional<std::uint8_t> ReadColour(const std::string& word) {
-    const std::string colour = Lower(word);
-    if (colour == "b" || colour == "black") {
-        return kBlack;
-    }
-    if (colour == "w" || colour == "white") {
-        return kWhite;
-    }
-    return std::nullopt;
 }
 
 std::optional<double> ReadNumber(const std::string& word) {
@@ -97,30 +35,31 @@ std::optional<int> ReadCount(const std::string& word) {
     return value;
 }
 
-std::string VertexText(Square square) {
-    std::string name = BoardText::SquareName(square);
-    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    return name;
-}
-
-bool Known(const std::string& command) {
-    return std::find(kCommands.begin(), kCommands.end(), command) != kCommands.end();
-}
-
-std::string CommandList() {
-    std::string list;
-    for (const char* command : kCommands) {
-        list += (list.empty() ? "" : "\n") + std::string(command);
-    }
-    return list;
-}
-
 }  // namespace
 
+const std::array<GtpSession::Command, 18> GtpSession::kCommands = {{
+    {gtp::kProtocolVersion, &GtpSession::ProtocolVersion},
+    {gtp::kName, &GtpSession::Name},
+    {gtp::kVersion, &GtpSession::Version},
+    {gtp::kKnownCommand, &GtpSession::KnownCommand},
+    {gtp::kListCommands, &GtpSession::ListCommands},
+    {gtp::kListGames, &GtpSession::ListGames},
+    {gtp::kSetGame, &GtpSession::SetGame},
+    {gtp::kBoardSize, &GtpSession::BoardSize},
+    {gtp::kClearBoard, &GtpSession::ClearBoard},
+    {gtp::kKomi, &GtpSession::Komi},
+    {gtp::kPlay, &GtpSession::Play},
+    {gtp::kGenmove, &GtpSession::GenMove},
+    {gtp::kUndo, &GtpSession::Undo},
+    {gtp::kFinalScore, &GtpSession::FinalScore},
+    {gtp::kShowBoard, &GtpSession::ShowBoard},
+    {gtp::kTimeSettings, &GtpSession::TimeSettings},
+    {gtp::kTimeLeft, &GtpSession::TimeLeft},
+    {gtp::kQuit, &GtpSession::Quit},
+}};
+
 GtpSession::GtpSession(EnginePlayer& player, double moveSeconds)
-    : player_(player), clock_(moveSeconds) {
-    ClearBoard();
-}
+    : player_(player), clock_(moveSeconds) {}
 
 void GtpSession::Serve(std::istream& in, std::ostream& out) {
     for (std::string line; !QuitAsked() && std::getline(in, line);) {
@@ -132,92 +71,74 @@ void GtpSession::Serve(std::istream& in, std::ostream& out) {
 }
 
 std::string GtpSession::Answer(std::string_view line) {
-    Words words = SplitWords(CleanLine(line));
+    Words words = GtpLineWords(line);
     std::string id;
     if (!words.empty() && AllDigits(words.front())) {
         id = words.front();
         words.erase(words.begin());
     }
     if (words.empty()) {
-        return id.empty() ? "" : "?" + id + " unknown command\n\n";
+        return id.empty() ? "" : FormatGtpReply(false, id, "unknown command");
     }
-    const std::string command = words.front();
+    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                      [&](const Command& c) { return c.name == words.front(); });
+    if (command == kCommands.end()) {
+        return FormatGtpReply(false, id, "unknown command");
+    }
     words.erase(words.begin());
-    const Outcome outcome = Run(command, words);
-    const std::string text = outcome.text.empty() ? "" : " " + outcome.text;
-    return (outcome.success ? "=" : "?") + id + text + "\n\n";
+    const Outcome outcome = (this->*command->run)(words);
+    return FormatGtpReply(outcome.success, id, outcome.text);
 }
 
-GtpSession::Outcome GtpSession::Run(const std::string& command, const Words& arguments) {
-    if (command == "play" || command == "genmove" || command == "undo" ||
-        command == "final_score" || command == "showboard") {
-        return RunGame(command, arguments);
-    }
-    if (command == "time_settings" || command == "time_left") {
-        return RunClock(command, arguments);
-    }
-    return RunSetUp(command, arguments);
+GtpSession::Outcome GtpSession::ProtocolVersion(const Words&) {
+    return {true, "2"};
 }
 
-GtpSession::Outcome GtpSession::RunSetUp(const std::string& command, const Words& arguments) {
-    if (command == "protocol_version") {
-        return {true, "2"};
-    }
-    if (command == "name") {
-        return {true, "Flipstone"};
-    }
-    if (command == "version") {
-        return {true, std::string(FLIPSTONE_VERSION) + " " + player_.Mode()};
-    }
-    if (command == "known_command") {
-        return {true, arguments.size() == 1 && Known(arguments[0]) ? "true" : "false"};
-    }
-    if (command == "list_commands") {
-        return {true, CommandList()};
-    }
-    if (command == "list_games") {
-        return {true, kGame};
-    }
-    if (command == "set_game") {
-        const bool othello = arguments.size() == 1 && Lower(arguments[0]) == Lower(kGame);
-        return othello ? Outcome{true, ""} : Outcome{false, "unsupported game"};
-    }
-    if (command == "boardsize") {
-        return BoardSize(arguments);
-    }
-    if (command == "clear_board") {
-        ClearBoard();
-        return {true, ""};
-    }
-    if (command == "komi") {
-        const bool number = arguments.size() == 1 && ReadNumber(arguments[0]);
-        return number ? Outcome{true, ""} : Outcome{false, "komi is not a number"};
-    }
-    if (command == "quit") {
-        quitAsked_ = true;
-        return {true, ""};
-    }
-    return {false, "unknown command"};
+GtpSession::Outcome GtpSession::Name(const Words&) {
+    return {true, "Flipstone"};
 }
 
-GtpSession::Outcome GtpSession::RunGame(const std::string& command, const Words& arguments) {
-    if (command == "play") {
-        return Play(arguments);
-    }
-    if (command == "genmove") {
-        return GenMove(arguments);
-    }
-    if (command == "undo") {
-        return Undo();
-    }
-    if (command == "final_score") {
-        return FinalScore();
-    }
-    return ShowBoard();
+GtpSession::Outcome GtpSession::Version(const Words&) {
+    return {true, std::string(FLIPSTONE_VERSION) + " " + player_.Mode()};
 }
 
-GtpSession::Outcome GtpSession::RunClock(const std::string& command, const Words& arguments) {
-    return command == "time_settings" ? TimeSettings(arguments) : TimeLeft(arguments);
+GtpSession::Outcome GtpSession::KnownCommand(const Words& arguments) {
+    const bool known =
+        arguments.size() == 1 && std::any_of(kCommands.begin(), kCommands.end(),
+                                             [&](auto& c) { return c.name == arguments[0]; });
+    return {true, known ? "true" : "false"};
+}
+
+GtpSession::Outcome GtpSession::ListCommands(const Words&) {
+    std::string list;
+    for (const Command& command : kCommands) {
+        list += (list.empty() ? "" : "\n") + std::string(command.name);
+    }
+    return {true, list};
+}
+
+GtpSession::Outcome GtpSession::ListGames(const Words&) {
+    return {true, std::string(kGameName)};
+}
+
+GtpSession::Outcome GtpSession::SetGame(const Words& arguments) {
+    const bool othello = arguments.size() == 1 && LowerCase(arguments[0]) == LowerCase(kGameName);
+    return othello ? Outcome{true, ""} : Outcome{false, "unsupported game"};
+}
+
+GtpSession::Outcome GtpSession::ClearBoard(const Words&) {
+    NewGame();
+    return {true, ""};
+}
+
+GtpSession::Outcome GtpSession::Komi(const Words& arguments) {
+    const bool number = arguments.size() == 1 && ReadNumber(arguments[0]);
+    return number ? Outcome{true, ""} : Outcome{false, "komi is not a number"};
+}
+
+GtpSession::Outcome GtpSession::Quit(const Words&) {
+    quitAsked_ = true;
+    return {true, ""};
 }
 
 GtpSession::Outcome GtpSession::BoardSize(const Words& arguments) {
@@ -233,21 +154,21 @@ GtpSession::Outcome GtpSession::BoardSize(const Words& arguments) {
         arguments[0].substr(arguments[0].find_first_not_of('0')) != "8") {
         return {false, "unacceptable size"};
     }
-    ClearBoard();
+    NewGame();
     return {true, ""};
 }
 
 GtpSession::Outcome GtpSession::Play(const Words& arguments) {
-    const auto colour = arguments.size() == 2 ? ReadColour(arguments[0]) : std::nullopt;
+    const auto colour = arguments.size() == 2 ? ReadColourWord(arguments[0]) : std::nullopt;
     if (!colour) {
         return {false, "syntax error"};
     }
     const Board& board = position_.GetBoard();
-    if (Lower(arguments[1]) == "pass") {
+    if (LowerCase(arguments[1]) == gtp::kPass) {
         const bool mayPass = !board.HasLegalMove(*colour);
         return mayPass ? Outcome{true, ""} : Outcome{false, "illegal move"};
     }
-    const auto square = BoardText::ParseSquare(arguments[1]);
+    const auto square = ReadSquareWord(arguments[1]);
     if (!square) {
         return {false, "invalid coordinate"};
     }
@@ -259,13 +180,13 @@ GtpSession::Outcome GtpSession::Play(const Words& arguments) {
 }
 
 GtpSession::Outcome GtpSession::GenMove(const Words& arguments) {
-    const auto colour = arguments.size() == 1 ? ReadColour(arguments[0]) : std::nullopt;
+    const auto colour = arguments.size() == 1 ? ReadColourWord(arguments[0]) : std::nullopt;
     if (!colour) {
         return {false, "syntax error"};
     }
     const Board& board = position_.GetBoard();
     if (!board.HasLegalMove(*colour)) {
-        return {true, "pass"};
+        return {true, std::string(gtp::kPass)};
     }
     if (*colour != position_.ToMove()) {
         return {false, "the other colour is to move"};
@@ -276,10 +197,10 @@ GtpSession::Outcome GtpSession::GenMove(const Words& arguments) {
         square = position_.LegalSquares().front();
     }
     PlayMove(square);
-    return {true, VertexText(square)};
+    return {true, SquareWord(square)};
 }
 
-GtpSession::Outcome GtpSession::Undo() {
+GtpSession::Outcome GtpSession::Undo(const Words&) {
     if (history_.empty()) {
         return {false, "cannot undo"};
     }
@@ -288,16 +209,12 @@ GtpSession::Outcome GtpSession::Undo() {
     return {true, ""};
 }
 
-GtpSession::Outcome GtpSession::FinalScore() const {
+GtpSession::Outcome GtpSession::FinalScore(const Words&) {
     const Board& board = position_.GetBoard();
-    const int difference = board.CountBlack() - board.CountWhite();
-    if (difference == 0) {
-        return {true, "0"};
-    }
-    return {true, (difference > 0 ? "B+" : "W+") + std::to_string(std::abs(difference))};
+    return {true, ResultWord(board.CountBlack() - board.CountWhite())};
 }
 
-GtpSession::Outcome GtpSession::ShowBoard() const {
+GtpSession::Outcome GtpSession::ShowBoard(const Words&) {
     std::string text = "\n   A B C D E F G H";
     for (int row = 0; row < 8; ++row) {
         text += "\n " + std::to_string(row + 1);
@@ -325,7 +242,7 @@ GtpSession::Outcome GtpSession::TimeSettings(const Words& arguments) {
 }
 
 GtpSession::Outcome GtpSession::TimeLeft(const Words& arguments) {
-    const auto colour = arguments.size() == 3 ? ReadColour(arguments[0]) : std::nullopt;
+    const auto colour = arguments.size() == 3 ? ReadColourWord(arguments[0]) : std::nullopt;
     const auto seconds = arguments.size() == 3 ? ReadNumber(arguments[1]) : std::nullopt;
     const auto stones = arguments.size() == 3 ? ReadCount(arguments[2]) : std::nullopt;
     if (!colour || !seconds || !stones) {
@@ -335,7 +252,7 @@ GtpSession::Outcome GtpSession::TimeLeft(const Words& arguments) {
     return {true, ""};
 }
 
-void GtpSession::ClearBoard() {
+void GtpSession::NewGame() {
     position_ = Position::Start();
     history_.clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -36,21 +37,33 @@ private:
         bool success;
         std::string text;
     };
+    // The command table: each command's name and what runs it.
+    struct Command {
+        std::string_view name;
+        Outcome (GtpSession::*run)(const Words& arguments);
+    };
+    static const std::array<Command, 18> kCommands;
 
-    Outcome Run(const std::string& command, const Words& arguments);
-    Outcome RunSetUp(const std::string& command, const Words& arguments);
-    Outcome RunGame(const std::string& command, const Words& arguments);
-    Outcome RunClock(const std::string& command, const Words& arguments);
+    Outcome ProtocolVersion(const Words& arguments);
+    Outcome Name(const Words& arguments);
+    Outcome Version(const Words& arguments);
+    Outcome KnownCommand(const Words& arguments);
+    Outcome ListCommands(const Words& arguments);
+    Outcome ListGames(const Words& arguments);
+    Outcome SetGame(const Words& arguments);
     Outcome BoardSize(const Words& arguments);
+    Outcome ClearBoard(const Words& arguments);
+    Outcome Komi(const Words& arguments);
     Outcome Play(const Words& arguments);
     Outcome GenMove(const Words& arguments);
-    Outcome Undo();
-    Outcome FinalScore() const;
-    Outcome ShowBoard() const;
+    Outcome Undo(const Words& arguments);
+    Outcome FinalScore(const Words& arguments);
+    Outcome ShowBoard(const Words& arguments);
     Outcome TimeSettings(const Words& arguments);
     Outcome TimeLeft(const Words& arguments);
+    Outcome Quit(const Words& arguments);
 
-    void ClearBoard();
+    void NewGame();
     void PlayMove(Square square);
 
     EnginePlayer& player_;

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "engine/BoardText.h"
+#include "protocol/Vocabulary.h"
+#include "protocol/gtp/GtpWords.h"
 
 namespace flipstone::protocol {
 
@@ -17,18 +19,8 @@ constexpr double kUntimedReplySeconds = 120;
 constexpr double kClockGraceSeconds = 5;
 constexpr int kWholeBoard = 64;
 
-const char* ColourWord(std::uint8_t colour) {
-    return colour == kBlack ? "black" : "white";
-}
-
 int ColourIndex(std::uint8_t colour) {
     return colour == kBlack ? 0 : 1;
-}
-
-std::string Vertex(Square square) {
-    std::string name = BoardText::SquareName(square);
-    name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name;
 }
 
 std::chrono::milliseconds Milliseconds(double seconds) {
@@ -65,10 +57,11 @@ GameRecord Referee::Play(const std::vector<Square>& opening) {
 
 bool Referee::StartGame(const std::vector<Square>& opening, GameRecord& record) {
     for (Side* side : {&black_, &white_}) {
-        side->unsent = {"set_game Othello", "boardsize 8", "clear_board"};
+        side->unsent = {std::string(gtp::kSetGame) + " " + std::string(kGameName),
+                        std::string(gtp::kBoardSize) + " 8", std::string(gtp::kClearBoard)};
         if (gameSeconds_ > 0) {
-            side->unsent.push_back("time_settings " + std::to_string(std::lround(gameSeconds_)) +
-                                   " 0 0");
+            side->unsent.push_back(std::string(gtp::kTimeSettings) + " " +
+                                   std::to_string(std::lround(gameSeconds_)) + " 0 0");
         }
     }
     for (const Square square : opening) {
@@ -87,20 +80,21 @@ bool Referee::PlayTurn(std::uint8_t colour, GameRecord& record) {
     Side& side = SideOf(colour);
     const bool timed = gameSeconds_ > 0;
     if (timed) {
-        side.unsent.push_back(std::string("time_left ") + ColourWord(colour) + " " +
+        side.unsent.push_back(std::string(gtp::kTimeLeft) + " " + ColourWord(colour) + " " +
                               std::to_string(std::lround(std::floor(side.secondsLeft))) + " 0");
     }
     const auto start = Clock::now();
     std::string answer;
     const double timeout = timed ? side.secondsLeft + kClockGraceSeconds : kUntimedReplySeconds;
-    if (!Exchange(colour, std::string("genmove ") + ColourWord(colour), timeout, answer, record)) {
+    if (!Exchange(colour, std::string(gtp::kGenmove) + " " + ColourWord(colour), timeout, answer,
+                  record)) {
         return false;
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     record.seconds[ColourIndex(colour)] += seconds;
     ++record.moveCount[ColourIndex(colour)];
     side.secondsLeft -= seconds;
-    const auto square = BoardText::ParseSquare(answer);
+    const auto square = ReadSquareWord(answer);
     if (timed && side.secondsLeft < 0) {
         record.fault = std::string(ColourWord(colour)) + " ran out of time";
     } else if (!square || !position_.CanPlay(*square)) {
@@ -144,7 +138,8 @@ bool Referee::Exchange(std::uint8_t colour, const std::string& last, double time
 void Referee::Record(std::uint8_t colour, Square square, GameRecord& record, bool tellMover) {
     position_.Play(square);
     record.moves += BoardText::SquareName(square);
-    const std::string play = std::string("play ") + ColourWord(colour) + " " + Vertex(square);
+    const std::string play =
+        std::string(gtp::kPlay) + " " + ColourWord(colour) + " " + SquareWord(square);
     black_.unsent.push_back(play);
     white_.unsent.push_back(play);
     if (!tellMover) {
