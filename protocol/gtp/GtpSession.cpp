@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "protocol/InputLines.h"
 #include "protocol/Vocabulary.h"
 #include "protocol/gtp/GtpWords.h"
 
@@ -62,8 +63,16 @@ GtpSession::GtpSession(EnginePlayer& player, double moveSeconds)
     : player_(player), clock_(moveSeconds) {}
 
 void GtpSession::Serve(std::istream& in, std::ostream& out) {
-    for (std::string line; !QuitAsked() && std::getline(in, line);) {
-        const std::string reply = Answer(line);
+    while (!QuitAsked()) {
+        const std::optional<InputLine> line = ReadInputLine(in);
+        if (!line) {
+            return;
+        }
+        const std::string reply =
+            line->tooLong
+                ? FormatGtpReply(false, "",
+                                 "line longer than " + std::to_string(kLongestLine) + " bytes")
+                : Answer(line->text);
         if (!reply.empty()) {
             out << reply << std::flush;
         }

@@ -23,7 +23,8 @@ class GtpSession {
 public:
     GtpSession(EnginePlayer& player, double moveSeconds);
 
-    // Answers the lines of `in` on `out`, each reply flushed, until quit or the end of the input.
+    // Answers the lines of `in` on `out`, each reply flushed, until quit or the end of the input;
+    // a line longer than kLongestLine is answered with a failure and skipped.
     void Serve(std::istream& in, std::ostream& out);
     // The reply to one line, ending in its blank line; empty for a line that gets none.
     std::string Answer(std::string_view line);

@@ -105,5 +105,14 @@ TEST(GtpSessionTest, TheConversationEndsAtQuitOrTheEndOfInput) {
     }
 }
 
+TEST(GtpSessionTest, ALineLongerThan64KiBIsAnsweredAndSkipped) {
+    const std::string tooLong = "? line longer than 65536 bytes\n\n";
+    std::istringstream in(std::string(70000, 'x') + "\n3 name\n" + std::string(1 << 20, 'y'));
+    std::ostringstream out;
+    LevelPlayer player(1);
+    GtpSession(player, kMoveSeconds).Serve(in, out);
+    EXPECT_EQ(out.str(), tooLong + "=3 Flipstone\n\n" + tooLong);
+}
+
 }  // namespace
 }  // namespace flipstone::protocol
