@@ -201,9 +201,10 @@ GtpSession::Outcome GtpSession::GenMove(const Words& arguments) {
         return {false, "the other colour is to move"};
     }
     const double seconds = clock_.MoveBudget(*colour, 64 - board.CountDiscs());
-    Square square = player_.ChooseMove(position_, seconds).square;
+    const Square square = player_.ChooseMove(position_, seconds).square;
     if (!position_.CanPlay(square)) {
-        square = position_.LegalSquares().front();
+        const std::string chosen = SquareWord(square);
+        return {false, "the player chose the illegal move " + (chosen.empty() ? "none" : chosen)};
     }
     PlayMove(square);
     return {true, SquareWord(square)};

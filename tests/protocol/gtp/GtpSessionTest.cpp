@@ -105,6 +105,24 @@ TEST(GtpSessionTest, TheConversationEndsAtQuitOrTheEndOfInput) {
     }
 }
 
+// A player that always chooses a1, which is never legal at the start.
+class CornerPlayer : public EnginePlayer {
+public:
+    std::string Mode() const override { return "corner"; }
+    MoveChoice ChooseMove(const Position&, double) override {
+        MoveChoice choice;
+        choice.square = {0, 0};
+        return choice;
+    }
+};
+
+TEST(GtpSessionTest, AnIllegalChoiceOfThePlayerIsAFaultAndNoMoveIsPlayed) {
+    CornerPlayer player;
+    GtpSession session(player, kMoveSeconds);
+    EXPECT_EQ(session.Answer("genmove black"), "? the player chose the illegal move A1\n\n");
+    EXPECT_EQ(session.CurrentPosition(), Position::Start());
+}
+
 TEST(GtpSessionTest, ALineLongerThan64KiBIsAnsweredAndSkipped) {
     const std::string tooLong = "? line longer than 65536 bytes\n\n";
     std::istringstream in(std::string(70000, 'x') + "\n3 name\n" + std::string(1 << 20, 'y'));
