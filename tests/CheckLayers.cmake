@@ -27,7 +27,7 @@ set(allowed_tests/app engine game ui app ${app_ideas} support)
 set(allowed_tests/protocol engine game protocol support)
 set(allowed_tests/cli engine game protocol cli support)
 set(allowed_tests/soak engine game soak support)
-set(allowed_tests/support engine game support)
+set(allowed_tests/support engine game protocol support)
 set(allowed_tests/e2e engine game)
 
 set(failures 0)

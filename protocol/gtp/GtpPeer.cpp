@@ -1,152 +1,134 @@
 #include "protocol/gtp/GtpPeer.h"
 
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <fcntl.h>
-
-#include <cerrno>
-#include <cstring>
+#include <cmath>
 #include <stdexcept>
-#include <thread>
-#include <vector>
 
-extern char** environ;
+#include "protocol/InputLines.h"
+#include "protocol/Vocabulary.h"
 
 namespace flipstone::protocol {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// How long a stopping engine may take to leave after quit before it is killed.
-constexpr auto kQuitGrace = std::chrono::seconds(2);
-constexpr std::size_t kLongestReply = 1 << 20;
-
-void ClosePipe(int& fd) {
-    if (fd >= 0) {
-        close(fd);
-        fd = -1;
-    }
+std::string Command(std::string_view name, const std::string& arguments = "") {
+    return std::string(name) + (arguments.empty() ? "" : " " + arguments);
 }
 
-std::string WithoutCarriageReturn(std::string line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    return line;
+std::string Seconds(MatchEngine::Milliseconds timeout) {
+    return std::to_string((timeout.count() + 999) / 1000);
 }
 
 }  // namespace
 
-GtpPeer::GtpPeer(const std::string& commandLine) {
-    int input[2];
-    int output[2];
-    if (pipe2(input, O_CLOEXEC) != 0 || pipe2(output, O_CLOEXEC) != 0) {
-        throw std::runtime_error("cannot make pipes: " + std::string(std::strerror(errno)));
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    std::string shell = "sh";
-    std::string option = "-c";
-    std::string command = commandLine;
-    char* argv[] = {shell.data(), option.data(), command.data(), nullptr};
-    const int status = posix_spawn(&pid_, "/bin/sh", &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(input[0]);
-    close(output[1]);
-    toEngine_ = input[1];
-    fromEngine_ = output[0];
-    if (status != 0) {
-        Stop();
-        throw std::runtime_error("cannot start '" + commandLine + "': " + std::strerror(status));
-    }
-}
-
 GtpPeer::~GtpPeer() {
-    Send(std::string(gtp::kQuit));
-    Stop();
+    channel_.Send(Command(gtp::kQuit));
 }
 
-void GtpPeer::Stop() {
-    ClosePipe(toEngine_);
-    ClosePipe(fromEngine_);
-    if (pid_ <= 0) {
-        return;
-    }
-    const auto deadline = Clock::now() + kQuitGrace;
-    while (waitpid(pid_, nullptr, WNOHANG) == 0) {
-        if (Clock::now() >= deadline) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-            break;
+std::string GtpPeer::Label(Milliseconds timeout) {
+    std::string label;
+    for (const std::string_view command : {gtp::kName, gtp::kVersion}) {
+        unsent_ = {Command(command)};
+        const EngineAnswer answer = Exchange(timeout);
+        if (!answer.ok) {
+            throw std::runtime_error("the engine " + answer.fault);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        label += (label.empty() ? "" : " ") + answer.text;
     }
-    pid_ = -1;
+    return label;
 }
 
-bool GtpPeer::Send(const std::string& command) {
-    const std::string line = command + "\n";
-    std::size_t written = 0;
-    while (toEngine_ >= 0 && written < line.size()) {
-        const ssize_t count = write(toEngine_, line.data() + written, line.size() - written);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(count);
-    }
-    return toEngine_ >= 0;
-}
-
-bool GtpPeer::ReadLine(std::string& line, Clock::time_point deadline) {
-    for (;;) {
-        const std::size_t end = buffer_.find('\n');
-        if (end != std::string::npos) {
-            line = WithoutCarriageReturn(buffer_.substr(0, end));
-            buffer_.erase(0, end + 1);
-            return true;
-        }
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        pollfd wait{fromEngine_, POLLIN, 0};
-        if (fromEngine_ < 0 || buffer_.size() > kLongestReply || left.count() <= 0 ||
-            poll(&wait, 1, static_cast<int>(left.count())) <= 0) {
-            return false;
-        }
-        char chunk[4096];
-        const ssize_t count = read(fromEngine_, chunk, sizeof chunk);
-        if (count <= 0) {
-            return false;
-        }
-        buffer_.append(chunk, static_cast<std::size_t>(count));
+void GtpPeer::NewGame(double gameSeconds) {
+    unsent_ = {Command(gtp::kSetGame, std::string(kGameName)), Command(gtp::kBoardSize, "8"),
+               Command(gtp::kClearBoard)};
+    timed_ = gameSeconds > 0;
+    notes_.clear();
+    if (timed_) {
+        unsent_.push_back(
+            Command(gtp::kTimeSettings, std::to_string(std::lround(gameSeconds)) + " 0 0"));
     }
 }
 
-std::optional<GtpReply> GtpPeer::Receive(std::chrono::milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
-    std::string line;
+void GtpPeer::Tell(std::uint8_t colour, Square square) {
+    unsent_.push_back(Command(gtp::kPlay, ColourWord(colour) + " " + SquareWord(square)));
+}
+
+EngineAnswer GtpPeer::Sync(Milliseconds timeout) {
+    return Exchange(timeout);
+}
+
+EngineAnswer GtpPeer::Move(std::uint8_t colour, double secondsLeft, Milliseconds timeout) {
+    if (timed_) {
+        const long seconds = std::lround(std::floor(std::max(secondsLeft, 0.0)));
+        unsent_.push_back(
+            Command(gtp::kTimeLeft, ColourWord(colour) + " " + std::to_string(seconds) + " 0"));
+    }
+    unsent_.push_back(Command(gtp::kGenmove, ColourWord(colour)));
+    return Exchange(timeout);
+}
+
+bool GtpPeer::IsClockCommand(const std::string& command) const {
+    return command.starts_with(gtp::kTimeSettings) || command.starts_with(gtp::kTimeLeft);
+}
+
+EngineAnswer GtpPeer::Exchange(Milliseconds timeout) {
+    std::vector<std::string> commands;
+    commands.swap(unsent_);
+    bool written = true;
+    for (const std::string& command : commands) {
+        written = written && channel_.Send(command);
+    }
+    const auto deadline = EngineChannel::Clock::now() + timeout;
+    EngineAnswer answer;
+    for (const std::string& command : commands) {
+        GtpReply reply;
+        if (!ReadReply(command, timeout, deadline, reply, answer)) {
+            return answer;
+        }
+        if (!reply.success && IsClockCommand(command)) {
+            if (timed_) {
+                notes_.push_back("plays untimed: it answered '" + command + "' with '? " +
+                                 reply.text + "'");
+            }
+            timed_ = false;
+        } else if (!reply.success) {
+            return {false, "", "answered '" + command + "' with '? " + reply.text + "'"};
+        }
+        answer.text = reply.text;
+    }
+    if (!written) {
+        return {false, "", "no longer reads its input"};
+    }
+    return answer;
+}
+
+bool GtpPeer::ReadReply(const std::string& command, Milliseconds timeout,
+                        EngineChannel::Clock::time_point deadline, GtpReply& reply,
+                        EngineAnswer& answer) {
+    ChannelLine line;
     do {
-        if (!ReadLine(line, deadline)) {
-            return std::nullopt;
-        }
-    } while (line.empty());
-    std::optional<GtpReply> reply = ReadGtpReplyLine(line);
-    if (!reply) {
-        return std::nullopt;
+        line = channel_.ReadLine(deadline);
+    } while (line.status == LineStatus::kLine && line.text.empty());
+    const std::optional<GtpReply> first =
+        line.status == LineStatus::kLine ? ReadGtpReplyLine(line.text) : std::nullopt;
+    if (!first) {
+        answer.ok = false;
+        answer.fault = line.status == LineStatus::kClosed
+                           ? "ended without answering '" + command + "'"
+                       : line.status == LineStatus::kTimedOut
+                           ? "gave no reply to '" + command + "' within " + Seconds(timeout) + " s"
+                       : line.status == LineStatus::kTooLong
+                           ? "wrote a line longer than " + std::to_string(kLongestLine) +
+                                 " bytes in reply to '" + command + "'"
+                           : "wrote '" + line.text.substr(0, 80) + "' where the reply to '" +
+                                 command + "' belongs";
+        return false;
     }
-    while (ReadLine(line, deadline) && !line.empty()) {
-        reply->text += "\n" + line;
+    reply = *first;
+    for (line = channel_.ReadLine(deadline); line.status == LineStatus::kLine && !line.text.empty();
+         line = channel_.ReadLine(deadline)) {
+        reply.text += "\n" + line.text;
     }
-    return reply;
+    return true;
 }
 
 }  // namespace flipstone::protocol

@@ -1,40 +1,48 @@
 #pragma once
 
-#include <sys/types.h>
-
-#include <chrono>
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "protocol/EngineChannel.h"
 #include "protocol/gtp/GtpWords.h"
+#include "protocol/referee/MatchEngine.h"
 
 namespace flipstone::protocol {
 
-// A GTP engine running as a child process, started from a shell command line; its standard
-// input and output are the pipes this object writes to and reads from. Its standard error stays
-// the referee's.
-class GtpPeer {
+// The referee's end of GTP: it speaks to a GTP engine as Quarry does. Passes are never sent (a
+// side without a move is skipped, and the other side's next play or genmove is its pass), and
+// the moves an engine missed are written just before its genmove, all before any reply is read.
+// An engine that answers '?' to the clock commands plays untimed.
+class GtpPeer : public MatchEngine {
 public:
-    // Throws std::runtime_error when the command cannot be started.
-    explicit GtpPeer(const std::string& commandLine);
-    ~GtpPeer();
+    explicit GtpPeer(EngineChannel& channel) : channel_(channel) {}
+    // Asks the engine to quit.
+    ~GtpPeer() override;
     GtpPeer(const GtpPeer&) = delete;
     GtpPeer& operator=(const GtpPeer&) = delete;
 
-    // Writes one command; false when the engine no longer reads.
-    bool Send(const std::string& command);
-    // The next reply, or nothing when the engine closed its output, wrote something that is
-    // not a reply, or said nothing within the timeout.
-    std::optional<GtpReply> Receive(std::chrono::milliseconds timeout);
+    std::string Label(Milliseconds timeout) override;
+    void NewGame(double gameSeconds) override;
+    void Tell(std::uint8_t colour, Square square) override;
+    EngineAnswer Sync(Milliseconds timeout) override;
+    EngineAnswer Move(std::uint8_t colour, double secondsLeft, Milliseconds timeout) override;
+    bool KeepsTime() const override { return timed_; }
+    const std::vector<std::string>& Notes() const override { return notes_; }
 
 private:
-    bool ReadLine(std::string& line, std::chrono::steady_clock::time_point deadline);
-    void Stop();
+    // Sends every command held back, then reads each one's reply; the answer's text is the last
+    // reply's.
+    EngineAnswer Exchange(Milliseconds timeout);
+    // The reply to `command`, or the fault in `answer`.
+    bool ReadReply(const std::string& command, Milliseconds timeout,
+                   EngineChannel::Clock::time_point deadline, GtpReply& reply,
+                   EngineAnswer& answer);
+    bool IsClockCommand(const std::string& command) const;
 
-    pid_t pid_ = -1;
-    int toEngine_ = -1;
-    int fromEngine_ = -1;
-    std::string buffer_;
+    EngineChannel& channel_;
+    std::vector<std::string> unsent_;
+    bool timed_ = false;
+    std::vector<std::string> notes_;
 };
 
 }  // namespace flipstone::protocol

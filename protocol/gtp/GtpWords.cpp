@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "protocol/Vocabulary.h"
+
 namespace flipstone::protocol {
 
 std::vector<std::string> GtpLineWords(std::string_view line) {
@@ -34,10 +36,7 @@ std::optional<GtpReply> ReadGtpReplyLine(std::string_view line) {
     while (at < line.size() && line[at] >= '0' && line[at] <= '9') {
         ++at;
     }
-    while (at < line.size() && line[at] == ' ') {
-        ++at;
-    }
-    return GtpReply{line[0] == '=', std::string(line.substr(at))};
+    return GtpReply{line[0] == '=', std::string(Trimmed(line.substr(at)))};
 }
 
 }  // namespace flipstone::protocol

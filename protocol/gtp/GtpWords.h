@@ -42,7 +42,8 @@ std::vector<std::string> GtpLineWords(std::string_view line);
 // A reply as GTP writes it: '=' or '?', the id, the text after a space, and the blank line that
 // ends it.
 std::string FormatGtpReply(bool success, const std::string& id, const std::string& text);
-// The first line of a reply: nothing unless it begins with '=' or '?'.
+// The first line of a reply, its text without the id and the white space around it: nothing
+// unless it begins with '=' or '?'.
 std::optional<GtpReply> ReadGtpReplyLine(std::string_view line);
 
 }  // namespace flipstone::protocol

@@ -2,8 +2,10 @@
 
 #include <random>
 
-#include "engine/BoardText.h"
 #include "engine/Position.h"
+#include "game/records/RecordReader.h"
+#include "protocol/InputLines.h"
+#include "protocol/Vocabulary.h"
 
 namespace flipstone::protocol {
 
@@ -24,25 +26,28 @@ std::vector<MoveList> RandomOpenings(int count, int plies, std::uint32_t seed) {
     return openings;
 }
 
-std::optional<MoveList> ParseMoveList(std::string_view text) {
-    MoveList moves;
-    std::string letters;
-    for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\r') {
-            letters += c;
+std::vector<MoveList> ReadOpenings(std::istream& in, const std::string& fileName) {
+    std::vector<MoveList> openings;
+    int number = 0;
+    while (const auto line = ReadInputLine(in)) {
+        const std::string where = fileName + ":" + std::to_string(++number) + ": ";
+        if (line->tooLong) {
+            throw OpeningError(where + "the line is longer than " + std::to_string(kLongestLine) +
+                               " bytes");
         }
-    }
-    if (letters.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    for (std::size_t at = 0; at < letters.size(); at += 2) {
-        const auto square = BoardText::ParseSquare(std::string_view(letters).substr(at, 2));
-        if (!square) {
-            return std::nullopt;
+        if (Trimmed(line->text).empty()) {
+            continue;
         }
-        moves.push_back(*square);
+        const RecordReading reading = ReadGameRecord(line->text);
+        if (!reading.record) {
+            throw OpeningError(where + reading.error.message);
+        }
+        if (!reading.record->StartsAtTheStandardPosition()) {
+            throw OpeningError(where + "the opening does not start from the standard position.");
+        }
+        openings.push_back(reading.record->moves);
     }
-    return moves;
+    return openings;
 }
 
 }  // namespace flipstone::protocol

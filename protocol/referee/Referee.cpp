@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <cmath>
+#include <stdexcept>
 
 #include "engine/BoardText.h"
 #include "protocol/Vocabulary.h"
-#include "protocol/gtp/GtpWords.h"
 
 namespace flipstone::protocol {
 
@@ -13,7 +13,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The longest any reply may take when the game has no clock.
+// The longest any reply may take when the engine plays without a clock.
 constexpr double kUntimedReplySeconds = 120;
 // Time over the clock that a reply may take before the engine is taken to have hung.
 constexpr double kClockGraceSeconds = 5;
@@ -23,13 +23,13 @@ int ColourIndex(std::uint8_t colour) {
     return colour == kBlack ? 0 : 1;
 }
 
-std::chrono::milliseconds Milliseconds(double seconds) {
-    return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
+MatchEngine::Milliseconds Milliseconds(double seconds) {
+    return MatchEngine::Milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
 }
 
 }  // namespace
 
-int GameRecord::BlackMargin() const {
+int RefereedGame::BlackMargin() const {
     if (forfeited == kBlack) {
         return -kWholeBoard;
     }
@@ -39,112 +39,79 @@ int GameRecord::BlackMargin() const {
     return blackDiscs - whiteDiscs;
 }
 
-Referee::Referee(GtpPeer& black, GtpPeer& white, double gameSeconds)
-    : black_{black, {}, gameSeconds}, white_{white, {}, gameSeconds}, gameSeconds_(gameSeconds) {}
+Referee::Referee(MatchEngine& black, MatchEngine& white, double gameSeconds)
+    : black_(black), white_(white), gameSeconds_(gameSeconds) {}
 
-GameRecord Referee::Play(const std::vector<Square>& opening) {
-    GameRecord record;
+RefereedGame Referee::Play(const std::vector<Square>& opening) {
+    RefereedGame game;
     position_ = Position::Start();
-    black_.secondsLeft = white_.secondsLeft = gameSeconds_;
-    if (StartGame(opening, record)) {
-        while (!position_.IsOver() && PlayTurn(position_.ToMove(), record)) {
+    secondsLeft_ = {gameSeconds_, gameSeconds_};
+    if (StartGame(opening, game)) {
+        while (!position_.IsOver() && PlayTurn(position_.ToMove(), game)) {
         }
     }
-    record.blackDiscs = position_.GetBoard().CountBlack();
-    record.whiteDiscs = position_.GetBoard().CountWhite();
-    return record;
+    for (const std::uint8_t colour : {kBlack, kWhite}) {
+        for (const std::string& note : EngineOf(colour).Notes()) {
+            game.notes.push_back(ColourWord(colour) + " " + note);
+        }
+    }
+    game.blackDiscs = position_.GetBoard().CountBlack();
+    game.whiteDiscs = position_.GetBoard().CountWhite();
+    return game;
 }
 
-bool Referee::StartGame(const std::vector<Square>& opening, GameRecord& record) {
-    for (Side* side : {&black_, &white_}) {
-        side->unsent = {std::string(gtp::kSetGame) + " " + std::string(kGameName),
-                        std::string(gtp::kBoardSize) + " 8", std::string(gtp::kClearBoard)};
-        if (gameSeconds_ > 0) {
-            side->unsent.push_back(std::string(gtp::kTimeSettings) + " " +
-                                   std::to_string(std::lround(gameSeconds_)) + " 0 0");
-        }
-    }
+bool Referee::StartGame(const std::vector<Square>& opening, RefereedGame& game) {
+    black_.NewGame(gameSeconds_);
+    white_.NewGame(gameSeconds_);
     for (const Square square : opening) {
-        if (!position_.CanPlay(square)) {
-            record.fault = "the opening's move " + BoardText::SquareName(square) + " is illegal";
-            return false;
+        const std::uint8_t colour = position_.ToMove();
+        if (!position_.Play(square)) {
+            throw std::invalid_argument("the opening's move " + BoardText::SquareName(square) +
+                                        " is not legal");
         }
-        Record(position_.ToMove(), square, record, true);
+        game.moves += BoardText::SquareName(square);
+        black_.Tell(colour, square);
+        white_.Tell(colour, square);
     }
-    std::string answer;
-    return Exchange(kBlack, "", kUntimedReplySeconds, answer, record) &&
-           Exchange(kWhite, "", kUntimedReplySeconds, answer, record);
-}
-
-bool Referee::PlayTurn(std::uint8_t colour, GameRecord& record) {
-    Side& side = SideOf(colour);
-    const bool timed = gameSeconds_ > 0;
-    if (timed) {
-        side.unsent.push_back(std::string(gtp::kTimeLeft) + " " + ColourWord(colour) + " " +
-                              std::to_string(std::lround(std::floor(side.secondsLeft))) + " 0");
-    }
-    const auto start = Clock::now();
-    std::string answer;
-    const double timeout = timed ? side.secondsLeft + kClockGraceSeconds : kUntimedReplySeconds;
-    if (!Exchange(colour, std::string(gtp::kGenmove) + " " + ColourWord(colour), timeout, answer,
-                  record)) {
-        return false;
-    }
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    record.seconds[ColourIndex(colour)] += seconds;
-    ++record.moveCount[ColourIndex(colour)];
-    side.secondsLeft -= seconds;
-    const auto square = ReadSquareWord(answer);
-    if (timed && side.secondsLeft < 0) {
-        record.fault = std::string(ColourWord(colour)) + " ran out of time";
-    } else if (!square || !position_.CanPlay(*square)) {
-        record.fault =
-            std::string(ColourWord(colour)) + " played the illegal move '" + answer + "'";
-    } else {
-        Record(colour, *square, record, false);
-        return true;
-    }
-    record.forfeited = colour;
-    return false;
-}
-
-bool Referee::Exchange(std::uint8_t colour, const std::string& last, double timeoutSeconds,
-                       std::string& answer, GameRecord& record) {
-    Side& side = SideOf(colour);
-    std::vector<std::string> commands;
-    commands.swap(side.unsent);
-    if (!last.empty()) {
-        commands.push_back(last);
-    }
-    bool written = true;
-    for (const std::string& command : commands) {
-        written = written && side.peer.Send(command);
-    }
-    for (const std::string& command : commands) {
-        const auto reply = side.peer.Receive(Milliseconds(timeoutSeconds));
-        if (!written || !reply || !reply->success) {
-            record.forfeited = colour;
-            record.fault = std::string(ColourWord(colour)) + " answered '" + command + "' " +
-                           (reply ? "with '? " + reply->text + "'"
-                                  : "with no reply within " +
-                                        std::to_string(static_cast<int>(timeoutSeconds)) + " s");
-            return false;
+    for (const std::uint8_t colour : {kBlack, kWhite}) {
+        const EngineAnswer answer = EngineOf(colour).Sync(Milliseconds(kUntimedReplySeconds));
+        if (!answer.ok) {
+            return Forfeit(colour, answer.fault, game);
         }
-        answer = reply->text;
     }
     return true;
 }
 
-void Referee::Record(std::uint8_t colour, Square square, GameRecord& record, bool tellMover) {
-    position_.Play(square);
-    record.moves += BoardText::SquareName(square);
-    const std::string play =
-        std::string(gtp::kPlay) + " " + ColourWord(colour) + " " + SquareWord(square);
-    black_.unsent.push_back(play);
-    white_.unsent.push_back(play);
-    if (!tellMover) {
-        SideOf(colour).unsent.pop_back();
+bool Referee::PlayTurn(std::uint8_t colour, RefereedGame& game) {
+    MatchEngine& engine = EngineOf(colour);
+    double& secondsLeft = secondsLeft_[ColourIndex(colour)];
+    const bool timed = gameSeconds_ > 0 && engine.KeepsTime();
+    const double timeout = timed ? secondsLeft + kClockGraceSeconds : kUntimedReplySeconds;
+    const auto start = Clock::now();
+    const EngineAnswer answer = engine.Move(colour, secondsLeft, Milliseconds(timeout));
+    if (!answer.ok) {
+        return Forfeit(colour, answer.fault, game);
     }
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    game.seconds[ColourIndex(colour)] += seconds;
+    ++game.moveCount[ColourIndex(colour)];
+    secondsLeft -= seconds;
+    const auto square = ReadSquareWord(answer.text);
+    if (timed && engine.KeepsTime() && secondsLeft < 0) {
+        return Forfeit(colour, "ran out of time", game);
+    }
+    if (!square || !position_.Play(*square)) {
+        return Forfeit(colour, "played the illegal move '" + answer.text + "'", game);
+    }
+    game.moves += BoardText::SquareName(*square);
+    EngineOf(Opponent(colour)).Tell(colour, *square);
+    return true;
+}
+
+bool Referee::Forfeit(std::uint8_t colour, const std::string& fault, RefereedGame& game) {
+    game.forfeited = colour;
+    game.fault = ColourWord(colour) + " " + fault;
+    return false;
 }
 
 }  // namespace flipstone::protocol

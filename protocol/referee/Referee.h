@@ -8,17 +8,19 @@
 #include "engine/Board.h"
 #include "engine/Position.h"
 #include "engine/Square.h"
-#include "protocol/gtp/GtpPeer.h"
+#include "protocol/referee/MatchEngine.h"
 
 namespace flipstone::protocol {
 
-// One refereed game: its moves, the discs at the end, and who broke the rules or the protocol.
-struct GameRecord {
+// One refereed game: its moves, the discs at the end, who broke the rules or the protocol, and
+// what the referee noted of how the engines played.
+struct RefereedGame {
     std::string moves;  // "f5d6c3...", the opening included
     int blackDiscs = 0;
     int whiteDiscs = 0;
     std::uint8_t forfeited = kEmpty;  // the colour that lost by a fault, if one did
     std::string fault;
+    std::vector<std::string> notes;   // "white plays untimed: ..."
     std::array<double, 2> seconds{};  // thinking time, black then white
     std::array<int, 2> moveCount{};
 
@@ -26,39 +28,27 @@ struct GameRecord {
     int BlackMargin() const;
 };
 
-// Plays one game between two GTP engines as Quarry does: passes are never sent (a side without a
-// move is skipped, and the other side's next play or genmove is its pass), and each engine is
-// told the moves it missed just before its genmove, all written before any reply is read. Every
-// reply is checked; an illegal move or a protocol error loses the game.
+// Plays one game between two engines from an opening, checking every move: an illegal move, a
+// broken protocol or an engine that ends loses the game.
 class Referee {
 public:
-    // With gameSeconds above 0 each side has that much time for the game, told by time_settings
-    // and time_left, and losing on time loses the game.
-    Referee(GtpPeer& black, GtpPeer& white, double gameSeconds);
+    // With gameSeconds above 0 each side has that much time for the game, and losing on time
+    // loses the game, unless the engine plays untimed.
+    Referee(MatchEngine& black, MatchEngine& white, double gameSeconds);
 
-    GameRecord Play(const std::vector<Square>& opening);
+    // `opening` must be legal from the standard start (std::invalid_argument otherwise).
+    RefereedGame Play(const std::vector<Square>& opening);
 
 private:
-    struct Side {
-        GtpPeer& peer;
-        std::vector<std::string> unsent;
-        double secondsLeft = 0;
-    };
+    bool StartGame(const std::vector<Square>& opening, RefereedGame& game);
+    bool PlayTurn(std::uint8_t colour, RefereedGame& game);
+    bool Forfeit(std::uint8_t colour, const std::string& fault, RefereedGame& game);
+    MatchEngine& EngineOf(std::uint8_t colour) { return colour == kBlack ? black_ : white_; }
 
-    bool StartGame(const std::vector<Square>& opening, GameRecord& record);
-    bool PlayTurn(std::uint8_t colour, GameRecord& record);
-    // Sends what the side has not been told, then `last`; reads every reply. The last reply's
-    // text goes to `answer`. False (and a fault recorded) when a reply fails or never comes.
-    bool Exchange(std::uint8_t colour, const std::string& last, double timeoutSeconds,
-                  std::string& answer, GameRecord& record);
-    // Plays the move on the referee's board and queues it for the engines: for both in the
-    // opening, for the opponent only when the mover chose it.
-    void Record(std::uint8_t colour, Square square, GameRecord& record, bool tellMover);
-    Side& SideOf(std::uint8_t colour) { return colour == kBlack ? black_ : white_; }
-
-    Side black_;
-    Side white_;
+    MatchEngine& black_;
+    MatchEngine& white_;
     double gameSeconds_;
+    std::array<double, 2> secondsLeft_{};
     Position position_ = Position::Start();
 };
 
