@@ -7,6 +7,7 @@
 #include "cli/AnalyseCommand.h"
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
+#include "cli/NBoardCommand.h"
 #include "cli/SelfPlayCommand.h"
 
 namespace flipstone::cli {
@@ -17,7 +18,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kMatch, kPerft, kSelfPlay };
+enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kMatch, kNBoard, kPerft, kSelfPlay };
 
 // What the command line asks for: a text to print (the help or the version), or one command with
 // what its options say.
@@ -28,6 +29,7 @@ struct CliArguments {
     std::string benchSuite = "all";
     GtpRequest gtp;
     MatchRequest match;
+    NBoardRequest nboard;
     int perftDepth = 1;
     SelfPlayRequest selfPlay;
 };

@@ -11,6 +11,7 @@
 #include "protocol/ChildProcess.h"
 #include "protocol/Vocabulary.h"
 #include "protocol/gtp/GtpPeer.h"
+#include "protocol/nboard/NBoardPeer.h"
 #include "protocol/referee/Openings.h"
 #include "protocol/referee/Referee.h"
 
@@ -48,16 +49,27 @@ std::string JsonList(const std::vector<std::string>& texts) {
     return "[" + json + "]";
 }
 
-// One engine of the match: its process, and the protocol the referee speaks to it in, which
-// goes first (GTP's says quit on the way out).
+// How an engine is named on the command line when it speaks NBoard's protocol.
+constexpr std::string_view kNBoardPrefix = "nboard:";
+
+// One engine of the match: its process, and the protocol the referee speaks to it in (NBoard's
+// for "nboard:COMMAND", GTP's otherwise), which goes first on the way out.
 class Engine {
 public:
-    explicit Engine(const std::string& commandLine)
-        : process_(commandLine), peer_(std::make_unique<protocol::GtpPeer>(process_)) {}
+    explicit Engine(const std::string& given)
+        : nboard_(given.starts_with(kNBoardPrefix)),
+          process_(nboard_ ? given.substr(kNBoardPrefix.size()) : given) {
+        if (nboard_) {
+            peer_ = std::make_unique<protocol::NBoardPeer>(process_);
+        } else {
+            peer_ = std::make_unique<protocol::GtpPeer>(process_);
+        }
+    }
 
     protocol::MatchEngine& Peer() { return *peer_; }
 
 private:
+    bool nboard_;
     protocol::ChildProcess process_;
     std::unique_ptr<protocol::MatchEngine> peer_;
 };

@@ -63,6 +63,7 @@ bool RunsQuickly(const std::vector<std::string>& args) {
         case CliCommand::kBench:
         case CliCommand::kGtp:
         case CliCommand::kMatch:
+        case CliCommand::kNBoard:
             return false;
         case CliCommand::kPrintText:
             break;

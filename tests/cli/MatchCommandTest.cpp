@@ -48,6 +48,18 @@ TEST(MatchCommandTest, AnIllegalMoveLosesTheGameWithALineThatSaysSo) {
     EXPECT_EQ(CountLines(out.str(), "\"wins\":2"), 1) << out.str();
 }
 
+TEST(MatchCommandTest, AnNBoardEngineIsRefereedAsAGtpEngineIs) {
+    MatchRequest request;
+    request.first = "nboard:" + std::string(FLIPSTONE_CLI) + " nboard --level 1";
+    request.second = std::string(FLIPSTONE_CLI) + " gtp --level 2";
+    request.openings = 2;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunMatch(request, out, err), 0) << out.str() << err.str();
+    EXPECT_EQ(CountLines(out.str(), "\"fault\":null"), 4) << out.str();
+    EXPECT_EQ(CountLines(out.str(), "\"black\":\"Flipstone " FLIPSTONE_VERSION " level 1\""), 2);
+}
+
 TEST(MatchCommandTest, AnIllegalOpeningIsRefusedBeforeAnyGame) {
     const std::string file =
         (std::filesystem::temp_directory_path() / "flipstone-openings-test.txt").string();
