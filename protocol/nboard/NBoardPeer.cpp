@@ -37,7 +37,7 @@ std::string NBoardPeer::Label(Milliseconds timeout) {
 void NBoardPeer::NewGame(double gameSeconds) {
     notes_.clear();
     if (gameSeconds > 0) {
-        notes_.push_back("plays untimed: NBoard's protocol gives the referee no clock to set");
+        notes_.emplace_back("plays untimed: NBoard's protocol gives the referee no clock to set");
     }
     unsent_.push_back(Line(nboard::kSet, std::string(nboard::kGame) + " " + WriteGgf({})));
     lastMover_ = kWhite;

@@ -18,8 +18,8 @@ using Edit = std::function<std::string(const std::string& line, const std::strin
 // The game's level 1 behind a GTP session in this process, its replies edited as a test says.
 class LevelEngine {
 public:
-    explicit LevelEngine(Edit edit = [](const std::string&,
-                                        const std::string& reply) { return reply; })
+    explicit LevelEngine(const Edit& edit = [](const std::string&,
+                                               const std::string& reply) { return reply; })
         : channel_([this, edit](const std::string& line) {
               return edit(line, session_.Answer(line));
           }) {}
