@@ -7,6 +7,8 @@
 #include "app/files/FileCommands.h"
 #include "app/files/GameFileDialogs.h"
 #include "app/messages/MessageBoxes.h"
+#include "app/records/RecordCommands.h"
+#include "app/records/RecordFileDialogs.h"
 #include "app/sound/CuePlayer.h"
 #include "game/CFlipstoneDoc.h"
 #include "ui/ActionCommandUpdate.h"
@@ -38,6 +40,7 @@ CFlipstoneApp::CFlipstoneApp(QString configFolder, CueOutput* output, UserMessag
 
 // The frame goes before the document it shows; the cue player before the application object.
 CFlipstoneApp::~CFlipstoneApp() {
+    records_.reset();
     files_.reset();
     frame_.reset();
     document_.reset();
@@ -82,6 +85,7 @@ void CFlipstoneApp::CreateDocumentFrameAndView() {
     frame_ = std::make_unique<CMainFrame>(*document_);
     host_.Attach(*frame_);
     files_ = std::make_unique<FileCommands>(*document_, recentFiles_, *this);
+    records_ = std::make_unique<RecordCommands>(*document_, *this);
     ConnectCommands();
 }
 
@@ -92,6 +96,10 @@ void CFlipstoneApp::ConnectCommands() {
     frame->On(ID_FILE_NEW, [this] { files_->OnFileNew(); });
     frame->On(ID_FILE_OPEN, [this] { files_->OnFileOpen(); });
     frame->On(ID_FILE_SAVE, [this] { files_->OnFileSave(); });
+    frame->On(ID_EDIT_COPY, [this] { records_->OnCopyMoves(); });
+    frame->On(ID_EDIT_PASTE, [this] { records_->OnPasteMoves(); });
+    frame->On(ID_GAME_IMPORT, [this] { records_->OnImportGame(); });
+    frame->On(ID_GAME_EXPORT, [this] { records_->OnExportGame(); });
     QObject::connect(frame, &CMainFrame::UpdatingCommandStates, frame, [this, frame] {
         ActionCommandUpdate sound(*frame->Action(ID_SET_SOUND));
         OnUpdateSetSound(sound);
@@ -139,6 +147,18 @@ void CFlipstoneApp::InitialUpdate() {
 void CFlipstoneApp::BringToFront() {
     frame_->raise();
     frame_->activateWindow();
+}
+
+QString CFlipstoneApp::AskImportPath() {
+    return RecordFileDialogs::AskImportPath(frame_.get());
+}
+
+QString CFlipstoneApp::AskExportPath(const QString& proposal) {
+    return RecordFileDialogs::AskExportPath(frame_.get(), proposal);
+}
+
+void CFlipstoneApp::ShowRecordError(const QString& message) {
+    messages_.ShowFileError(frame_.get(), message);
 }
 
 }  // namespace flipstone

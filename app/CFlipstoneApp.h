@@ -9,6 +9,7 @@
 #include "app/files/FileCommandHost.h"
 #include "app/files/RecentFileList.h"
 #include "app/messages/UserMessages.h"
+#include "app/records/RecordCommandHost.h"
 #include "app/settings/SettingsStore.h"
 #include "app/settings/SoundSetting.h"
 #include "app/sound/SoundCues.h"
@@ -20,14 +21,15 @@ class CMainFrame;
 class CommandUpdate;
 class CueOutput;
 class FileCommands;
+class RecordCommands;
 
 // The name the desktop knows the program by: its desktop entry, metainfo and icon carry it.
 inline constexpr const char* kApplicationId = "io.github.flipstone.Flipstone";
 
 // The one application object: starts the program (settings, the document with its frame and
 // view, the command line), owns the sound setting and the recent-file list, and handles the
-// Sound, About, New, Open and Save commands.
-class CFlipstoneApp : public FileCommandHost {
+// Sound, About, New, Open and Save commands and the game records' commands.
+class CFlipstoneApp : public FileCommandHost, public RecordCommandHost {
 public:
     // The settings live under configFolder (the user's configuration folder by default); cues
     // go to output (the default audio output when none is given) and messages to messages
@@ -57,6 +59,7 @@ public:
     const SoundSetting& Sound() const { return sound_; }
     const RecentFileList& RecentFiles() const { return recentFiles_; }
     FileCommands& Files() { return *files_; }
+    RecordCommands& Records() { return *records_; }
 
     // How the file commands reach the window.
     QString AskOpenPath() override;
@@ -64,6 +67,10 @@ public:
     void ShowFileError(const QString& message) override;
     void InitialUpdate() override;
     void BringToFront() override;
+    // How the game records' commands reach the window.
+    QString AskImportPath() override;
+    QString AskExportPath(const QString& proposal) override;
+    void ShowRecordError(const QString& message) override;
 
 private:
     bool Unregister(bool showMessage);
@@ -86,6 +93,7 @@ private:
     std::unique_ptr<CFlipstoneDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<RecordCommands> records_;
 };
 
 }  // namespace flipstone

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/BoardText.h"
+#include "game/records/RecordReader.h"
 
 namespace flipstone::cli {
 
@@ -56,6 +57,17 @@ where slowest_root_ms is the longest single root move, the longest the window wa
 constexpr const char* kPerftFooter =
     R"(Counts the leaves of the full move tree from the start position for depths 1..N, one line
 per depth. A pass counts as a move; a finished game reached earlier counts as one leaf.)";
+
+constexpr const char* kReviewFooter =
+    R"(Reviews a game as the window's Game > Review Game does, with the strongest player: the value
+of every position, judged from the end backwards, exact (solved) for the last 20 or so empty
+squares and searched for --move-time seconds (default 0.4) before that. The moves are a
+transcript (f5d6c3..., either case, spaces, commas, dashes or move numbers between them), a GGF
+game, or a board and the side to move. Prints a line per move in order
+{"ply","colour","move","best","value","best_value","loss","exact"} (values are disc
+differences from the mover's side; loss = best_value - value, never negative), then a summary
+{"moves","black_loss","white_loss","exact_moves","final_value","seconds"}. A move that is not
+legal is a usage error: exit 2, no move lines, and the message names it.)";
 
 constexpr const char* kSelfPlayFooter =
     R"(Plays N whole games through the game's turn cycle: the computer at level A, the human side
@@ -211,6 +223,7 @@ struct OptionTexts {
     std::string kernel = "best";
     std::string worker;
     std::string helpTopic;
+    std::string moves;
     bool version = false;
 };
 
@@ -243,6 +256,19 @@ void DeclarePerft(CLI::App& app, CliArguments& arguments) {
     perft.footer(kPerftFooter);
     AddWholeNumber(perft, "--depth", arguments.perftDepth, 1, 14, "the deepest depth N counted")
         ->required();
+}
+
+void DeclareReview(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
+    CLI::App& review = *app.add_subcommand("review", "judge every move of a game");
+    review.footer(kReviewFooter);
+    review.add_option("--moves", texts.moves, "the game (see below)")
+        ->required()
+        ->type_name("TRANSCRIPT");
+    review
+        .add_option("--move-time", arguments.review.moveSeconds,
+                    "seconds for each position (default 0.4)")
+        ->check(CLI::Range(0.01, 3600.0).description(""))
+        ->type_name("0.01..3600");
 }
 
 void DeclareSelfPlay(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
@@ -319,7 +345,7 @@ void DeclareMatch(CLI::App& app, CliArguments& arguments) {
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
     AddChoice(help, "COMMAND", texts.helpTopic,
-              {"analyse", "bench", "gtp", "match", "nboard", "perft", "selfplay", "help"},
+              {"analyse", "bench", "gtp", "match", "nboard", "perft", "review", "selfplay", "help"},
               "the command to explain");
 }
 
@@ -345,6 +371,7 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     DeclareMatch(app, arguments);
     DeclareNBoard(app, arguments);
     DeclarePerft(app, arguments);
+    DeclareReview(app, arguments, texts);
     DeclareSelfPlay(app, arguments, texts);
     DeclareHelp(app, texts);
     GroupAsCommands(app);
@@ -383,6 +410,12 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
         }
         arguments.analyse.board = *board;
         arguments.analyse.computer = Colour(texts.computer);
+    } else if (command == "review") {
+        RecordReading reading = ReadGameRecord(texts.moves);
+        if (!reading.record) {
+            throw UsageError("--moves: " + reading.error.message);
+        }
+        arguments.review.record = std::move(*reading.record);
     } else if (command == "selfplay") {
         SelfPlayRequest& request = arguments.selfPlay;
         std::tie(request.computerLevel, request.hintLevel) = texts.levels;
@@ -410,6 +443,9 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "perft") {
         return CliCommand::kPerft;
+    }
+    if (name == "review") {
+        return CliCommand::kReview;
     }
     if (name == "selfplay") {
         return CliCommand::kSelfPlay;

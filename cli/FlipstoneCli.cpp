@@ -9,6 +9,7 @@
 #include "cli/MatchCommand.h"
 #include "cli/NBoardCommand.h"
 #include "cli/PerftCommand.h"
+#include "cli/ReviewCommand.h"
 #include "cli/SelfPlayCommand.h"
 
 namespace flipstone::cli {
@@ -40,6 +41,8 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
             return RunNBoard(arguments.nboard, in, out);
         case CliCommand::kPerft:
             return RunPerft(arguments.perftDepth, out);
+        case CliCommand::kReview:
+            return RunReview(arguments.review, out);
         case CliCommand::kSelfPlay:
             return RunSelfPlay(arguments.selfPlay, out);
         case CliCommand::kPrintText:

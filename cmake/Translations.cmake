@@ -3,7 +3,10 @@
 # are embedded in the program under :/flipstone/translations.
 #
 # `cmake --build --preset release --target update-translations` runs lupdate over the sources:
-# it adds every new or changed text to each .ts file for its translator.
+# it adds every new or changed text to each .ts file for its translator, with the comments for
+# translators (`//:` before the text) and where the text is used. The places are relative: each
+# line number counts from the text before it in the same file, so that a change to a source file
+# moves the places of the texts near it and no others.
 set(FLIPSTONE_LANGUAGES de es fr it nl pl pt_BR ru)
 set(FLIPSTONE_TRANSLATIONS_DIR ${PROJECT_SOURCE_DIR}/res/translations)
 
@@ -39,7 +42,7 @@ foreach(language IN LISTS FLIPSTONE_LANGUAGES)
   list(APPEND ts_files ${FLIPSTONE_TRANSLATIONS_DIR}/flipstone_${language}.ts)
 endforeach()
 add_custom_target(update-translations
-  COMMAND ${FLIPSTONE_LUPDATE} -silent -locations none -no-obsolete -I ${PROJECT_SOURCE_DIR}
+  COMMAND ${FLIPSTONE_LUPDATE} -silent -locations relative -no-obsolete -I ${PROJECT_SOURCE_DIR}
           -tr-function-alias QT_TRANSLATE_NOOP+=FLIPSTONE_TRANSLATABLE
           ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/ui ${PROJECT_SOURCE_DIR}/game
           -ts ${ts_files}

@@ -64,6 +64,7 @@ bool RunsQuickly(const std::vector<std::string>& args) {
         case CliCommand::kGtp:
         case CliCommand::kMatch:
         case CliCommand::kNBoard:
+        case CliCommand::kReview:
             return false;
         case CliCommand::kPrintText:
             break;

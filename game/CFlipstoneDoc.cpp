@@ -67,6 +67,7 @@ bool CFlipstoneDoc::NewGame() {
     // The framework's new-document step forgets the file; only New, Open and Save rename.
     documentPath.clear();
     ResetGameFields();
+    history_.Start(board, kBlack);
     AbandonSearches();
     host_.UpdateViews();
     return true;
@@ -104,6 +105,7 @@ void CFlipstoneDoc::LoadPosition(const Board& position, std::uint8_t computer, s
     computerColour = computer;
     humanColour = Opponent(computer);
     levelIndex = level;
+    history_.Start(position, computer);
     AbandonSearches();
 }
 
@@ -115,6 +117,7 @@ bool CFlipstoneDoc::TryMove(int column, int row, std::uint8_t colour) {
         return false;
     }
     board.CollectFlips(column, row, colour, flipList);
+    history_.Add(Square{column, row});
     passCount = 0;
     ++moveCount;
     AbandonSearch(hintSearch_);
@@ -442,9 +445,74 @@ bool CFlipstoneDoc::OnCommand(int id) {
         case ID_LEVEL_4:
             OnLevel(id - ID_LEVEL_1);
             return true;
+        case ID_EDIT_UNDO:
+            OnUndo();
+            return true;
+        case ID_EDIT_REDO:
+            OnRedo();
+            return true;
         default:
             return false;
     }
+}
+
+std::vector<Square> CFlipstoneDoc::OnUndo() {
+    std::vector<Square> takenBack = history_.Undo(humanColour);
+    if (!takenBack.empty()) {
+        RestoreHistoryPosition();
+        host_.SetMainTitle(kTrainingTitle);
+    }
+    return takenBack;
+}
+
+std::vector<Square> CFlipstoneDoc::OnRedo() {
+    std::vector<Square> replayed = history_.Redo(humanColour);
+    if (!replayed.empty()) {
+        RestoreHistoryPosition();
+        host_.SetMainTitle(kTrainingTitle);
+    }
+    return replayed;
+}
+
+void CFlipstoneDoc::OnUpdateUndo(CommandUpdate& update) const {
+    update.Enable(history_.CanUndo(humanColour));
+}
+
+void CFlipstoneDoc::OnUpdateRedo(CommandUpdate& update) const {
+    update.Enable(history_.CanRedo());
+}
+
+void CFlipstoneDoc::LoadRecord(const GameRecord& record) {
+    history_.Start(record);
+    RestoreHistoryPosition();
+    host_.SetMainTitle(kTrainingTitle);
+}
+
+void CFlipstoneDoc::RestoreHistoryPosition() {
+    AbandonSearches();
+    const Position position = history_.Current();
+    const std::vector<Square>& moves = history_.Record().moves;
+    const std::vector<std::uint8_t> movers = history_.Movers();
+    board = position.GetBoard();
+    moveCount = static_cast<std::int32_t>(moves.size());
+    flipList.count = 0;
+    flipList.columns[0] = moves.empty() ? -1 : moves.back().column;
+    flipList.rows[0] = moves.empty() ? -1 : moves.back().row;
+    animationIndex = 0;
+    thinking = 0;
+    hintState = kNoHint;
+    examinedSquare = Square{};
+    searchValue = 0;
+    leafCount = 0;
+    // The colour to move after the last move, or its opponent's turn when nobody can move: the
+    // steps then find the passes and the end as after any move.
+    const std::uint8_t lastMover = movers.empty() ? Opponent(position.ToMove()) : movers.back();
+    const std::uint8_t next = position.IsOver() ? Opponent(lastMover) : position.ToMove();
+    sideToMove = next == humanColour ? kHumanSide : kComputerSide;
+    passCount = !position.IsOver() && !movers.empty() && lastMover == next ? 1 : 0;
+    markerState = sideToMove == kHumanSide ? kMarkersToShow : kNoMarkers;
+    repaintFlag = 1;
+    host_.UpdateViews();
 }
 
 }  // namespace flipstone

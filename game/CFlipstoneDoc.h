@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Board.h"
 #include "engine/FlipList.h"
@@ -10,6 +11,7 @@
 #include "engine/Square.h"
 #include "game/CommandUpdate.h"
 #include "game/DocumentHost.h"
+#include "game/GameHistory.h"
 #include "game/SearchWorker.h"
 #include "game/TranslatableText.h"
 
@@ -24,6 +26,8 @@ enum CommandId : int {
     ID_LEVEL_4 = 32775,
     ID_GAME_START = 32778,
     ID_GAME_HINT = 32780,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
 };
 
 // Sound cue ids.
@@ -148,8 +152,23 @@ public:
     void OnUpdateLevel3(CommandUpdate& update) const { OnUpdateLevel(2, update); }
     void OnUpdateLevel4(CommandUpdate& update) const { OnUpdateLevel(3, update); }
     void OnUpdateLevel(int index, CommandUpdate& update) const;
-    // Routes a command id (Start, Hint, Level 1..4); false when it is not the document's.
+    // Routes a command id (Start, Hint, Level 1..4, Undo, Redo); false when it is not the
+    // document's.
     bool OnCommand(int id);
+
+    // Undo takes back the human's last move and the replies after it, Redo plays them again; both
+    // abandon whatever is under way and make the game a training game. Each returns the moves it
+    // took back or played again, in the order they were played.
+    std::vector<Square> OnUndo();
+    std::vector<Square> OnRedo();
+    void OnUpdateUndo(CommandUpdate& update) const;
+    void OnUpdateRedo(CommandUpdate& update) const;
+    // Makes a record's game the game in progress, as a training game; the human keeps their
+    // colour, and the computer moves next if it is its turn.
+    void LoadRecord(const GameRecord& record);
+    const GameHistory& History() const { return history_; }
+    // Help beyond the hint (the move values) makes a training game, as a hint does.
+    void MarkTrainingGame() { host_.SetMainTitle(kTrainingTitle); }
 
     bool IsGameOver() const { return passCount == kGameOverPasses; }
     DocumentHost& Host() { return host_; }
@@ -174,6 +193,9 @@ private:
     void AbandonSearch(RootSearchState& state);
     // Shows the wait cursor while the window waits for the search thread, restores it after.
     void ShowWaitCursor(bool show);
+    // Sets the game to the history's position as a game played there would have it: the turn
+    // handed on, nothing shown or searched.
+    void RestoreHistoryPosition();
 
     DocumentHost& host_;
     RootSearchState computerSearch_;
@@ -183,6 +205,7 @@ private:
     std::uint64_t hintTicket_ = 0;
     bool stepWaited_ = false;
     bool waitCursorShown_ = false;
+    GameHistory history_;
     // The evaluation and the searches, with the results they remember across searches.
     SearchWorker worker_;
 };

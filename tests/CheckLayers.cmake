@@ -1,10 +1,11 @@
 # Fails when a file includes a header of a layer it must not reach: arrows point one way,
 # app -> ui -> game -> engine, and cli -> protocol -> game -> engine; cli and soak are siblings
-# that include nothing of each other. Inside app/, each idea has a folder of its own, named in includes as
-# app/<idea>/, below what composes the program at app/'s top: files/ and sound/ read settings/,
-# and no idea reaches another sideways or back up to the top. Run with -DSOURCE=<project folder>.
+# that include nothing of each other. Inside app/, each idea has a folder of its own, named in
+# includes as app/<idea>/, below what composes the program at app/'s top: files/ and sound/ read
+# settings/, and no idea reaches another sideways or back up to the top. Run with
+# -DSOURCE=<project folder>.
 cmake_minimum_required(VERSION 3.25)
-set(app_ideas app/dialogs app/files app/language app/messages app/settings app/sound)
+set(app_ideas app/dialogs app/files app/language app/messages app/records app/settings app/sound)
 set(allowed_engine engine)
 set(allowed_game engine game)
 set(allowed_ui engine game ui)
@@ -13,6 +14,7 @@ set(allowed_app/dialogs engine game ui app/dialogs)
 set(allowed_app/files engine game app/files app/settings)
 set(allowed_app/language app/language)
 set(allowed_app/messages engine game app/messages)
+set(allowed_app/records engine game app/records)
 set(allowed_app/settings app/settings)
 set(allowed_app/sound engine game app/sound app/settings)
 set(allowed_protocol engine game protocol)

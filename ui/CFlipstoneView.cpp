@@ -25,6 +25,9 @@ const QColor kExaminedColour(255, 128, 128);
 const QColor kClientColour(0, 255, 0);
 const QColor kBoardColour(127, 127, 127);
 const QColor kKeyboardCursorColour(255, 255, 0);
+const QColor kMoveValueColour(255, 255, 255);
+// How often the view looks for the move values while they are searched.
+constexpr int kMoveValuePollMs = 50;
 
 // The board's rectangles and ellipses exclude their right and bottom edge, and its lines their
 // end point. Qt's aliased primitives cover both, so these helpers stop one pixel short.
@@ -68,6 +71,8 @@ CFlipstoneView::CFlipstoneView(CFlipstoneDoc& document, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     BoardAccessible::Install();
     connect(&tickTimer_, &QTimer::timeout, this, &CFlipstoneView::OnTimer);
+    moveValuePoll_.setInterval(kMoveValuePollMs);
+    connect(&moveValuePoll_, &QTimer::timeout, this, &CFlipstoneView::CollectMoveValues);
     tickTimer_.start(CFlipstoneDoc::kTickPeriodMs);
 }
 
@@ -93,10 +98,14 @@ void CFlipstoneView::OnDraw(QPainter& painter) {
     painter.fillRect(layout.RightShadow(), kBlackColour);
     painter.fillRect(layout.BottomShadow(), kBlackColour);
     DrawDiscs(painter, layout);
-    DrawLastMoveCross(painter, layout);
-    DrawMarkers(painter, layout);
-    DrawExaminedSquare(painter, layout);
-    DrawHint(painter, layout);
+    if (reviewBoard_) {
+        DrawReviewMarks(painter, layout);
+    } else {
+        DrawLastMoveCross(painter, layout);
+        DrawMarkers(painter, layout);
+        DrawExaminedSquare(painter, layout);
+        DrawHint(painter, layout);
+    }
     DrawKeyboardCursor(painter, layout);
     painter.restore();
 }
@@ -112,7 +121,7 @@ void CFlipstoneView::DrawGrid(QPainter& painter, const BoardLayout& layout) {
 void CFlipstoneView::DrawDiscs(QPainter& painter, const BoardLayout& layout) {
     for (int row = 0; row < 8; ++row) {
         for (int column = 0; column < 8; ++column) {
-            const std::uint8_t code = document_.board.At(column, row);
+            const std::uint8_t code = ShownBoard().At(column, row);
             if (code == kBlack) {
                 DrawDisc(painter, kBlackColour, kBlackColour, layout.DiscBox(column, row));
             } else if (code == kWhite) {
@@ -123,14 +132,42 @@ void CFlipstoneView::DrawDiscs(QPainter& painter, const BoardLayout& layout) {
 }
 
 void CFlipstoneView::DrawLastMoveCross(QPainter& painter, const BoardLayout& layout) {
-    const int column = document_.flipList.columns[0];
-    const int row = document_.flipList.rows[0];
-    if (column == -1) {
+    DrawCross(painter, layout, Square{document_.flipList.columns[0], document_.flipList.rows[0]});
+}
+
+void CFlipstoneView::DrawCross(QPainter& painter, const BoardLayout& layout, Square square) {
+    if (square.column == -1) {
         return;
     }
     painter.setPen(QPen(kRedColour, 1));
-    DrawLineWithoutEnd(painter, layout.CrossVertical(column, row));
-    DrawLineWithoutEnd(painter, layout.CrossHorizontal(column, row));
+    DrawLineWithoutEnd(painter, layout.CrossVertical(square.column, square.row));
+    DrawLineWithoutEnd(painter, layout.CrossHorizontal(square.column, square.row));
+}
+
+void CFlipstoneView::DrawReviewMarks(QPainter& painter, const BoardLayout& layout) {
+    if (Board::OnBoard(reviewBest_.column, reviewBest_.row)) {
+        DrawDisc(painter, kHintOutlineColour, kMarkerColour,
+                 layout.DiscBox(reviewBest_.column, reviewBest_.row));
+    }
+    DrawCross(painter, layout, reviewPlayed_);
+}
+
+const Board& CFlipstoneView::ShownBoard() const {
+    return reviewBoard_ ? *reviewBoard_ : document_.board;
+}
+
+void CFlipstoneView::ShowReviewPosition(const Board& board, Square best, Square played) {
+    reviewBoard_ = board;
+    reviewBest_ = best;
+    reviewPlayed_ = played;
+    InvalidateAll();
+}
+
+void CFlipstoneView::ShowGame() {
+    if (reviewBoard_) {
+        reviewBoard_.reset();
+        InvalidateAll();
+    }
 }
 
 void CFlipstoneView::DrawMarkers(QPainter& painter, const BoardLayout& layout) {
@@ -140,6 +177,63 @@ void CFlipstoneView::DrawMarkers(QPainter& painter, const BoardLayout& layout) {
     for (int k = 0; k < markedSquares_.count; ++k) {
         const QRect box = layout.DiscBox(markedSquares_.columns[k], markedSquares_.rows[k]);
         DrawDisc(painter, kMarkerColour, kMarkerColour, box);
+        if (const std::optional<int> value =
+                MoveValueAt(Square{markedSquares_.columns[k], markedSquares_.rows[k]})) {
+            DrawMoveValue(painter, box, *value);
+        }
+    }
+}
+
+void CFlipstoneView::DrawMoveValue(QPainter& painter, const QRect& box, int value) {
+    QFont font = painter.font();
+    font.setPixelSize(std::max(6, box.height() * 2 / 5));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(kMoveValueColour);
+    painter.drawText(box, Qt::AlignCenter,
+                     value > 0 ? QString::asprintf("%+d", value) : QString::number(value));
+}
+
+void CFlipstoneView::ShowMoveValues(bool show) {
+    showMoveValues_ = show;
+    if (show) {
+        ValueMarkedMoves();
+    } else {
+        moveValues_.Clear();
+        moveValuePoll_.stop();
+    }
+    InvalidateMarkedSquares();
+}
+
+std::optional<int> CFlipstoneView::MoveValueAt(Square square) const {
+    if (!showMoveValues_ || document_.markerState != kMarkersShown) {
+        return std::nullopt;
+    }
+    return moveValues_.ValueOf(square);
+}
+
+void CFlipstoneView::ValueMarkedMoves() {
+    if (!showMoveValues_ || document_.markerState != kMarkersShown || markedSquares_.count == 0) {
+        return;
+    }
+    moveValues_.Value(document_.board, document_.humanColour);
+    if (moveValues_.Running()) {
+        moveValuePoll_.start();
+    }
+}
+
+void CFlipstoneView::CollectMoveValues() {
+    if (moveValues_.Collect()) {
+        InvalidateMarkedSquares();
+    }
+    if (!moveValues_.Running()) {
+        moveValuePoll_.stop();
+    }
+}
+
+void CFlipstoneView::InvalidateMarkedSquares() {
+    for (int k = 0; k < markedSquares_.count; ++k) {
+        InvalidateSquare(Square{markedSquares_.columns[k], markedSquares_.rows[k]});
     }
 }
 
@@ -263,7 +357,9 @@ bool CFlipstoneView::OnKeyDown(int key) {
 
 void CFlipstoneView::ClickSquare(Square square) {
     WakeTimer();
-    document_.PlayHumanMove(square.column, square.row);
+    if (!reviewBoard_) {
+        document_.PlayHumanMove(square.column, square.row);
+    }
 }
 
 // The first arrow key shows the cursor on the last move (d4 before any), and an arrow key that
@@ -296,7 +392,7 @@ void CFlipstoneView::OnMouseMove(QPoint point) {
         HideKeyboardCursor();
     }
     const bool placeable =
-        square && document_.sideToMove == kHumanSide &&
+        square && !reviewBoard_ && document_.sideToMove == kHumanSide &&
         document_.board.CanPlace(square->column, square->row, document_.humanColour) &&
         document_.flipList.count == 0;
     if (placeable) {
@@ -370,6 +466,7 @@ bool CFlipstoneView::UpdateMarkers() {
             ++markedSquares_.count;
         }
         document_.markerState = kMarkersShown;
+        ValueMarkedMoves();
         return true;
     }
     if (document_.markerState == kMarkersToErase) {

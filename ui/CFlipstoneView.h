@@ -4,9 +4,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
+#include "engine/Board.h"
 #include "engine/FlipList.h"
 #include "engine/Square.h"
+#include "game/review/MoveValueSearch.h"
 #include "ui/BoardLayout.h"
 #include "ui/accessibility/Announcer.h"
 #include "ui/accessibility/BoardNarrator.h"
@@ -39,6 +42,25 @@ public:
     bool TimerAsleep() const { return timerAsleep_; }
     void OnLButtonDown(QPoint point);
     void OnMouseMove(QPoint point);
+    // Shows a position of the game under review instead of the game: its discs, the move played
+    // there (the red cross) and the best move (the hint's disc). Clicks and Enter play nothing
+    // until ShowGame returns the board to the game.
+    void ShowReviewPosition(const Board& board, Square best, Square played);
+    void ShowGame();
+    bool ShowsReviewPosition() const { return reviewBoard_.has_value(); }
+    Square ReviewBest() const { return reviewBest_; }
+    Square ReviewPlayed() const { return reviewPlayed_; }
+    // The board the view shows: the game's, or the position under review.
+    const Board& ShownBoard() const;
+    // Shows or hides the value of each of the human's moves on its legal-move marker; the values
+    // are found in the background whenever the markers are shown.
+    void ShowMoveValues(bool show);
+    bool MoveValuesShown() const { return showMoveValues_; }
+    // The value shown on a marked square, from the human's side; none while it is not known.
+    std::optional<int> MoveValueAt(Square square) const;
+    // Undo took these moves back, or Redo played them again: the screen reader is told.
+    void TellMovesTakenBack(const std::vector<Square>& moves) { narrator_.MovesTakenBack(moves); }
+    void TellMovesReplayed(const std::vector<Square>& moves) { narrator_.MovesReplayed(moves); }
     // Arrow keys show and move the keyboard cursor; Enter and Space click its square. False for
     // any other key.
     bool OnKeyDown(int key);
@@ -78,6 +100,9 @@ private:
     void DrawExaminedSquare(QPainter& painter, const BoardLayout& layout);
     void DrawHint(QPainter& painter, const BoardLayout& layout);
     void DrawKeyboardCursor(QPainter& painter, const BoardLayout& layout);
+    void DrawMoveValue(QPainter& painter, const QRect& box, int value);
+    void DrawReviewMarks(QPainter& painter, const BoardLayout& layout);
+    void DrawCross(QPainter& painter, const BoardLayout& layout, Square square);
 
     // What a click on the square does, whether the mouse or the keyboard gives it.
     void ClickSquare(Square square);
@@ -85,6 +110,10 @@ private:
     void HideKeyboardCursor();
 
     bool UpdateMarkers();
+    // Starts valuing the marked moves when the values are shown; reads them as they arrive.
+    void ValueMarkedMoves();
+    void CollectMoveValues();
+    void InvalidateMarkedSquares();
     bool UpdateSearchMark();
     bool UpdateMoveDisplay();
     void InvalidateSquare(Square square);
@@ -102,6 +131,13 @@ private:
     // Column -1 until the first arrow key; kept while hidden, to be shown again where it was.
     Square keyboardCursor_;
     bool keyboardCursorShown_ = false;
+    // The position under review shown instead of the game, with its best and played moves.
+    std::optional<Board> reviewBoard_;
+    Square reviewBest_;
+    Square reviewPlayed_;
+    bool showMoveValues_ = false;
+    MoveValueSearch moveValues_;
+    QTimer moveValuePoll_;
     QTimer tickTimer_;
     bool timerAsleep_ = false;
     // Made for the device pixel ratio of the screen the view was last on when the cursor was

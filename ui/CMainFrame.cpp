@@ -13,12 +13,15 @@
 #include <utility>
 
 #include "game/CFlipstoneDoc.h"
+#include "game/review/ReviewPositions.h"
 #include "ui/ActionCommandUpdate.h"
 #include "ui/Artwork.h"
 #include "ui/CFlipstoneView.h"
 #include "ui/GameText.h"
 #include "ui/HelpWindow.h"
 #include "ui/StatusPanes.h"
+#include "ui/review/ReviewMoveList.h"
+#include "ui/review/ReviewPanel.h"
 
 namespace flipstone {
 
@@ -115,6 +118,10 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QStrin
 void CMainFrame::ConnectCommands() {
     On(ID_GAME_START, [this] { document_.OnGameStart(); });
     On(ID_GAME_HINT, [this] { document_.OnHint(); });
+    On(ID_EDIT_UNDO, [this] { OnUndo(); });
+    On(ID_EDIT_REDO, [this] { OnRedo(); });
+    On(ID_GAME_REVIEW, [this] { OnReviewGame(); });
+    On(ID_VIEW_MOVE_VALUES, [this](bool checked) { OnMoveValues(checked); });
     for (int k = 0; k < 4; ++k) {
         On(kLevelCommands[k], [this, k] { document_.OnLevel(k); });
     }
@@ -130,13 +137,10 @@ QAction* CMainFrame::Action(int commandId) const {
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* game = menuBar()->addMenu(tr("&Game"));
-    game->addAction(AddCommand(ID_GAME_START, tr("&Start"), tr("Game start\nGame start")));
-    game->addAction(AddCommand(ID_GAME_HINT, tr("&Hint")));
-    game->addSeparator();
-    game->addAction(AddCommand(ID_APP_EXIT, tr("E&xit"),
-                               tr("Quit the application; prompts to save documents\nExit")));
+    CreateGameMenu();
+    CreateEditMenu();
 
+    //: The menu of settings: the computer's level and the sound.
     QMenu* set = menuBar()->addMenu(tr("&Set"));
     CreateLevelMenu(*set);
     QAction* sound = AddCommand(ID_SET_SOUND, tr("&Sound"), tr("Set sound\nSet sound"));
@@ -154,6 +158,57 @@ void CMainFrame::CreateMenus() {
                    tr("Display program information, version number and copyright\nAbout")));
 }
 
+void CMainFrame::CreateGameMenu() {
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    game->addAction(AddCommand(ID_GAME_START, tr("&Start"), tr("Game start\nGame start")));
+    game->addAction(AddCommand(ID_GAME_HINT, tr("&Hint")));
+    game->addSeparator();
+    game->addAction(AddCommand(ID_GAME_REVIEW, tr("&Review Game..."),
+                               tr("Show the value of every move of the game\nReview Game")));
+    game->addAction(AddCommand(ID_GAME_IMPORT, tr("&Import Game..."),
+                               tr("Read a game from a GGF or transcript file\nImport Game")));
+    game->addAction(AddCommand(ID_GAME_EXPORT, tr("&Export Game..."),
+                               tr("Write the game to a GGF or transcript file\nExport Game")));
+    game->addSeparator();
+    game->addAction(AddCommand(ID_APP_EXIT, tr("E&xit"),
+                               tr("Quit the application; prompts to save documents\nExit")));
+}
+
+void CMainFrame::CreateEditMenu() {
+    const struct {
+        int id;
+        const char* text;
+        const char* prompt;
+        QList<QKeySequence> keys;
+    } items[] = {
+        {ID_EDIT_UNDO,
+         QT_TR_NOOP("&Undo"),
+         QT_TR_NOOP("Take back your last move and the replies after it\nUndo"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {ID_EDIT_REDO,
+         QT_TR_NOOP("&Redo"),
+         QT_TR_NOOP("Play the moves taken back again\nRedo"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
+        {ID_EDIT_COPY,
+         QT_TR_NOOP("&Copy Moves"),
+         QT_TR_NOOP("Copy the moves of the game to the clipboard\nCopy Moves"),
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {ID_EDIT_PASTE,
+         QT_TR_NOOP("&Paste Moves"),
+         QT_TR_NOOP("Play the game on the clipboard\nPaste Moves"),
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+    };
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    for (const auto& item : items) {
+        QAction* action = AddCommand(item.id, tr(item.text), tr(item.prompt));
+        action->setShortcuts(item.keys);
+        edit->addAction(action);
+        if (item.id == ID_EDIT_REDO) {
+            edit->addSeparator();
+        }
+    }
+}
+
 void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
     // Check marks, as on every other checkable item: no exclusive group, whose radio bullets the
     // style would draw. The update handlers keep exactly one level checked.
@@ -168,6 +223,7 @@ void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
 
 void CMainFrame::CreateViewMenu() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    //: The toolbar's name, shown where the desktop lists the window's toolbars.
     toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     QAction* toggleToolBar = toolBar_->toggleViewAction();
@@ -182,6 +238,13 @@ void CMainFrame::CreateViewMenu() {
     toggleStatusBar->setCheckable(true);
     toggleStatusBar->setChecked(true);
     view->addAction(toggleStatusBar);
+
+    view->addSeparator();
+    QAction* moveValues =
+        AddCommand(ID_VIEW_MOVE_VALUES, tr("&Move Values"),
+                   tr("Show the value of each of your moves on its square\nMove Values"));
+    moveValues->setCheckable(true);
+    view->addAction(moveValues);
 }
 
 void CMainFrame::CreateAccelerators() {
@@ -197,6 +260,7 @@ void CMainFrame::CreateAccelerators() {
          QKeySequence(Qt::CTRL | Qt::Key_O)},
         {ID_FILE_SAVE, QT_TR_NOOP("&Save"), QT_TR_NOOP("Save the active document\nSave"),
          QKeySequence(Qt::CTRL | Qt::Key_S)},
+        //: The command of the F1 key: open the help window.
         {ID_HELP, QT_TR_NOOP("Help"), QT_TR_NOOP("Display help for current task or command\nHelp"),
          QKeySequence(Qt::Key_F1)},
     };
@@ -276,25 +340,58 @@ QString CMainFrame::PaneText(int pane) const {
 }
 
 QString CMainFrame::PlyText(int moveCount) {
+    //: A status pane: the number of moves made in this game, passes not counted. Keep it short.
     return tr("Ply: %1").arg(QString::asprintf("%02d", moveCount));
 }
 
 QString CMainFrame::DiscsText(int black, int white) {
+    //: A status pane: the number of black discs and of white discs on the board, each colour
+    //: by its first letter.
     return tr("B: %1 / W: %2")
         .arg(QString::asprintf("%02d", black), QString::asprintf("%02d", white));
 }
 
 QString CMainFrame::ValueText(int searchValue) {
+    //: A status pane: the computer's opinion of the position, a signed number (higher is better
+    //: for the computer). Keep it short.
     return tr("Value:%1").arg(QString::asprintf("%+5d", searchValue));
 }
 
 QString CMainFrame::LeafText(int leafCount) {
+    //: A status pane: the number of positions the computer has weighed for its move (the leaves
+    //: of its search tree). Keep it short.
     return tr("Leaf: %1").arg(QString::asprintf("%8d", leafCount));
 }
 
 void CMainFrame::OnCommand(int commandId) {
     view_->WakeTimer();
     document_.OnCommand(commandId);
+}
+
+void CMainFrame::OnUndo() {
+    view_->TellMovesTakenBack(document_.OnUndo());
+}
+
+void CMainFrame::OnRedo() {
+    view_->TellMovesReplayed(document_.OnRedo());
+}
+
+void CMainFrame::OnMoveValues(bool show) {
+    view_->ShowMoveValues(show);
+    if (show) {
+        document_.MarkTrainingGame();
+    }
+}
+
+void CMainFrame::OnReviewGame() {
+    if (reviewPanel_ == nullptr) {
+        reviewPanel_ = new ReviewPanel(*view_, this);
+        addDockWidget(Qt::RightDockWidgetArea, reviewPanel_);
+    }
+    reviewPanel_->show();
+    reviewPanel_->raise();
+    reviewPanel_->Review(ReviewPositionsOf(document_.History().Record()));
+    reviewPanel_->MoveList().setFocus();
 }
 
 void CMainFrame::OnHelpFinder() {
@@ -307,6 +404,7 @@ void CMainFrame::OnHelpFinder() {
 void CMainFrame::RefreshCommandStates() {
     RunUpdateHandlers();
     Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    Action(ID_VIEW_MOVE_VALUES)->setChecked(view_->MoveValuesShown());
     RefreshPanes();
 }
 
@@ -317,6 +415,10 @@ void CMainFrame::RunUpdateHandlers() {
         ActionCommandUpdate level(*Action(kLevelCommands[k]));
         document_.OnUpdateLevel(k, level);
     }
+    ActionCommandUpdate undo(*Action(ID_EDIT_UNDO));
+    document_.OnUpdateUndo(undo);
+    ActionCommandUpdate redo(*Action(ID_EDIT_REDO));
+    document_.OnUpdateRedo(redo);
     emit UpdatingCommandStates();
 }
 

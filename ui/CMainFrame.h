@@ -14,18 +14,26 @@ namespace flipstone {
 class CFlipstoneDoc;
 class CFlipstoneView;
 class HelpWindow;
+class ReviewPanel;
 
 // Commands the frame itself carries, beside the game's commands of CFlipstoneDoc.
 enum FrameCommandId : int {
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_PASTE = 57637,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_HELP_FINDER = 57667,
     ID_HELP = 57670,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    // Beside the commands above: game records, the review and the move values.
+    ID_GAME_REVIEW = 32790,
+    ID_GAME_IMPORT = 32791,
+    ID_GAME_EXPORT = 32792,
+    ID_VIEW_MOVE_VALUES = 32793,
 };
 
 // Status bar panes after the message pane.
@@ -38,8 +46,8 @@ enum IndicatorId : int {
 
 // The main window: menu, dockable toolbar, status bar with the game's running figures, and the
 // board view. Each command is a QAction: the frame connects its own (help, exit, the bars) and
-// the document's; the application connects Sound, About, New, Open and Save. An action that
-// nobody connects does nothing.
+// the document's; the application connects Sound, About, New, Open, Save and the game records'
+// commands. An action that nobody connects does nothing.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -61,6 +69,8 @@ public:
     QString PaneText(int pane) const;
     QLabel& PaneLabel(int pane) { return *panes_.at(pane); }
     HelpWindow* Help() { return helpWindow_; }
+    // The review beside the board; null until the first review.
+    ReviewPanel* Review() { return reviewPanel_; }
 
     // A command id that a dialog's button carries (the start dialog's level buttons): passed
     // to the document, whether or not its menu item is enabled.
@@ -78,6 +88,10 @@ public:
     static QString LeafText(int leafCount);
 
     void OnHelpFinder();
+    // Opens the review beside the board and reviews the game so far.
+    void OnReviewGame();
+    // Shows or hides the value of each of the human's moves; showing them makes a training game.
+    void OnMoveValues(bool show);
 
 signals:
     // The update handlers of commands the frame does not carry itself run now.
@@ -95,6 +109,11 @@ private:
     QAction* AddCommand(int commandId, const QString& text, const QString& prompt = QString());
     void ConnectCommands();
     void CreateMenus();
+    void CreateGameMenu();
+    void CreateEditMenu();
+    // Undo and Redo, told to the screen reader.
+    void OnUndo();
+    void OnRedo();
     void CreateLevelMenu(QMenu& setMenu);
     void CreateViewMenu();
     void CreateAccelerators();
@@ -109,6 +128,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::array<QLabel*, 5> panes_{};
     HelpWindow* helpWindow_ = nullptr;
+    ReviewPanel* reviewPanel_ = nullptr;
     std::map<int, QAction*> actions_;
     // Until a window manager's frame is known: the square the whole window is to fill.
     QRect firstGeometry_;

@@ -13,6 +13,9 @@ namespace {
 // An icon control shows the icon at its own size from the top-left corner of its rectangle.
 constexpr int kIconPixels = 32;
 
+// The version as the about box writes it, from the build's version.
+constexpr const char* kVersion = FLIPSTONE_ABOUT_VERSION;
+
 }  // namespace
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
@@ -26,7 +29,8 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setGeometry(
         QRect(units.ToPixels(11, 17, 20, 20).topLeft(), QSize(kIconPixels, kIconPixels)));
 
-    auto* version = new QLabel(tr("Flipstone Version 1.07e"), this);
+    //: %1 is the version number, such as 1.07e.
+    auto* version = new QLabel(tr("Flipstone Version %1").arg(QLatin1String(kVersion)), this);
     version->setTextFormat(Qt::PlainText);
     version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     units.Place(*version, 40, 10, 130, 8);

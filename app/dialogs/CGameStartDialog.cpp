@@ -20,14 +20,6 @@ void CheckIndex(QButtonGroup& group, int index) {
     group.setExclusive(true);
 }
 
-// The radio buttons lie over their group's frame, not in it: a screen reader hears the group's
-// caption with each button's own text ("Move first", "Level 2").
-void NameWithCaption(QButtonGroup& group, const QString& caption) {
-    for (QAbstractButton* button : group.buttons()) {
-        button->setAccessibleName(caption + QLatin1Char(' ') + button->text().trimmed().toLower());
-    }
-}
-
 }  // namespace
 
 CGameStartDialog::CGameStartDialog(QWidget* parent) : QDialog(parent) {
@@ -50,18 +42,30 @@ void CGameStartDialog::CreateControls() {
     units.Place(*cancelButton_, 60, 30, 50, 14);
     connect(cancelButton_, &QPushButton::clicked, this, &CGameStartDialog::reject);
 
+    //: The caption of the group that chooses who opens the game: the player or the computer.
     moveFrame_ = new GroupFrame(tr("Move"), this);
     units.Place(*moveFrame_, 5, 5, 50, 40);
-    AddRadio(moveGroup_, tr("First"), 10, 15, 30);
-    AddRadio(moveGroup_, tr("Second"), 10, 30, 37);
+    // The radio buttons lie over their group's frame, not in it, so a screen reader would not
+    // hear the group: each button's spoken name is a whole phrase of its own.
+    AddRadio(moveGroup_,
+             //: In the group "Move": the player makes the game's first move, with black.
+             tr("First"),
+             //: What a screen reader says for the choice "First" of the group "Move".
+             tr("Move first"), 10, 15, 30);
+    AddRadio(moveGroup_,
+             //: In the group "Move": the computer opens, the player answers with white.
+             tr("Second"),
+             //: What a screen reader says for the choice "Second" of the group "Move".
+             tr("Move second"), 10, 30, 37);
 
+    //: The caption of the group that chooses the computer's level, 1 to 4.
     levelFrame_ = new GroupFrame(tr("Level"), this);
     units.Place(*levelFrame_, 5, 50, 35, 70);
     for (int level = 0; level < 4; ++level) {
-        AddRadio(levelGroup_, QStringLiteral("  %1").arg(level + 1), 10, 60 + 15 * level, 20);
+        AddRadio(levelGroup_, QStringLiteral("  %1").arg(level + 1),
+                 //: What a screen reader says for a choice of the group "Level"; %1 is 1 to 4.
+                 tr("Level %1").arg(level + 1), 10, 60 + 15 * level, 20);
     }
-    NameWithCaption(moveGroup_, tr("Move"));
-    NameWithCaption(levelGroup_, tr("Level"));
     WidenForTexts();
 }
 
@@ -74,9 +78,10 @@ void CGameStartDialog::WidenForTexts() {
     setFixedSize(width() + groups + buttons, height());
 }
 
-QRadioButton* CGameStartDialog::AddRadio(QButtonGroup& group, const QString& text, int x, int y,
-                                         int width) {
+QRadioButton* CGameStartDialog::AddRadio(QButtonGroup& group, const QString& text,
+                                         const QString& spokenName, int x, int y, int width) {
     auto* button = new QRadioButton(text, this);
+    button->setAccessibleName(spokenName);
     DialogUnits(font()).Place(*button, x, y, width, 10);
     group.addButton(button, static_cast<int>(group.buttons().size()));
     return button;

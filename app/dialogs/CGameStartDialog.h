@@ -49,7 +49,9 @@ protected:
 private:
     void CreateControls();
     void WidenForTexts();
-    QRadioButton* AddRadio(QButtonGroup& group, const QString& text, int x, int y, int width);
+    // A radio button of the group, and the name a screen reader says for it.
+    QRadioButton* AddRadio(QButtonGroup& group, const QString& text, const QString& spokenName,
+                           int x, int y, int width);
 
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -42,10 +42,14 @@ QString Reason(int error, Action action) {
 }
 
 QString Failure(const QString& path, Action action, const QString& reason) {
-    const char* const failure =
-        action == Action::kOpen ? QT_TRANSLATE_NOOP("GameFile", "Cannot open the file \"%1\": %2.")
-                                : QT_TRANSLATE_NOOP("GameFile", "Cannot save the file \"%1\": %2.");
-    return QCoreApplication::translate("GameFile", failure).arg(path, reason);
+    if (action == Action::kOpen) {
+        //: %1 is the file's path, %2 the reason, one of this context's lower-case texts.
+        return QCoreApplication::translate("GameFile", "Cannot open the file \"%1\": %2.")
+            .arg(path, reason);
+    }
+    //: %1 is the file's path, %2 the reason, one of this context's lower-case texts.
+    return QCoreApplication::translate("GameFile", "Cannot save the file \"%1\": %2.")
+        .arg(path, reason);
 }
 
 QString Failure(const QString& path, Action action, int error) {

@@ -25,6 +25,7 @@ QString RunDialog(QFileDialog& dialog) {
 
 void GameFileDialogs::ConfigureOpenDialog(QFileDialog& dialog) {
     ConfigureCommon(dialog);
+    //: The title of the file dialog that opens a saved game (a command, not "not closed").
     dialog.setWindowTitle(QCoreApplication::translate("GameFileDialogs", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -159,6 +159,9 @@ SettingsStore::Removal SettingsStore::RemoveProgramSettings() {
     }
     std::filesystem::remove(PathOf(FilePath() + QLatin1String(".lock")), error);
     RemoveEmptyCompanyFolder(PathOf(CompanyFolder()));
+    //: Shown after "flipstone -unregister" has deleted the player's Flipstone settings (the file
+    //: ~/.config/Hollin/Flipstone.conf). A Linux desktop has no system registry and no INI file:
+    //: say in the player's words that the game's saved settings were removed.
     return {true, QCoreApplication::translate("SettingsStore",
                                               "System registry entries have been removed and the "
                                               "INI file (if any) was deleted.")};

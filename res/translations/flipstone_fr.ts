@@ -4,6 +4,7 @@
 <context>
     <name>Artwork</name>
     <message>
+        <location filename="../../ui/Artwork.cpp" line="+113"/>
         <source>index.html</source>
         <comment>the file name of the help page in this language</comment>
         <translation>index_fr.html</translation>
@@ -12,76 +13,101 @@
 <context>
     <name>BoardAccessible</name>
     <message>
+        <location filename="../../ui/accessibility/BoardAccessible.cpp" line="+72"/>
         <source>Board</source>
+        <extracomment>The game board, as a screen reader names it.</extracomment>
         <translation>Plateau</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Arrow keys choose a square, Enter plays it</source>
-        <translation>Les touches fléchées choisissent une case, Entrée la joue</translation>
+        <extracomment>How to play the board by keys, read by a screen reader after the board&apos;s name: the arrow keys move a cursor over the squares, Enter plays a move on its square.</extracomment>
+        <translation>Choisissez une case avec les touches fléchées, puis appuyez sur Entrée pour y jouer</translation>
     </message>
 </context>
 <context>
     <name>BoardNarrator</name>
     <message>
+        <location filename="../../ui/accessibility/BoardNarrator.cpp" line="+18"/>
         <source>Black</source>
+        <extracomment>The side that plays black, as the subject of &quot;%1 %2, turns %3&quot; and &quot;%1 passes&quot;.</extracomment>
         <translation>Noir</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>White</source>
+        <extracomment>The side that plays white, as the subject of &quot;%1 %2, turns %3&quot; and &quot;%1 passes&quot;.</extracomment>
         <translation>Blanc</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>%1 and %2</source>
+        <extracomment>The end of a list of squares: %1 is &quot;c4&quot; or &quot;c4, d4&quot;, %2 the last square.</extracomment>
         <translation>%1 et %2</translation>
     </message>
     <message>
+        <location line="+19"/>
         <source>%1 %2, turns %3</source>
+        <extracomment>Spoken when a move is shown: %1 is the side (Black or White), %2 the square played, %3 the discs it turned (&quot;d4&quot;, or &quot;c4 and d4&quot;). &quot;Black d3, turns d4&quot;.</extracomment>
         <translation>%1 %2, retourne %3</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>Hint: %1</source>
         <translation>Indice&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>No hint</source>
         <translation>Aucun indice</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Level %1</source>
         <translation>Niveau %1</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>%1 passes</source>
+        <extracomment>Spoken when a side has no move and the turn goes to the other: %1 is Black or White.</extracomment>
         <translation>%1 passe</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Game over. Black %1, white %2</source>
+        <extracomment>Spoken at the end of the game: the number of black and of white discs.</extracomment>
         <translation>Partie terminée. Noir %1, blanc %2</translation>
     </message>
 </context>
 <context>
     <name>CFlipstoneDoc</name>
     <message>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+27"/>
         <source>You Win.</source>
         <translation>Vous avez gagné.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>You Lose</source>
         <translation>Vous avez perdu</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Draw Game</source>
         <translation>Partie nulle</translation>
     </message>
     <message>
+        <location filename="../../game/CFlipstoneDoc.h" line="+48"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Flipstone - Training game</source>
         <translation>Flipstone - Partie d&apos;entraînement</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
@@ -89,6 +115,7 @@
 <context>
     <name>DesktopHost</name>
     <message>
+        <location filename="../../app/DesktopHost.cpp" line="+38"/>
         <source>Game over</source>
         <translation>Partie terminée</translation>
     </message>
@@ -96,54 +123,69 @@
 <context>
     <name>GameFile</name>
     <message>
+        <location filename="../../app/files/GameFile.cpp" line="+24"/>
         <source>it does not exist</source>
         <translation>il n&apos;existe pas</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>the folder does not exist</source>
         <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>permission denied</source>
         <translation>permission refusée</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>the location is read-only</source>
         <translation>l&apos;emplacement est en lecture seule</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>a part of the path is not a folder</source>
         <translation>une partie du chemin n&apos;est pas un dossier</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>the disk is full</source>
         <translation>le disque est plein</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>the name is too long</source>
         <translation>le nom est trop long</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Cannot open the file &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason, one of this context&apos;s lower-case texts.</extracomment>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Cannot save the file &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason, one of this context&apos;s lower-case texts.</extracomment>
         <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
+        <location line="+31"/>
         <source>it is not a plain file</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>the file is read-only</source>
         <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
+        <location filename="../../app/files/GameFile.h" line="+13"/>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
@@ -151,10 +193,13 @@
 <context>
     <name>GameFileDialogs</name>
     <message>
+        <location filename="../../app/files/GameFileDialogs.cpp" line="+29"/>
         <source>Open</source>
+        <extracomment>The title of the file dialog that opens a saved game (a command, not &quot;not closed&quot;).</extracomment>
         <translation>Ouvrir</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -162,56 +207,76 @@
 <context>
     <name>SettingsStore</name>
     <message>
+        <location filename="../../app/settings/SettingsStore.cpp" line="+27"/>
         <source>The settings file %1 could not be removed: %2.</source>
         <translation>Le fichier de paramètres %1 n&apos;a pas pu être supprimé&#xa0;: %2.</translation>
     </message>
     <message>
+        <location line="+125"/>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
-        <translation>Les entrées du registre système ont été supprimées et le fichier INI (s&apos;il existait) a été effacé.</translation>
+        <extracomment>Shown after &quot;flipstone -unregister&quot; has deleted the player&apos;s Flipstone settings (the file ~/.config/Hollin/Flipstone.conf). A Linux desktop has no system registry and no INI file: say in the player&apos;s words that the game&apos;s saved settings were removed.</extracomment>
+        <translation>Les paramètres enregistrés de Flipstone ont été supprimés.</translation>
     </message>
 </context>
 <context>
     <name>SquareText</name>
     <message>
+        <location filename="../../ui/accessibility/SquareText.cpp" line="+17"/>
         <source>black</source>
+        <extracomment>What a square holds, spoken after its name: &quot;d4, black&quot; (a black disc).</extracomment>
         <translation>pion noir</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>white</source>
+        <extracomment>What a square holds, spoken after its name: &quot;d4, white&quot; (a white disc).</extracomment>
         <translation>pion blanc</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>empty</source>
+        <extracomment>What a square holds, spoken after its name: &quot;d3, empty&quot;.</extracomment>
         <translation>vide</translation>
     </message>
     <message>
+        <location line="+32"/>
         <source>legal move</source>
+        <extracomment>Spoken after a square&apos;s content: the player may play on this square.</extracomment>
         <translation>coup possible</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>last move</source>
+        <extracomment>Spoken after a square&apos;s content: the last move was played on this square.</extracomment>
         <translation>dernier coup</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>hint</source>
+        <extracomment>Spoken after a square&apos;s content: the hint suggests playing on this square.</extracomment>
         <translation>indice</translation>
     </message>
 </context>
 <context>
     <name>flipstone::CAboutDialog</name>
     <message>
+        <location filename="../../app/dialogs/CAboutDialog.cpp" line="+22"/>
         <source>About Flipstone</source>
         <translation>À propos de Flipstone</translation>
     </message>
     <message>
-        <source>Flipstone Version 1.07e</source>
-        <translation>Flipstone version 1.07e</translation>
+        <location line="+11"/>
+        <source>Flipstone Version %1</source>
+        <extracomment>%1 is the version number, such as 1.07e.</extracomment>
+        <translation>Flipstone version %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -219,214 +284,292 @@
 <context>
     <name>flipstone::CGameStartDialog</name>
     <message>
+        <location filename="../../app/dialogs/CGameStartDialog.cpp" line="+26"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Move</source>
+        <extracomment>The caption of the group that chooses who opens the game: the player or the computer.</extracomment>
         <translation>Vous jouez</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>First</source>
+        <extracomment>In the group &quot;Move&quot;: the player makes the game&apos;s first move, with black.</extracomment>
         <translation>En premier</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Move first</source>
+        <extracomment>What a screen reader says for the choice &quot;First&quot; of the group &quot;Move&quot;.</extracomment>
+        <translation>Jouer en premier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Second</source>
+        <extracomment>In the group &quot;Move&quot;: the computer opens, the player answers with white.</extracomment>
         <translation>En second</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Move second</source>
+        <extracomment>What a screen reader says for the choice &quot;Second&quot; of the group &quot;Move&quot;.</extracomment>
+        <translation>Jouer en second</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Level</source>
+        <extracomment>The caption of the group that chooses the computer&apos;s level, 1 to 4.</extracomment>
         <translation>Niveau</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Level %1</source>
+        <extracomment>What a screen reader says for a choice of the group &quot;Level&quot;; %1 is 1 to 4.</extracomment>
+        <translation>Niveau %1</translation>
     </message>
 </context>
 <context>
     <name>flipstone::CMainFrame</name>
     <message>
+        <location filename="../../app/language/Translations.cpp" line="+39"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+133"/>
         <source>&amp;Game</source>
         <translation>&amp;Jeu</translation>
     </message>
     <message>
+        <location filename="../../ui/CMainFrame.cpp" line="+1"/>
         <source>&amp;Start</source>
         <translation>&amp;Démarrer</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Game start
 Game start</source>
         <translation>Démarrer une partie
 Démarrer une partie</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>&amp;Hint</source>
         <translation>&amp;Indice</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
         <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents
 Quitter</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;Set</source>
+        <extracomment>The menu of settings: the computer&apos;s level and the sound.</extracomment>
         <translation>&amp;Réglages</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Sound</source>
         <translation>&amp;Son</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Set sound
 Set sound</source>
         <translation>Activer ou désactiver le son
 Son</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d&apos;aide</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>List Help topics
 Help Topics</source>
         <translation>Afficher les rubriques d&apos;aide
 Rubriques d&apos;aide</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;About Flipstone...</source>
         <translation>À &amp;propos de Flipstone...</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Display program information, version number and copyright
 About</source>
         <translation>Afficher les informations sur le programme, le numéro de version et le copyright
 À propos</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>&amp;Level</source>
         <translation>&amp;Niveau</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Level &amp;%1</source>
         <translation>Niveau &amp;%1</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Computer Level %1
 Level %1</source>
         <translation>Niveau %1 de l&apos;ordinateur
 Niveau %1</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Toolbar</source>
+        <extracomment>The toolbar&apos;s name, shown where the desktop lists the window&apos;s toolbars.</extracomment>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show or hide the toolbar</source>
         <translation>Afficher ou masquer la barre d&apos;outils</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Toggle ToolBar</source>
         <translation>Afficher/masquer la barre d&apos;outils</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>&amp;Status Bar</source>
         <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
         <translation>Afficher ou masquer la barre d&apos;état
 Afficher/masquer la barre d&apos;état</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>&amp;New</source>
         <translation>&amp;Nouveau</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Create a new document
 New</source>
         <translation>Créer un nouveau document
 Nouveau</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Open...</source>
         <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Open an existing document
 Open</source>
         <translation>Ouvrir un document existant
 Ouvrir</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Save the active document
 Save</source>
         <translation>Enregistrer le document actif
 Enregistrer</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Help</source>
+        <extracomment>The command of the F1 key: open the help window.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Display help for current task or command
 Help</source>
         <translation>Afficher l&apos;aide sur la tâche ou la commande en cours
 Aide</translation>
     </message>
     <message>
+        <location line="+25"/>
         <source>More toolbar buttons</source>
         <translation>Autres boutons de la barre d&apos;outils</translation>
     </message>
     <message>
+        <location line="+31"/>
         <source>For Help, press F1</source>
-        <translation>Aide : F1</translation>
+        <translation>Aide&#xa0;: F1</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <location line="+31"/>
         <source>Value:%1</source>
+        <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
         <translation>Valeur&#xa0;:%1</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+36"/>
         <source>Leaf: %1</source>
+        <extracomment>A status pane: the number of positions the computer has weighed for its move (the leaves of its search tree). Keep it short.</extracomment>
         <translation>Feuilles&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>Ply: %1</source>
+        <extracomment>A status pane: the number of moves made in this game, passes not counted. Keep it short.</extracomment>
         <translation>Coups&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>B: %1 / W: %2</source>
+        <extracomment>A status pane: the number of black discs and of white discs on the board, each colour by its first letter.</extracomment>
         <translation>N&#xa0;: %1 / B&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>flipstone::HelpWindow</name>
     <message>
+        <location filename="../../ui/HelpWindow.cpp" line="+12"/>
         <source>Flipstone Help</source>
         <translation>Aide de Flipstone</translation>
     </message>

@@ -72,9 +72,13 @@ TEST_F(FrameTest, OpensWithThePlainTitleAtTheScreensFirstGeometry) {
 
 TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
     QMenuBar* bar = frame.menuBar();
-    EXPECT_EQ(TextsOf(bar->actions()), (QStringList{"&Game", "&Set", "&View", "&Help"}));
+    // The commands beyond the game's first ones sit in the Edit menu and before Exit.
+    EXPECT_EQ(TextsOf(bar->actions()), (QStringList{"&Game", "&Edit", "&Set", "&View", "&Help"}));
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&Game")->actions()),
-              (QStringList{"&Start", "&Hint", "-", "E&xit"}));
+              (QStringList{"&Start", "&Hint", "-", "&Review Game...", "&Import Game...",
+                           "&Export Game...", "-", "E&xit"}));
+    EXPECT_EQ(TextsOf(MenuNamed(bar, "&Edit")->actions()),
+              (QStringList{"&Undo", "&Redo", "-", "&Copy Moves", "&Paste Moves"}));
     QMenu* set = MenuNamed(bar, "&Set");
     EXPECT_EQ(TextsOf(set->actions()), (QStringList{"&Level", "&Sound"}));
     EXPECT_EQ(TextsOf(set->actions().at(0)->menu()->actions()),
@@ -88,7 +92,7 @@ TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
             << level->text().toStdString();
     }
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&View")->actions()),
-              (QStringList{"&Toolbar", "&Status Bar"}));
+              (QStringList{"&Toolbar", "&Status Bar", "-", "&Move Values"}));
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&Help")->actions()),
               (QStringList{"&Help Topics", "-", "&About Flipstone..."}));
     EXPECT_TRUE(Action(ID_SET_SOUND).isCheckable());

@@ -68,9 +68,12 @@ void BoardAccessible::BoardRepainted(CFlipstoneView& view) {
 
 QString BoardAccessible::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Name) {
+        //: The game board, as a screen reader names it.
         return QCoreApplication::translate("BoardAccessible", "Board");
     }
     if (kind == QAccessible::Description) {
+        //: How to play the board by keys, read by a screen reader after the board's name:
+        //: the arrow keys move a cursor over the squares, Enter plays a move on its square.
         return QCoreApplication::translate("BoardAccessible",
                                            "Arrow keys choose a square, Enter plays it");
     }

@@ -13,8 +13,12 @@ namespace flipstone {
 namespace {
 
 QString ColourName(std::uint8_t colour) {
-    return colour == kBlack ? QCoreApplication::translate("BoardNarrator", "Black")
-                            : QCoreApplication::translate("BoardNarrator", "White");
+    if (colour == kBlack) {
+        //: The side that plays black, as the subject of "%1 %2, turns %3" and "%1 passes".
+        return QCoreApplication::translate("BoardNarrator", "Black");
+    }
+    //: The side that plays white, as the subject of "%1 %2, turns %3" and "%1 passes".
+    return QCoreApplication::translate("BoardNarrator", "White");
 }
 
 QString NameOf(Square square) {
@@ -26,6 +30,7 @@ QString ListOf(const QStringList& names) {
     if (names.size() < 2) {
         return names.join(QString());
     }
+    //: The end of a list of squares: %1 is "c4" or "c4, d4", %2 the last square.
     return QCoreApplication::translate("BoardNarrator", "%1 and %2")
         .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
@@ -43,6 +48,8 @@ QString BoardNarrator::MoveSentence(std::uint8_t colour, const FlipList& move) {
     for (int k = 1; k <= move.count; ++k) {
         turned << NameOf(Square{move.columns[k], move.rows[k]});
     }
+    //: Spoken when a move is shown: %1 is the side (Black or White), %2 the square played,
+    //: %3 the discs it turned ("d4", or "c4 and d4"). "Black d3, turns d4".
     return QCoreApplication::translate("BoardNarrator", "%1 %2, turns %3")
         .arg(ColourName(colour), NameOf(Square{move.columns[0], move.rows[0]}), ListOf(turned));
 }
@@ -79,16 +86,40 @@ void BoardNarrator::StepTaken() {
     }
 }
 
+void BoardNarrator::MovesTakenBack(const std::vector<Square>& moves) {
+    TellJump(QT_TRANSLATE_NOOP("BoardNarrator", "Took back %1"), moves);
+}
+
+void BoardNarrator::MovesReplayed(const std::vector<Square>& moves) {
+    TellJump(QT_TRANSLATE_NOOP("BoardNarrator", "Played again %1"), moves);
+}
+
+void BoardNarrator::TellJump(const char* sentence, const std::vector<Square>& moves) {
+    passCount_ = document_.passCount;
+    levelIndex_ = document_.levelIndex;
+    hintTold_ = false;
+    if (moves.empty()) {
+        return;
+    }
+    QStringList names;
+    for (const Square move : moves) {
+        names << NameOf(move);
+    }
+    announcer_.Announce(QCoreApplication::translate("BoardNarrator", sentence).arg(ListOf(names)));
+}
+
 // A pass that the other side answers with a move is told; the second of two passes in a row is
 // the end of the game one step later, which is told instead.
 void BoardNarrator::TellPassOrEnd() {
     if (document_.passCount == 1) {
         const std::int32_t passer = document_.sideToMove == kHumanSide ? kComputerSide : kHumanSide;
+        //: Spoken when a side has no move and the turn goes to the other: %1 is Black or White.
         announcer_.Announce(QCoreApplication::translate("BoardNarrator", "%1 passes")
                                 .arg(ColourName(document_.SideColour(passer))));
     } else if (document_.IsGameOver()) {
         const Board& board = document_.board;
         announcer_.Announce(
+            //: Spoken at the end of the game: the number of black and of white discs.
             QCoreApplication::translate("BoardNarrator", "Game over. Black %1, white %2")
                 .arg(board.CountBlack())
                 .arg(board.CountWhite()));

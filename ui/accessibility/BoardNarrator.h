@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "engine/FlipList.h"
+#include "engine/Square.h"
 
 namespace flipstone {
 
@@ -23,12 +25,18 @@ public:
     void HintShown();
     // After each step of the game: passes, the end of the game, the level.
     void StepTaken();
+    // Undo took these moves back, or Redo played them again ("Took back d3 and c3"); nothing
+    // is told when there were none.
+    void MovesTakenBack(const std::vector<Square>& moves);
+    void MovesReplayed(const std::vector<Square>& moves);
 
     // "Black d3, turns d4 and e4".
     static QString MoveSentence(std::uint8_t colour, const FlipList& move);
 
 private:
     void TellPassOrEnd();
+    // The game jumped to another position: what it shows now is not news.
+    void TellJump(const char* sentence, const std::vector<Square>& moves);
 
     const CFlipstoneDoc& document_;
     Announcer& announcer_;

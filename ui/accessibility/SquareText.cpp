@@ -13,10 +13,15 @@ namespace {
 
 QString ContentWord(std::uint8_t code) {
     if (code == kBlack) {
+        //: What a square holds, spoken after its name: "d4, black" (a black disc).
         return QCoreApplication::translate("SquareText", "black");
     }
-    return code == kWhite ? QCoreApplication::translate("SquareText", "white")
-                          : QCoreApplication::translate("SquareText", "empty");
+    if (code == kWhite) {
+        //: What a square holds, spoken after its name: "d4, white" (a white disc).
+        return QCoreApplication::translate("SquareText", "white");
+    }
+    //: What a square holds, spoken after its name: "d3, empty".
+    return QCoreApplication::translate("SquareText", "empty");
 }
 
 bool ShowsLegalMarker(const CFlipstoneView& view, Square square) {
@@ -40,19 +45,43 @@ bool ShowsHint(const CFlipstoneDoc& document, Square square) {
     return document.hintState == kHintReady && document.hintSquare == square;
 }
 
+// "plus 4", "minus 2", "even".
+QString MoveValueWords(int value) {
+    if (value == 0) {
+        return QCoreApplication::translate("SquareText", "even");
+    }
+    return value > 0 ? QCoreApplication::translate("SquareText", "plus %1").arg(value)
+                     : QCoreApplication::translate("SquareText", "minus %1").arg(-value);
+}
+
 }  // namespace
 
 QString SquareText(const CFlipstoneView& view, Square square) {
     const CFlipstoneDoc& document = view.Document();
     QStringList parts{QString::fromStdString(BoardText::SquareName(square)),
-                      ContentWord(document.board.At(square.column, square.row))};
+                      ContentWord(view.ShownBoard().At(square.column, square.row))};
+    if (view.ShowsReviewPosition()) {
+        if (view.ReviewPlayed() == square) {
+            parts << QCoreApplication::translate("SquareText", "move played");
+        }
+        if (view.ReviewBest() == square) {
+            parts << QCoreApplication::translate("SquareText", "best move");
+        }
+        return parts.join(QStringLiteral(", "));
+    }
     if (ShowsLegalMarker(view, square)) {
+        //: Spoken after a square's content: the player may play on this square.
         parts << QCoreApplication::translate("SquareText", "legal move");
+        if (const std::optional<int> value = view.MoveValueAt(square)) {
+            parts << MoveValueWords(*value);
+        }
     }
     if (ShowsLastMoveCross(document, square)) {
+        //: Spoken after a square's content: the last move was played on this square.
         parts << QCoreApplication::translate("SquareText", "last move");
     }
     if (ShowsHint(document, square)) {
+        //: Spoken after a square's content: the hint suggests playing on this square.
         parts << QCoreApplication::translate("SquareText", "hint");
     }
     return parts.join(QStringLiteral(", "));

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "app/dialogs/CAboutDialog.h"
@@ -105,6 +106,16 @@ TEST_F(StartDialogTest, DialogUnitsConvertEachEdgeWithRounding) {
     EXPECT_EQ(rect.left(), (60 * bx + 2) / 4);
     EXPECT_EQ(rect.left() + rect.width(), (110 * bx + 2) / 4);
     EXPECT_EQ(rect.top() + rect.height(), (24 * by + 4) / 8);
+}
+
+TEST_F(StartDialogTest, ScreenReaderHearsEachChoiceWithItsGroup) {
+    const std::vector<std::pair<int, QString>> names = {{1004, "Move first"},
+                                                        {1005, "Move second"},
+                                                        {ID_LEVEL_1, "Level 1"},
+                                                        {ID_LEVEL_4, "Level 4"}};
+    for (const auto& [id, name] : names) {
+        EXPECT_EQ(dialog.Control(id)->accessibleName(), name);
+    }
 }
 
 TEST_F(StartDialogTest, OpensWithFirstAndTheCurrentLevelChecked) {

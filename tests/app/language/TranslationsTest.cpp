@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <utility>
 
 #include "FrameTestFixture.h"
 #include "app/dialogs/CAboutDialog.h"
@@ -85,6 +86,28 @@ TEST_P(ShippedLanguage, TranslatesTheProgramAndTheToolkitAndCutsNoText) {
         EXPECT_EQ(CutTexts(*dialog), "") << dialog->windowTitle().toStdString();
         EXPECT_FALSE(dialog->childrenRect().width() > dialog->width());
     }
+}
+
+// Each choice of the start dialog is spoken as a phrase of the language, not as the group's
+// caption followed by the choice; the about box fills in the build's version.
+TEST_P(ShippedLanguage, SpeaksWholePhrasesAndShowsTheVersion) {
+    Translations translations;
+    ASSERT_TRUE(translations.Install(QLocale(QString::fromLatin1(GetParam()))));
+    CGameStartDialog start;
+    const QString caption = QCoreApplication::translate("flipstone::CGameStartDialog", "Move");
+    for (const auto& [id, english] : {std::pair(CGameStartDialog::IDC_FIRST, "Move first"),
+                                      std::pair(CGameStartDialog::IDC_SECOND, "Move second")}) {
+        const QAbstractButton& choice = *start.Control(id);
+        EXPECT_NE(choice.accessibleName(), english);
+        EXPECT_NE(choice.accessibleName(), caption + ' ' + choice.text().toLower());
+    }
+    EXPECT_NE(start.Control(ID_LEVEL_2)->accessibleName(), "Level 2");
+    const CAboutDialog about;
+    bool showsVersion = false;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        showsVersion = showsVersion || label->text().contains(QStringLiteral(" 1.07e"));
+    }
+    EXPECT_TRUE(showsVersion);
 }
 
 INSTANTIATE_TEST_SUITE_P(Translations, ShippedLanguage,
