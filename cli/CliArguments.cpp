@@ -118,12 +118,15 @@ records are; one that cannot be read is left aside with a status line), set dept
 contempt (taken; the players think by time), move F5/eval/time (a move that is not legal is left
 aside with a status line), go (answered === F5/eval/time; the move is not played until NBoard
 sends it back with move), hint N (a search line "search F5 eval 0 depth" for each of the N best
-moves, depth 100% when the value is exact), ping N (stops the thinking, answered pong N), learn
-(answered learned) and quit. Lines longer than 64 KiB and unknown commands are skipped.
+moves, depth 100% when the value is exact), analyze (the game review's value of every position
+of the game, from the end backwards: "analysis N eval", N counting passes, the value from the
+side to move's view), ping N (stops the thinking, answered pong N), learn (answered learned) and
+quit. Lines longer than 64 KiB and unknown commands are skipped.
 
 With --level go plays the game's move at that level; without it the strongest player moves.
 Hints always come from the strongest player. A go or a hint takes about --move-time seconds
-(default 1), a hint sharing them among the legal moves.)";
+(default 1), a hint sharing them among the legal moves; analyze takes about that long on each
+position of the game.)";
 
 constexpr const char* kMatchFooter =
     R"(Referees games between two GTP engines, each started from a shell command line (for example

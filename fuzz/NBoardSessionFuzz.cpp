@@ -19,7 +19,8 @@ using flipstone::fuzz::Require;
 constexpr double kThinkingSeconds = 0.001;
 
 bool IsEngineLine(const std::string& line) {
-    for (const char* start : {"set myname ", "pong", "status", "search ", "=== ", "learned"}) {
+    for (const char* start :
+         {"set myname ", "pong", "status", "search ", "=== ", "learned", "analysis "}) {
         if (line.starts_with(start)) {
             return true;
         }

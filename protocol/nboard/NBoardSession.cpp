@@ -5,6 +5,8 @@
 #include <chrono>
 
 #include "game/records/RecordReader.h"
+#include "game/review/GameReview.h"
+#include "game/review/ReviewPositions.h"
 #include "protocol/LineQueue.h"
 #include "protocol/Vocabulary.h"
 #include "protocol/nboard/NBoardWords.h"
@@ -22,13 +24,41 @@ std::pair<std::string_view, std::string_view> FirstWord(std::string_view text) {
     return {text.substr(0, end), Trimmed(text.substr(end))};
 }
 
+// A position of the game as GGF counts them, passes included: its number, the colour to move
+// (the one that must pass, before a pass), and the record's position it shows (its move count).
+struct GgfPosition {
+    int movesMade;
+    std::uint8_t toMove;
+    int ply;
+};
+
+std::vector<GgfPosition> GgfPositions(const GameRecord& record) {
+    std::vector<GgfPosition> positions;
+    Position position = record.StartPosition();
+    std::uint8_t expected = record.firstToMove == kWhite ? kWhite : kBlack;
+    int made = 0;
+    for (int ply = 0;; ++ply) {
+        const std::uint8_t mover = position.IsOver() ? expected : position.ToMove();
+        if (mover != expected) {
+            positions.push_back({made++, expected, ply});
+        }
+        positions.push_back({made, mover, ply});
+        if (ply == static_cast<int>(record.moves.size())) {
+            return positions;
+        }
+        position.Play(record.moves[static_cast<std::size_t>(ply)]);
+        ++made;
+        expected = Opponent(mover);
+    }
+}
+
 std::string Depth(const MoveChoice& choice) {
     return choice.exact ? std::string(nboard::kExactDepth) : std::to_string(choice.depth);
 }
 
 }  // namespace
 
-const std::array<NBoardSession::Command, 8> NBoardSession::kCommands = {{
+const std::array<NBoardSession::Command, 9> NBoardSession::kCommands = {{
     {nboard::kNBoard, &NBoardSession::NBoard},
     {nboard::kSet, &NBoardSession::Set},
     {nboard::kMove, &NBoardSession::Move},
@@ -36,6 +66,7 @@ const std::array<NBoardSession::Command, 8> NBoardSession::kCommands = {{
     {nboard::kGo, &NBoardSession::Go},
     {nboard::kPing, &NBoardSession::Ping},
     {nboard::kLearn, &NBoardSession::Learn},
+    {nboard::kAnalyze, &NBoardSession::Analyze},
     {nboard::kQuit, &NBoardSession::Quit},
 }};
 
@@ -141,6 +172,23 @@ void NBoardSession::Ping(std::string_view arguments, const StopSignal&) {
 
 void NBoardSession::Learn(std::string_view, const StopSignal&) {
     Say(nboard::kLearned);
+}
+
+void NBoardSession::Analyze(std::string_view, const StopSignal& stop) {
+    const std::vector<GgfPosition> positions = GgfPositions(game_);
+    GameReview review(ReviewPositionsOf(game_), std::chrono::duration<double>(moveSeconds_));
+    Say(nboard::kStatus, "Flipstone is analysing the game");
+    // The review judges the positions from the end backwards, and each is told as it is judged.
+    auto next = positions.rbegin();
+    for (int ply = positions.back().ply; ply >= 0 && !stop.StopRequested(); --ply) {
+        review.Step();
+        const std::optional<PositionValue> value = review.Results().ValueAfter(ply);
+        for (; value && next != positions.rend() && next->ply == ply; ++next) {
+            const int forMover = next->toMove == kBlack ? value->black : -value->black;
+            Say(nboard::kAnalysis, std::to_string(next->movesMade) + " " + NBoardNumber(forMover));
+        }
+    }
+    Say(nboard::kStatus);
 }
 
 void NBoardSession::Quit(std::string_view, const StopSignal&) {

@@ -15,14 +15,16 @@
 namespace flipstone::protocol {
 
 // One conversation with NBoard (protocol version 2): NBoard sets the game (GGF) and its moves,
-// and asks for the engine's move (go), the values of the best moves (hint) or a ping. The engine
+// and asks for the engine's move (go), the values of the best moves (hint), a ping, or the value
+// of every position of the game (analyze), which the game review works out. The engine
 // never plays a move of its own accord: NBoard tells it which moves were made. A line it does not
 // know, a game it cannot read and a move that is not legal leave the game as it was; the last two
 // are told in a status line.
 class NBoardSession {
 public:
     // `player` chooses the moves for go, `analyst` values them for hint; each thinks about
-    // `moveSeconds` a request. Lines go to `out`, each one flushed.
+    // `moveSeconds` a request, and analyze about that long on each position. Lines go to `out`,
+    // each one flushed.
     NBoardSession(EnginePlayer& player, StrongPlayer& analyst, double moveSeconds,
                   std::ostream& out);
 
@@ -40,7 +42,7 @@ private:
         std::string_view name;
         void (NBoardSession::*run)(std::string_view arguments, const StopSignal& stop);
     };
-    static const std::array<Command, 8> kCommands;
+    static const std::array<Command, 9> kCommands;
 
     void NBoard(std::string_view arguments, const StopSignal& stop);
     void Set(std::string_view arguments, const StopSignal& stop);
@@ -49,6 +51,7 @@ private:
     void Go(std::string_view arguments, const StopSignal& stop);
     void Ping(std::string_view arguments, const StopSignal& stop);
     void Learn(std::string_view arguments, const StopSignal& stop);
+    void Analyze(std::string_view arguments, const StopSignal& stop);
     void Quit(std::string_view arguments, const StopSignal& stop);
 
     void SetGame(std::string_view text);

@@ -56,5 +56,19 @@ TEST(NBoardSessionTest, AScriptedSessionKeepsItsGameThroughABrokenGgfAndAnIllega
     EXPECT_EQ(session.CurrentPosition(), session.Game().FinalPosition());
 }
 
+// Twelve empty squares and three moves, each position solved exactly: the values come from the
+// end backwards, each from the side to move's view.
+TEST(NBoardSessionTest, AnalyzeTellsEveryPositionsValueFromTheEndBackwards) {
+    std::istringstream in(
+        "set game -XXX--O-XXXXXOOX--OXOOOXOOOOXXOXOOOXXXOOOOOOOOX--OOOOOOX--O-X-XO X\n"
+        "move E1\nmove A1//0.5\nmove F1\nanalyze\n");
+    std::ostringstream out;
+    StrongPlayer strongest;
+    NBoardSession(strongest, strongest, 0.5, out).Serve(in);
+    EXPECT_EQ(out.str(),
+              "status Flipstone is analysing the game\nanalysis 3 -14.00\nanalysis 2 14.00\n"
+              "analysis 1 12.00\nanalysis 0 6.00\nstatus\n");
+}
+
 }  // namespace
 }  // namespace flipstone::protocol
