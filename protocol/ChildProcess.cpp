@@ -28,8 +28,9 @@ void ClosePipe(int& fd) {
     }
 }
 
-// Writes to a pipe whose reader may be gone: the write then fails with EPIPE, and the SIGPIPE it
-// raises is held back on this thread and taken, so that it never reaches the process.
+// Writes to a pipe whose reader may be gone: the write then fails with EPIPE (or, when the reader
+// goes while it waits, writes part), and the SIGPIPE it raises either way is held back on this
+// thread and taken, so that it never reaches the process.
 ssize_t WriteWithoutSigpipe(int fd, const char* data, std::size_t size) {
     sigset_t pipeSignal;
     sigemptyset(&pipeSignal);
@@ -38,7 +39,9 @@ ssize_t WriteWithoutSigpipe(int fd, const char* data, std::size_t size) {
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
     const ssize_t count = write(fd, data, size);
     const int error = errno;
-    if (count < 0 && error == EPIPE) {
+    sigset_t pending;
+    sigpending(&pending);
+    if (sigismember(&pending, SIGPIPE) == 1) {
         const timespec now{0, 0};
         while (sigtimedwait(&pipeSignal, nullptr, &now) < 0 && errno == EINTR) {
         }
