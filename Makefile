@@ -47,7 +47,7 @@ clean:
 # ThreadSanitizer over the targets without a window (Debian's Qt is not instrumented): `make
 # tsan` runs all their tests and a threaded soak; `make test` runs the tests that start the
 # search thread, the check of the baseline kernel's object code, and a shorter soak.
-TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay|engine_baseline_kernel_uses_no_avx
+TSAN_TESTS := Threaded|SearchWorker|soak_threaded|SelfPlay|NBoardSession|engine_baseline_kernel_uses_no_avx
 
 .PHONY: tsan test-tsan tsan-build
 
@@ -109,7 +109,7 @@ tidy: deps
 	cmake --preset tidy $(GENERATOR)
 	cmake --build --preset tidy --target flipstone_ui_autogen flipstone_app_autogen
 	run-clang-tidy -p $(TIDY_DIR) -j $(JOBS) -quiet \
-	  '^$(CURDIR)/(engine|game|ui|app|cli|soak|fuzz)/.*\.cpp$$'
+	  '^$(CURDIR)/(engine|game|ui|app|protocol|cli|soak|fuzz)/.*\.cpp$$'
 
 # The tool's and the game's tests, and a few soak games, under valgrind's memory checker. The
 # slowest search comparison is left out: under valgrind it takes many minutes.
@@ -120,8 +120,9 @@ VALGRIND_GAME_FILTER := -RootStepsTest.*
 
 valgrind: deps
 	cmake --preset release $(GENERATOR) -DFLIPSTONE_WERROR=ON
-	cmake --build --preset release -j $(JOBS) --target cli_tests game_tests flipstone-soak
+	cmake --build --preset release -j $(JOBS) --target cli_tests protocol_tests game_tests flipstone-soak
 	$(VALGRIND) $(BUILD_DIR)/tests/cli/cli_tests
+	$(VALGRIND) $(BUILD_DIR)/tests/protocol/protocol_tests
 	$(VALGRIND) $(BUILD_DIR)/tests/game/game_tests --gtest_filter=$(VALGRIND_GAME_FILTER)
 	$(VALGRIND) $(BUILD_DIR)/soak/flipstone-soak --games 4 --max-level 1 --quiet
 

@@ -10,6 +10,7 @@
 #include "cli/BenchCommand.h"
 #include "engine/BitBoard.h"
 #include "engine/FastSearch.h"
+#include "engine/Position.h"
 #include "engine/SearchKernel.h"
 
 namespace flipstone {
@@ -26,23 +27,18 @@ const std::vector<Sample>& Samples() {
         std::vector<Sample> result;
         std::mt19937 random(7);
         while (result.size() < 4096) {
-            Board board;
-            board.Reset();
-            std::uint8_t toMove = kBlack;
-            for (int ply = 0; ply < 60; ++ply) {
-                std::vector<int> squares;
+            Position position = Position::Start();
+            while (!position.IsOver()) {
+                std::vector<Square> squares;  // column by column
                 for (int i = 0; i < 64; ++i) {
-                    if (board.CanPlace(i / 8, i % 8, toMove)) {
-                        squares.push_back(i);
+                    if (position.CanPlay({i / 8, i % 8})) {
+                        squares.push_back({i / 8, i % 8});
                     }
                 }
-                if (squares.empty()) {
-                    break;
-                }
-                const int square = squares[random() % squares.size()];
-                board.Place(square / 8, square % 8, toMove);
-                toMove = Opponent(toMove);
-                const BitBoard bits = BitBoard::FromBoard(board);
+                position.Play(squares[random() % squares.size()]);
+                const std::uint8_t toMove =
+                    position.IsOver() ? std::uint8_t{kBlack} : position.ToMove();
+                const BitBoard bits = BitBoard::FromBoard(position.GetBoard());
                 result.push_back({bits.Discs(toMove), bits.Discs(Opponent(toMove))});
             }
         }

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "cli/JsonNumber.h"
+#include "engine/Position.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
 
@@ -23,29 +24,24 @@ constexpr std::uint32_t kEndgameSeed = 1400;
 constexpr std::uint32_t kMidgameSeed = 3000;
 
 // Random legal play from the start position until `emptySquares` are left. Fails when the game
-// ends first or the side to move there cannot move.
+// ends first or the side whose turn it is there must pass.
 bool PlayRandomGame(std::uint32_t seed, int emptySquares, BenchPosition& position) {
     std::mt19937 random(seed);
-    Board board;
-    board.Reset();
-    std::uint8_t toMove = kBlack;
-    while (64 - board.CountDiscs() > emptySquares) {
-        const std::vector<Square> squares = board.LegalSquares(toMove);
-        if (squares.empty()) {
-            if (!board.HasLegalMove(Opponent(toMove))) {
-                return false;
-            }
-        } else {
-            const Square square = squares[random() % squares.size()];
-            board.Place(square.column, square.row, toMove);
+    Position game = Position::Start();
+    std::uint8_t lastMover = kWhite;
+    while (64 - game.GetBoard().CountDiscs() > emptySquares) {
+        if (game.IsOver()) {
+            return false;
         }
-        toMove = Opponent(toMove);
+        const std::vector<Square> squares = game.LegalSquares();
+        lastMover = game.ToMove();
+        game.Play(squares[random() % squares.size()]);
     }
-    if (!board.HasLegalMove(toMove)) {
+    if (game.IsOver() || game.ToMove() == lastMover) {
         return false;
     }
-    position.board = board;
-    position.computer = toMove;
+    position.board = game.GetBoard();
+    position.computer = game.ToMove();
     return true;
 }
 

@@ -22,7 +22,7 @@ constexpr const char* kDescription =
     "flipstone-cli: the Flipstone Reversi engine without a window.";
 
 constexpr const char* kFooter =
-    R"(Output is one JSON object per line (gtp speaks GTP instead). Usage errors print one line on
+    R"(Output is one JSON object per line (gtp and nboard speak their protocols instead). Usage errors print one line on
 stderr and exit with 2.
 
 Board format: 64 characters, row 0 first and columns 0..7 within a row (square index
@@ -111,23 +111,44 @@ move's time is spent, and the exact solution of the last 20 or so empty squares.
 a share of the time left for each of its moves still to come. The version tells the players
 apart: "1.0.7 level 3", "1.0.7 max".)";
 
+constexpr const char* kNBoardFooter =
+    R"(Speaks the protocol of the NBoard board program (version 2) on standard input and output:
+nboard 2 (answered with set myname), set game GGF (the game to think about, read as the game
+records are; one that cannot be read is left aside with a status line), set depth and set
+contempt (taken; the players think by time), move F5/eval/time (a move that is not legal is left
+aside with a status line), go (answered === F5/eval/time; the move is not played until NBoard
+sends it back with move), hint N (a search line "search F5 eval 0 depth" for each of the N best
+moves, depth 100% when the value is exact), analyze (the game review's value of every position
+of the game, from the end backwards: "analysis N eval", N counting passes, the value from the
+side to move's view), ping N (stops the thinking, answered pong N), learn (answered learned) and
+quit. Lines longer than 64 KiB and unknown commands are skipped.
+
+With --level go plays the game's move at that level; without it the strongest player moves.
+Hints always come from the strongest player. A go or a hint takes about --move-time seconds
+(default 1), a hint sharing them among the legal moves; analyze takes about that long on each
+position of the game.)";
+
 constexpr const char* kMatchFooter =
     R"(Referees games between two GTP engines, each started from a shell command line (for example
 "flipstone-cli gtp" and "/usr/games/gtp-rhino --level 5"). Each opening is played twice, the
 first engine black in one game and white in the other. The openings are --openings random ones
 of --random-plies moves (default 2 of 8, from --seed), or the lines of --openings-file, each a
-move list such as f5d6c3d3c4. The referee speaks to the engines as Quarry does: it never sends a
+game record from the start position, such as f5d6c3d3c4 or a GGF game. The referee speaks to the engines as Quarry does: it never sends a
 pass, and it writes the moves an engine missed and its genmove before reading the replies. Every
 reply is checked: an illegal move, a failed command, a reply that is not GTP or none within two
 minutes loses the game. With --game-time each side has that many seconds for a game, told to it
-by time_settings and time_left, and running over loses.
+by time_settings and time_left, and running over loses; an engine that answers '?' to them
+plays untimed, and the game's notes say so. An engine given as nboard:COMMAND speaks NBoard's
+protocol (version 2) instead: it is told each game as GGF and each move, asked with go, and
+plays untimed.
 
 Prints a line per game {"game","black","white","moves","black_discs","white_discs","result",
-"fault","black_seconds","white_seconds"} (result B+n, W+n or 0, the disc difference; fault null
+"fault","notes","black_seconds","white_seconds"} (result B+n, W+n or 0, the disc difference; fault null
 or the line that says what went wrong) and then a summary from the first engine's side
 {"first","second","games","wins","draws","losses","faults","disc_difference",
 "first_seconds_per_move","second_seconds_per_move"}. Exits with 1 when a game was lost by a
-fault or an engine could not be started.)";
+fault or an engine could not be started, and with 2 before any game when a line of the
+openings file is not a legal opening from the start position (the line and the move named).)";
 
 // The usage line lists every option a command takes as it is declared: the required ones bare,
 // the others in brackets.
@@ -285,11 +306,27 @@ void DeclareGtp(CLI::App& app, CliArguments& arguments) {
         ->type_name("0.01..3600");
 }
 
+void DeclareNBoard(CLI::App& app, CliArguments& arguments) {
+    CLI::App& nboard = *app.add_subcommand(
+        "nboard", "play and analyse as an NBoard engine on standard input and output");
+    nboard.footer(kNBoardFooter);
+    AddWholeNumber(nboard, "--level", arguments.nboard.level, 1, 4,
+                   "play the game's level instead of the strongest player");
+    nboard
+        .add_option("--move-time", arguments.nboard.moveSeconds,
+                    "the seconds of a go or a hint (default 1)")
+        ->check(CLI::Range(0.01, 3600.0).description(""))
+        ->type_name("0.01..3600");
+}
+
 void DeclareMatch(CLI::App& app, CliArguments& arguments) {
     MatchRequest& request = arguments.match;
-    CLI::App& match = *app.add_subcommand("match", "referee games between two GTP engines");
+    CLI::App& match =
+        *app.add_subcommand("match", "referee games between two GTP or NBoard engines");
     match.footer(kMatchFooter);
-    match.add_option("--first", request.first, "the first engine's command line")
+    match
+        .add_option("--first", request.first,
+                    "the first engine's command line (nboard:COMMAND for an NBoard engine)")
         ->required()
         ->type_name("COMMAND");
     match.add_option("--second", request.second, "the second engine's command line")
@@ -311,7 +348,7 @@ void DeclareMatch(CLI::App& app, CliArguments& arguments) {
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
     AddChoice(help, "COMMAND", texts.helpTopic,
-              {"analyse", "bench", "gtp", "match", "perft", "review", "selfplay", "help"},
+              {"analyse", "bench", "gtp", "match", "nboard", "perft", "review", "selfplay", "help"},
               "the command to explain");
 }
 
@@ -335,6 +372,7 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     DeclareBench(app, arguments);
     DeclareGtp(app, arguments);
     DeclareMatch(app, arguments);
+    DeclareNBoard(app, arguments);
     DeclarePerft(app, arguments);
     DeclareReview(app, arguments, texts);
     DeclareSelfPlay(app, arguments, texts);
@@ -402,6 +440,9 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "match") {
         return CliCommand::kMatch;
+    }
+    if (name == "nboard") {
+        return CliCommand::kNBoard;
     }
     if (name == "perft") {
         return CliCommand::kPerft;

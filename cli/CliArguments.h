@@ -7,6 +7,7 @@
 #include "cli/AnalyseCommand.h"
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
+#include "cli/NBoardCommand.h"
 #include "cli/ReviewCommand.h"
 #include "cli/SelfPlayCommand.h"
 
@@ -18,7 +19,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kMatch, kPerft, kReview, kSelfPlay };
+enum class CliCommand {
+    kPrintText,
+    kAnalyse,
+    kBench,
+    kGtp,
+    kMatch,
+    kNBoard,
+    kPerft,
+    kReview,
+    kSelfPlay
+};
 
 // What the command line asks for: a text to print (the help or the version), or one command with
 // what its options say.
@@ -29,6 +40,7 @@ struct CliArguments {
     std::string benchSuite = "all";
     GtpRequest gtp;
     MatchRequest match;
+    NBoardRequest nboard;
     int perftDepth = 1;
     ReviewRequest review;
     SelfPlayRequest selfPlay;

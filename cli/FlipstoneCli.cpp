@@ -7,6 +7,7 @@
 #include "cli/CliArguments.h"
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
+#include "cli/NBoardCommand.h"
 #include "cli/PerftCommand.h"
 #include "cli/ReviewCommand.h"
 #include "cli/SelfPlayCommand.h"
@@ -36,6 +37,8 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
             return RunGtp(arguments.gtp, in, out);
         case CliCommand::kMatch:
             return RunMatch(arguments.match, out, err);
+        case CliCommand::kNBoard:
+            return RunNBoard(arguments.nboard, in, out);
         case CliCommand::kPerft:
             return RunPerft(arguments.perftDepth, out);
         case CliCommand::kReview:

@@ -3,26 +3,21 @@
 #include <memory>
 #include <string>
 
-#include "cli/GtpSession.h"
-#include "cli/LevelPlayer.h"
-#include "cli/StrongPlayer.h"
+#include "protocol/LevelPlayer.h"
+#include "protocol/StrongPlayer.h"
+#include "protocol/gtp/GtpSession.h"
 
 namespace flipstone::cli {
 
 int RunGtp(const GtpRequest& request, std::istream& in, std::ostream& out) {
-    std::unique_ptr<GtpPlayer> player;
+    std::unique_ptr<protocol::EnginePlayer> player;
     if (request.level == 0) {
-        player = std::make_unique<StrongPlayer>();
+        player = std::make_unique<protocol::StrongPlayer>();
     } else {
-        player = std::make_unique<LevelPlayer>(request.level);
+        player = std::make_unique<protocol::LevelPlayer>(request.level);
     }
-    GtpSession session(*player, request.moveSeconds);
-    for (std::string line; !session.QuitAsked() && std::getline(in, line);) {
-        const std::string reply = session.Answer(line);
-        if (!reply.empty()) {
-            out << reply << std::flush;
-        }
-    }
+    protocol::GtpSession session(*player, request.moveSeconds);
+    session.Serve(in, out);
     return 0;
 }
 

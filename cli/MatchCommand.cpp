@@ -1,7 +1,5 @@
 #include "cli/MatchCommand.h"
 
-#include <signal.h>
-
 #include <array>
 #include <chrono>
 #include <fstream>
@@ -9,14 +7,21 @@
 #include <stdexcept>
 #include <vector>
 
-#include "cli/GtpPeer.h"
 #include "cli/JsonNumber.h"
-#include "cli/Openings.h"
-#include "cli/Referee.h"
+#include "protocol/ChildProcess.h"
+#include "protocol/Vocabulary.h"
+#include "protocol/gtp/GtpPeer.h"
+#include "protocol/nboard/NBoardPeer.h"
+#include "protocol/referee/Openings.h"
+#include "protocol/referee/Referee.h"
 
 namespace flipstone::cli {
 
 namespace {
+
+using protocol::MoveList;
+using protocol::Referee;
+using protocol::RefereedGame;
 
 constexpr auto kNameTimeout = std::chrono::seconds(30);
 
@@ -36,38 +41,48 @@ std::string JsonString(const std::string& text) {
     return json + "\"";
 }
 
-// "name version" as the engine tells them, the way Quarry names an engine.
-std::string EngineLabel(GtpPeer& peer) {
-    std::string label;
-    for (const char* command : {"name", "version"}) {
-        peer.Send(command);
-        const auto reply = peer.Receive(kNameTimeout);
-        if (!reply || !reply->success) {
-            throw std::runtime_error(std::string("no answer to ") + command);
-        }
-        label += (label.empty() ? "" : " ") + reply->text;
+std::string JsonList(const std::vector<std::string>& texts) {
+    std::string json;
+    for (const std::string& text : texts) {
+        json += (json.empty() ? "" : ",") + JsonString(text);
     }
-    return label;
+    return "[" + json + "]";
 }
 
-std::vector<MoveList> ReadOpenings(const std::string& path) {
-    std::ifstream file(path);
+// How an engine is named on the command line when it speaks NBoard's protocol.
+constexpr std::string_view kNBoardPrefix = "nboard:";
+
+// One engine of the match: its process, and the protocol the referee speaks to it in (NBoard's
+// for "nboard:COMMAND", GTP's otherwise), which goes first on the way out.
+class Engine {
+public:
+    explicit Engine(const std::string& given)
+        : nboard_(given.starts_with(kNBoardPrefix)),
+          process_(nboard_ ? given.substr(kNBoardPrefix.size()) : given) {
+        if (nboard_) {
+            peer_ = std::make_unique<protocol::NBoardPeer>(process_);
+        } else {
+            peer_ = std::make_unique<protocol::GtpPeer>(process_);
+        }
+    }
+
+    protocol::MatchEngine& Peer() { return *peer_; }
+
+private:
+    bool nboard_;
+    protocol::ChildProcess process_;
+    std::unique_ptr<protocol::MatchEngine> peer_;
+};
+
+std::vector<MoveList> OpeningsOf(const MatchRequest& request) {
+    if (request.openingsFile.empty()) {
+        return protocol::RandomOpenings(request.openings, request.randomPlies, request.seed);
+    }
+    std::ifstream file(request.openingsFile);
     if (!file) {
-        throw std::runtime_error("cannot read " + path);
+        throw std::runtime_error("cannot read " + request.openingsFile);
     }
-    std::vector<MoveList> openings;
-    int number = 0;
-    for (std::string line; std::getline(file, line);) {
-        ++number;
-        const auto moves = ParseMoveList(line);
-        if (!moves) {
-            throw std::runtime_error(path + ":" + std::to_string(number) + ": not a move list");
-        }
-        if (!moves->empty()) {
-            openings.push_back(*moves);
-        }
-    }
-    return openings;
+    return protocol::ReadOpenings(file, request.openingsFile);
 }
 
 // The match so far, from the first engine's side.
@@ -81,7 +96,7 @@ struct Tally {
     std::array<double, 2> seconds{};  // first, second
     std::array<int, 2> moves{};
 
-    void Add(const GameRecord& record, bool firstIsBlack) {
+    void Add(const RefereedGame& record, bool firstIsBlack) {
         const int margin = (firstIsBlack ? 1 : -1) * record.BlackMargin();
         ++games;
         wins += margin > 0 ? 1 : 0;
@@ -101,20 +116,14 @@ double PerMove(double seconds, int moves) {
     return moves > 0 ? seconds / moves : 0.0;
 }
 
-std::string ResultText(const GameRecord& record) {
-    const int margin = record.BlackMargin();
-    return margin > 0   ? "B+" + std::to_string(margin)
-           : margin < 0 ? "W+" + std::to_string(-margin)
-                        : "0";
-}
-
 void PrintGame(std::ostream& out, int number, const std::string& black, const std::string& white,
-               const GameRecord& record) {
+               const RefereedGame& record) {
     out << "{\"game\":" << number << ",\"black\":" << JsonString(black)
         << ",\"white\":" << JsonString(white) << ",\"moves\":" << JsonString(record.moves)
         << ",\"black_discs\":" << record.blackDiscs << ",\"white_discs\":" << record.whiteDiscs
-        << ",\"result\":" << JsonString(ResultText(record))
+        << ",\"result\":" << JsonString(protocol::ResultWord(record.BlackMargin()))
         << ",\"fault\":" << (record.fault.empty() ? "null" : JsonString(record.fault))
+        << ",\"notes\":" << JsonList(record.notes)
         << ",\"black_seconds\":" << FixedDecimals(record.seconds[0], 3)
         << ",\"white_seconds\":" << FixedDecimals(record.seconds[1], 3) << "}\n"
         << std::flush;
@@ -134,28 +143,31 @@ void PrintSummary(std::ostream& out, const std::array<std::string, 2>& labels, c
 }  // namespace
 
 int RunMatch(const MatchRequest& request, std::ostream& out, std::ostream& err) {
-    // An engine that dies must give a failed write, not end the referee.
-    signal(SIGPIPE, SIG_IGN);
+    std::vector<MoveList> openings;
     try {
-        const std::vector<MoveList> openings =
-            request.openingsFile.empty()
-                ? RandomOpenings(request.openings, request.randomPlies, request.seed)
-                : ReadOpenings(request.openingsFile);
-        std::array<std::unique_ptr<GtpPeer>, 2> peers{std::make_unique<GtpPeer>(request.first),
-                                                      std::make_unique<GtpPeer>(request.second)};
-        const std::array<std::string, 2> labels = {EngineLabel(*peers[0]), EngineLabel(*peers[1])};
+        openings = OpeningsOf(request);
+    } catch (const std::runtime_error& error) {
+        err << "flipstone-cli match: " << error.what() << "\n";
+        return 2;
+    }
+    try {
+        std::array<std::unique_ptr<Engine>, 2> engines{std::make_unique<Engine>(request.first),
+                                                       std::make_unique<Engine>(request.second)};
+        const std::array<std::string, 2> labels = {engines[0]->Peer().Label(kNameTimeout),
+                                                   engines[1]->Peer().Label(kNameTimeout)};
         Tally tally;
         for (const MoveList& opening : openings) {
             for (const bool firstIsBlack : {true, false}) {
                 const int black = firstIsBlack ? 0 : 1;
-                Referee referee(*peers[black], *peers[1 - black], request.gameSeconds);
-                const GameRecord record = referee.Play(opening);
+                Referee referee(engines[black]->Peer(), engines[1 - black]->Peer(),
+                                request.gameSeconds);
+                const RefereedGame record = referee.Play(opening);
                 tally.Add(record, firstIsBlack);
                 PrintGame(out, tally.games, labels[black], labels[1 - black], record);
                 if (!record.fault.empty()) {
                     // Replies may still be on their way: the next game starts afresh.
-                    peers = {std::make_unique<GtpPeer>(request.first),
-                             std::make_unique<GtpPeer>(request.second)};
+                    engines = {std::make_unique<Engine>(request.first),
+                               std::make_unique<Engine>(request.second)};
                 }
             }
         }

@@ -19,7 +19,8 @@ struct MatchRequest {
 
 // flipstone-cli match: the two engines play each opening twice, once with each colour, and each
 // game and the summary are printed as JSON lines. Status 1 when a game was lost by an illegal
-// move or a protocol error, or an engine could not start.
+// move or a protocol error, or an engine could not start; status 2, before any game, when the
+// openings file cannot be read or one of its lines is not a legal opening.
 int RunMatch(const MatchRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace flipstone::cli

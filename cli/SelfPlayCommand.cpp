@@ -6,6 +6,7 @@
 
 #include "cli/JsonNumber.h"
 #include "engine/BoardText.h"
+#include "engine/Position.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
 
@@ -54,9 +55,9 @@ public:
         result.moves = document_.moveCount;
         result.black = board.CountBlack();
         result.white = board.CountWhite();
-        result.finishedProperly = document_.IsGameOver() &&
-                                  (board.CountDiscs() == 64 ||
-                                   (!board.HasLegalMove(kBlack) && !board.HasLegalMove(kWhite)));
+        result.finishedProperly =
+            document_.IsGameOver() &&
+            (board.CountDiscs() == 64 || Position::FromBoard(board, kBlack).IsOver());
         result.message = host_.gameOverTexts.empty() ? "" : host_.gameOverTexts.back();
         return result;
     }

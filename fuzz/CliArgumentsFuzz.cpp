@@ -25,7 +25,7 @@ constexpr int kDeepestPerftRun = 3;
 // Below this many discs a level 1 analysis searches 4 plies, which takes milliseconds.
 constexpr int kFewestEndgameDiscs = 52;
 
-bool AnalyseRunsQuickly(const flipstone::cli::AnalyseRequest& request) {
+bool AnalyseRunsQuickly(const flipstone::AnalyseRequest& request) {
     Require(request.level >= 1 && request.level <= 4, "analyse reads a level of 1 to 4");
     Require(request.computer == flipstone::kBlack || request.computer == flipstone::kWhite,
             "analyse reads a colour");
@@ -63,6 +63,7 @@ bool RunsQuickly(const std::vector<std::string>& args) {
         case CliCommand::kBench:
         case CliCommand::kGtp:
         case CliCommand::kMatch:
+        case CliCommand::kNBoard:
         case CliCommand::kReview:
             return false;
         case CliCommand::kPrintText:

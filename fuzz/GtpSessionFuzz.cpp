@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/GtpSession.h"
-#include "cli/LevelPlayer.h"
 #include "fuzz/FuzzInput.h"
+#include "protocol/LevelPlayer.h"
+#include "protocol/gtp/GtpSession.h"
 
 namespace {
 
@@ -44,14 +44,15 @@ void CheckReply(const std::string& reply) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> lines = flipstone::fuzz::SplitArguments(data, size);
     lines.resize(std::min(lines.size(), kMostLines));
-    flipstone::cli::LevelPlayer player(1);
-    flipstone::cli::GtpSession session(player, kMoveSeconds);
+    flipstone::protocol::LevelPlayer player(1);
+    flipstone::protocol::GtpSession session(player, kMoveSeconds);
     for (const std::string& line : lines) {
-        const flipstone::Board before = session.Position();
+        const flipstone::Board before = session.CurrentPosition().GetBoard();
         const std::string reply = session.Answer(line);
         CheckReply(reply);
         if (reply.empty() || reply[0] == '?' || !MayChangePosition(line)) {
-            Require(session.Position() == before, "only a move, undo or a new board moves");
+            Require(session.CurrentPosition().GetBoard() == before,
+                    "only a move, undo or a new board moves");
         }
         if (session.QuitAsked()) {
             break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Position.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
 
@@ -27,7 +28,7 @@ bool SameFlips(const FlipList& a, const FlipList& b) {
 }
 
 bool NeitherSideCanMove(const Board& board) {
-    return !board.HasLegalMove(kBlack) && !board.HasLegalMove(kWhite);
+    return Position::FromBoard(board, kBlack).IsOver();
 }
 
 bool InList(const FlipList& list, int column, int row) {

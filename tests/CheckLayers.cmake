@@ -1,8 +1,9 @@
 # Fails when a file includes a header of a layer it must not reach: arrows point one way,
-# app -> ui -> game -> engine, and cli -> game -> engine; cli and soak are siblings that include
-# nothing of each other. Inside app/, each idea has a folder of its own, named in includes as
-# app/<idea>/, below what composes the program at app/'s top: files/ and sound/ read settings/,
-# and no idea reaches another sideways or back up to the top. Run with -DSOURCE=<project folder>.
+# app -> ui -> game -> engine, and cli -> protocol -> game -> engine; cli and soak are siblings
+# that include nothing of each other. Inside app/, each idea has a folder of its own, named in
+# includes as app/<idea>/, below what composes the program at app/'s top: files/ and sound/ read
+# settings/, and no idea reaches another sideways or back up to the top. Run with
+# -DSOURCE=<project folder>.
 cmake_minimum_required(VERSION 3.25)
 set(app_ideas app/dialogs app/files app/language app/messages app/records app/settings app/sound)
 set(allowed_engine engine)
@@ -16,17 +17,19 @@ set(allowed_app/messages engine game app/messages)
 set(allowed_app/records engine game app/records)
 set(allowed_app/settings app/settings)
 set(allowed_app/sound engine game app/sound app/settings)
-set(allowed_cli engine game cli)
+set(allowed_protocol engine game protocol)
+set(allowed_cli engine game protocol cli)
 set(allowed_soak engine game soak)
 set(allowed_bench engine game cli support)
-set(allowed_fuzz engine game cli app app/settings fuzz)
+set(allowed_fuzz engine game protocol cli app app/settings fuzz)
 set(allowed_tests/engine engine support)
 set(allowed_tests/game engine game support)
 set(allowed_tests/ui engine game ui support)
 set(allowed_tests/app engine game ui app ${app_ideas} support)
-set(allowed_tests/cli engine game cli support)
+set(allowed_tests/protocol engine game protocol support)
+set(allowed_tests/cli engine game protocol cli support)
 set(allowed_tests/soak engine game soak support)
-set(allowed_tests/support engine game support)
+set(allowed_tests/support engine game protocol support)
 set(allowed_tests/e2e engine game)
 
 set(failures 0)
@@ -39,8 +42,8 @@ foreach(entry IN LISTS app_entries)
   endif()
 endforeach()
 
-foreach(folder engine game ui app ${app_ideas} cli soak bench fuzz tests/engine tests/game
-               tests/ui tests/app tests/cli tests/soak tests/support tests/e2e)
+foreach(folder engine game ui app ${app_ideas} protocol cli soak bench fuzz tests/engine tests/game
+               tests/ui tests/app tests/protocol tests/cli tests/soak tests/support tests/e2e)
   if(folder STREQUAL "app")
     # The top of app/ alone: its idea folders are checked on their own.
     file(GLOB files ${SOURCE}/app/*.h ${SOURCE}/app/*.cpp)

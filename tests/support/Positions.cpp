@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/BoardText.h"
+#include "engine/Position.h"
 
 namespace flipstone::testing {
 
@@ -35,28 +36,20 @@ Board FiveDiscBoard() {
 
 RandomPosition RandomGamePosition(std::uint32_t seed, int emptySquares) {
     std::mt19937 random(seed);
-    Board board;
-    board.Reset();
-    std::uint8_t toMove = kBlack;
-    while (64 - board.CountDiscs() > emptySquares) {
-        std::vector<int> moves;
+    Position position = Position::Start();
+    std::uint8_t lastMover = kWhite;
+    while (64 - position.GetBoard().CountDiscs() > emptySquares && !position.IsOver()) {
+        std::vector<Square> moves;  // column by column
         for (int i = 0; i < 64; ++i) {
-            if (board.CanPlace(i / 8, i % 8, toMove)) {
-                moves.push_back(i);
+            if (position.CanPlay({i / 8, i % 8})) {
+                moves.push_back({i / 8, i % 8});
             }
         }
-        if (moves.empty()) {
-            if (!board.HasLegalMove(Opponent(toMove))) {
-                break;
-            }
-            toMove = Opponent(toMove);
-            continue;
-        }
-        const int move = moves[random() % moves.size()];
-        board.Place(move / 8, move % 8, toMove);
-        toMove = Opponent(toMove);
+        lastMover = position.ToMove();
+        position.Play(moves[random() % moves.size()]);
     }
-    return {board, toMove};
+    const std::uint8_t toMove = position.IsOver() ? Opponent(lastMover) : position.ToMove();
+    return {position.GetBoard(), toMove};
 }
 
 std::vector<RandomPosition> RandomPositions(std::uint32_t seed, int count, int minEmpty,

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/strong/StrongSearch.h"
+#include "protocol/EnginePlayer.h"
+#include "protocol/StopSignal.h"
+
+namespace flipstone::protocol {
+
+// The strongest player: deepening searches on the time it is given, and the exact endgame.
+class StrongPlayer : public EnginePlayer {
+public:
+    std::string Mode() const override { return "max"; }
+    MoveChoice ChooseMove(const Position& position, double seconds) override;
+    // Every legal move of the colour to move with its value for that colour, best first, within
+    // about `seconds` in all. Once `stop` asks, the moves not yet valued are left out (the first
+    // is always valued).
+    std::vector<MoveChoice> ValueEveryMove(const Position& position, double seconds,
+                                           const StopSignal& stop);
+
+private:
+    // The value for `side` of the game from `position` on, forced moves played out first.
+    MoveChoice ValueFor(Position position, std::uint8_t side, double seconds);
+    strong::ThinkResult Think(const Position& position, double seconds);
+
+    strong::StrongSearch search_;
+};
+
+}  // namespace flipstone::protocol
