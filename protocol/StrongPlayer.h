@@ -19,6 +19,8 @@ public:
     // is always valued).
     std::vector<MoveChoice> ValueEveryMove(const Position& position, double seconds,
                                            const StopSignal& stop);
+    // Its search, for a review that judges a whole game with what the player has learnt.
+    strong::StrongSearch& Search() { return search_; }
 
 private:
     // The value for `side` of the game from `position` on, forced moves played out first.

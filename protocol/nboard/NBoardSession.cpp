@@ -181,7 +181,7 @@ void NBoardSession::Analyze(std::string_view, const StopSignal& stop) {
     // The review judges the positions from the end backwards, and each is told as it is judged.
     auto next = positions.rbegin();
     for (int ply = positions.back().ply; ply >= 0 && !stop.StopRequested(); --ply) {
-        review.Step();
+        review.Step(analyst_.Search());
         const std::optional<PositionValue> value = review.Results().ValueAfter(ply);
         for (; value && next != positions.rend() && next->ply == ply; ++next) {
             const int forMover = next->toMove == kBlack ? value->black : -value->black;
