@@ -411,7 +411,7 @@ Spiel starten</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Programm beenden; fragt, ob Dokumente gespeichert werden sollen
+        <translation>Programm beenden; fragt nach dem Speichern
 Beenden</translation>
     </message>
     <message>

@@ -411,7 +411,7 @@ Iniciar partida</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Cierra la aplicación; pregunta si se deben guardar los documentos
+        <translation>Cierra la aplicación; ofrece guardar
 Salir</translation>
     </message>
     <message>

@@ -411,7 +411,7 @@ Démarrer une partie</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents
+        <translation>Quitter&#xa0;; propose d&apos;enregistrer
 Quitter</translation>
     </message>
     <message>

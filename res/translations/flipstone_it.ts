@@ -411,7 +411,7 @@ Inizia una partita</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Esce dall&apos;applicazione; chiede di salvare i documenti
+        <translation>Esce dall&apos;applicazione; chiede di salvare
 Esci</translation>
     </message>
     <message>

@@ -411,7 +411,7 @@ Spel starten</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Het programma afsluiten; vraagt of documenten moeten worden opgeslagen
+        <translation>Programma afsluiten; vraagt om op te slaan
 Afsluiten</translation>
     </message>
     <message>

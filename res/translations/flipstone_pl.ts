@@ -411,7 +411,7 @@ Rozpocznij grę</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Kończy działanie programu; pyta o zapisanie dokumentów
+        <translation>Kończy program; pyta o zapisanie
 Zakończ</translation>
     </message>
     <message>

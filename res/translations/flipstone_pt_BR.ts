@@ -411,7 +411,7 @@ Iniciar partida</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Fecha o aplicativo; pergunta se deseja salvar os documentos
+        <translation>Fecha o aplicativo; oferece salvar
 Sair</translation>
     </message>
     <message>

@@ -411,7 +411,7 @@ Game start</source>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Завершить работу программы с запросом на сохранение документов
+        <translation>Выйти с запросом на сохранение
 Выход</translation>
     </message>
     <message>
@@ -586,7 +586,7 @@ Level %1</source>
     <message>
         <location line="+1"/>
         <source>Show or hide the toolbar</source>
-        <translation>Показать или скрыть панель инструментов</translation>
+        <translation>Показать/скрыть панель инструментов</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -602,7 +602,7 @@ Level %1</source>
         <location line="+1"/>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation>Показать или скрыть строку состояния
+        <translation>Показать/скрыть строку состояния
 Показать/скрыть строку состояния</translation>
     </message>
     <message>
