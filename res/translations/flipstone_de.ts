@@ -69,12 +69,12 @@
     <message>
         <location line="+9"/>
         <source>Took back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zurückgenommen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Played again %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erneut gespielt</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -257,27 +257,27 @@
         <location line="+28"/>
         <source>even</source>
         <extracomment>What a screen reader says of a move that keeps the game even: its value is 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ausgeglichen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>move played</source>
-        <translation type="unfinished"></translation>
+        <translation>gespielter Zug</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>best move</source>
-        <translation type="unfinished"></translation>
+        <translation>bester Zug</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -411,7 +411,7 @@ Spiel starten</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Programm beenden; fragt, ob Dokumente gespeichert werden sollen
+        <translation>Programm beenden; fragt nach dem Speichern
 Beenden</translation>
     </message>
     <message>
@@ -464,84 +464,91 @@ About</source>
     <message>
         <location line="+8"/>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie &amp;analysieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of every move of the game
 Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Wert jedes Zuges der Partie anzeigen
+Partie analysieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie &amp;importieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read a game from a GGF or transcript file
 Import Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie aus GGF-Datei oder Zugliste lesen
+Partie importieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie e&amp;xportieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write the game to a GGF or transcript file
 Export Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie als GGF-Datei oder Zugliste speichern
+Partie exportieren</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Take back your last move and the replies after it
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzten Zug samt Antworten zurücknehmen
+Rückgängig</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the moves taken back again
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zurückgenommenen Züge erneut spielen
+Wiederherstellen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge &amp;kopieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the moves of the game to the clipboard
 Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge der Partie in die Zwischenablage kopieren
+Züge kopieren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge &amp;einfügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game on the clipboard
 Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Partie aus der Zwischenablage spielen
+Züge einfügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -601,13 +608,14 @@ Statusleiste ein/aus</translation>
     <message>
         <location line="+7"/>
         <source>&amp;Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zugwerte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of each of your moves on its square
 Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert jedes Ihrer Züge auf seinem Feld anzeigen
+Zugwerte</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -708,50 +716,50 @@ Hilfe</translation>
     <message>
         <location filename="../../ui/review/ReviewGraph.cpp" line="+20"/>
         <source>Value graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertverlauf</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>at the start</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: before the first move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zu Beginn</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>after move %1</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: %1 is the move&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nach Zug %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1, even</source>
         <extracomment>The graph&apos;s value when neither side is ahead; %1 is where in the game (&quot;after move 23, even&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ausgeglichen</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <location line="+31"/>
         <source>Black</source>
-        <translation type="unfinished">Schwarz</translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+37"/>
         <location line="+32"/>
         <source>White</source>
-        <translation type="unfinished">Weiß</translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location line="-66"/>
         <source>%1, %2 +%3</source>
         <extracomment>The graph&apos;s value: %1 where in the game, %2 the side ahead (Black or White), %3 by how many discs (&quot;after move 23, Black +6&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 +%3</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Werte</translation>
     </message>
 </context>
 <context>
@@ -761,84 +769,84 @@ Hilfe</translation>
         <source>Move</source>
         <comment>review column</comment>
         <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
-        <translation type="unfinished">Ziehen</translation>
+        <translation>Zug</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bester</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bestwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verlust</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mark</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Urteil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moves of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge der Partie</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Blunder</source>
-        <translation type="unfinished"></translation>
+        <translation>Patzer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaccuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungenauigkeit</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>White</source>
-        <translation type="unfinished">Weiß</translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Black</source>
-        <translation type="unfinished">Schwarz</translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 %3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>exact</source>
         <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exakt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>searched</source>
-        <translation type="unfinished"></translation>
+        <translation>geschätzt</translation>
     </message>
 </context>
 <context>
@@ -846,32 +854,32 @@ Hilfe</translation>
     <message>
         <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Review progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Analyse</translation>
     </message>
     <message>
         <location line="+79"/>
         <source>Reviewing the game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Partie wird analysiert...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Every move is reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Züge sind analysiert.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse abgebrochen: %1 von %2 Stellungen bewertet.</translation>
     </message>
 </context>
 </TS>

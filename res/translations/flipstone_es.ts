@@ -69,12 +69,12 @@
     <message>
         <location line="+9"/>
         <source>Took back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas deshechas: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Played again %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas rehechas: %1</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -257,27 +257,27 @@
         <location line="+28"/>
         <source>even</source>
         <extracomment>What a screen reader says of a move that keeps the game even: its value is 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>igualada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>menos %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>move played</source>
-        <translation type="unfinished"></translation>
+        <translation>jugada realizada</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>best move</source>
-        <translation type="unfinished"></translation>
+        <translation>mejor jugada</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -411,7 +411,7 @@ Iniciar partida</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Cierra la aplicación; pregunta si se deben guardar los documentos
+        <translation>Cierra la aplicación; ofrece guardar
 Salir</translation>
     </message>
     <message>
@@ -464,84 +464,91 @@ Acerca de</translation>
     <message>
         <location line="+8"/>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analizar partida...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of every move of the game
 Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el valor de cada jugada de la partida
+Analizar partida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportar partida...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read a game from a GGF or transcript file
 Import Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee una partida GGF o una lista de jugadas
+Importar partida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar partida...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write the game to a GGF or transcript file
 Export Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la partida en GGF o lista de jugadas
+Exportar partida</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Take back your last move and the replies after it
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshace su última jugada y las respuestas
+Deshacer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the moves taken back again
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a jugar las jugadas deshechas
+Rehacer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar jugadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the moves of the game to the clipboard
 Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia las jugadas al portapapeles
+Copiar jugadas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar jugadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game on the clipboard
 Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega la partida que hay en el portapapeles
+Pegar jugadas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -601,13 +608,14 @@ Mostrar u ocultar la barra de estado</translation>
     <message>
         <location line="+7"/>
         <source>&amp;Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valores de las jugadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of each of your moves on its square
 Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el valor de cada jugada posible
+Valores de las jugadas</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -708,50 +716,50 @@ Ayuda</translation>
     <message>
         <location filename="../../ui/review/ReviewGraph.cpp" line="+20"/>
         <source>Value graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de valores</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>at the start</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: before the first move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>al inicio</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>after move %1</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: %1 is the move&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tras la jugada %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1, even</source>
         <extracomment>The graph&apos;s value when neither side is ahead; %1 is where in the game (&quot;after move 23, even&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, igualdad</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <location line="+31"/>
         <source>Black</source>
-        <translation type="unfinished">Negras</translation>
+        <translation>Negras</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+37"/>
         <location line="+32"/>
         <source>White</source>
-        <translation type="unfinished">Blancas</translation>
+        <translation>Blancas</translation>
     </message>
     <message>
         <location line="-66"/>
         <source>%1, %2 +%3</source>
         <extracomment>The graph&apos;s value: %1 where in the game, %2 the side ahead (Black or White), %3 by how many discs (&quot;after move 23, Black +6&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 +%3</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay valores</translation>
     </message>
 </context>
 <context>
@@ -761,84 +769,84 @@ Ayuda</translation>
         <source>Move</source>
         <comment>review column</comment>
         <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
-        <translation type="unfinished">Turno</translation>
+        <translation>Jugada</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mejor</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mejor valor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pérdida</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mark</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moves of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas de la partida</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Blunder</source>
-        <translation type="unfinished"></translation>
+        <translation>Error grave</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaccuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprecisión</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>White</source>
-        <translation type="unfinished">Blancas</translation>
+        <translation>Blancas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Black</source>
-        <translation type="unfinished">Negras</translation>
+        <translation>Negras</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 %3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>exact</source>
         <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exacto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>searched</source>
-        <translation type="unfinished"></translation>
+        <translation>estimado</translation>
     </message>
 </context>
 <context>
@@ -846,32 +854,32 @@ Ayuda</translation>
     <message>
         <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Review progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del análisis</translation>
     </message>
     <message>
         <location line="+79"/>
         <source>Reviewing the game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando la partida...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Every move is reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las jugadas están analizadas.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis cancelado: %1 de %2 posiciones evaluadas.</translation>
     </message>
 </context>
 </TS>

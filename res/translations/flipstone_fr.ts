@@ -69,12 +69,12 @@
     <message>
         <location line="+9"/>
         <source>Took back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups repris&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Played again %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups rejoués&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -257,27 +257,27 @@
         <location line="+28"/>
         <source>even</source>
         <extracomment>What a screen reader says of a move that keeps the game even: its value is 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>égalité</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>moins %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>move played</source>
-        <translation type="unfinished"></translation>
+        <translation>coup joué</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>best move</source>
-        <translation type="unfinished"></translation>
+        <translation>meilleur coup</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -411,7 +411,7 @@ Démarrer une partie</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents
+        <translation>Quitter&#xa0;; propose d&apos;enregistrer
 Quitter</translation>
     </message>
     <message>
@@ -464,84 +464,91 @@ About</source>
     <message>
         <location line="+8"/>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser la partie...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of every move of the game
 Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la valeur de chaque coup joué
+Analyser la partie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporter une partie...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read a game from a GGF or transcript file
 Import Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire une partie (GGF ou liste de coups)
+Importer une partie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter la partie...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write the game to a GGF or transcript file
 Export Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la partie (GGF ou liste de coups)
+Exporter la partie</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Take back your last move and the replies after it
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre votre coup et les réponses
+Annuler</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the moves taken back again
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer les coups repris
+Rétablir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les coups</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the moves of the game to the clipboard
 Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les coups dans le presse-papiers
+Copier les coups</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller les coups</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game on the clipboard
 Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la partie du presse-papiers
+Coller les coups</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -601,13 +608,14 @@ Afficher/masquer la barre d&apos;état</translation>
     <message>
         <location line="+7"/>
         <source>&amp;Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valeurs des coups</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of each of your moves on its square
 Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la valeur de vos coups
+Valeurs des coups</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -708,50 +716,50 @@ Aide</translation>
     <message>
         <location filename="../../ui/review/ReviewGraph.cpp" line="+20"/>
         <source>Value graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des valeurs</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>at the start</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: before the first move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>au départ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>after move %1</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: %1 is the move&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>après le coup %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1, even</source>
         <extracomment>The graph&apos;s value when neither side is ahead; %1 is where in the game (&quot;after move 23, even&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, égalité</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <location line="+31"/>
         <source>Black</source>
-        <translation type="unfinished">Noir</translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+37"/>
         <location line="+32"/>
         <source>White</source>
-        <translation type="unfinished">Blanc</translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <location line="-66"/>
         <source>%1, %2 +%3</source>
         <extracomment>The graph&apos;s value: %1 where in the game, %2 the side ahead (Black or White), %3 by how many discs (&quot;after move 23, Black +6&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 +%3</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de valeurs</translation>
     </message>
 </context>
 <context>
@@ -761,84 +769,84 @@ Aide</translation>
         <source>Move</source>
         <comment>review column</comment>
         <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
-        <translation type="unfinished">Vous jouez</translation>
+        <translation>Coup</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure valeur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Perte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mark</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moves of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups de la partie</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Blunder</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaffe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaccuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprécision</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>White</source>
-        <translation type="unfinished">Blanc</translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Black</source>
-        <translation type="unfinished">Noir</translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 %3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>exact</source>
         <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exacte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>searched</source>
-        <translation type="unfinished"></translation>
+        <translation>estimée</translation>
     </message>
 </context>
 <context>
@@ -846,32 +854,32 @@ Aide</translation>
     <message>
         <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Review progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l&apos;analyse</translation>
     </message>
     <message>
         <location line="+79"/>
         <source>Reviewing the game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la partie en cours...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Every move is reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les coups sont analysés.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse annulée&#xa0;: %1 positions jugées sur %2.</translation>
     </message>
 </context>
 </TS>

@@ -69,12 +69,12 @@
     <message>
         <location line="+9"/>
         <source>Took back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse ritirate: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Played again %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse rigiocate: %1</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -257,27 +257,27 @@
         <location line="+28"/>
         <source>even</source>
         <extracomment>What a screen reader says of a move that keeps the game even: its value is 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>parità</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>plus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>più %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>minus %1</source>
-        <translation type="unfinished"></translation>
+        <translation>meno %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>move played</source>
-        <translation type="unfinished"></translation>
+        <translation>mossa giocata</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>best move</source>
-        <translation type="unfinished"></translation>
+        <translation>mossa migliore</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -411,7 +411,7 @@ Inizia una partita</translation>
         <location line="+1"/>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation>Esce dall&apos;applicazione; chiede di salvare i documenti
+        <translation>Esce dall&apos;applicazione; chiede di salvare
 Esci</translation>
     </message>
     <message>
@@ -464,84 +464,91 @@ Informazioni</translation>
     <message>
         <location line="+8"/>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analizza partita...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of every move of the game
 Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il valore di ogni mossa della partita
+Analizza partita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporta partita...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read a game from a GGF or transcript file
 Import Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge una partita GGF o elenco di mosse
+Importa partita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta partita...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write the game to a GGF or transcript file
 Export Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive la partita in GGF o elenco di mosse
+Esporta partita</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Take back your last move and the replies after it
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritira la tua ultima mossa e le risposte
+Annulla</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the moves taken back again
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rigioca le mosse ritirate
+Ripeti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia mosse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy the moves of the game to the clipboard
 Copy Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia le mosse della partita negli appunti
+Copia mosse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla mosse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game on the clipboard
 Paste Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca la partita presente negli appunti
+Incolla mosse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -601,13 +608,14 @@ Mostra/nascondi la barra di stato</translation>
     <message>
         <location line="+7"/>
         <source>&amp;Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valori delle mosse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the value of each of your moves on its square
 Move Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il valore delle tue mosse possibili
+Valori delle mosse</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -708,50 +716,50 @@ Aiuto</translation>
     <message>
         <location filename="../../ui/review/ReviewGraph.cpp" line="+20"/>
         <source>Value graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico dei valori</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>at the start</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: before the first move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>all&apos;inizio</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>after move %1</source>
         <extracomment>Where in the game a value of the review&apos;s graph stands: %1 is the move&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dopo la mossa %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1, even</source>
         <extracomment>The graph&apos;s value when neither side is ahead; %1 is where in the game (&quot;after move 23, even&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, parità</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <location line="+31"/>
         <source>Black</source>
-        <translation type="unfinished">Nero</translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+37"/>
         <location line="+32"/>
         <source>White</source>
-        <translation type="unfinished">Bianco</translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <location line="-66"/>
         <source>%1, %2 +%3</source>
         <extracomment>The graph&apos;s value: %1 where in the game, %2 the side ahead (Black or White), %3 by how many discs (&quot;after move 23, Black +6&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 +%3</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>No values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun valore</translation>
     </message>
 </context>
 <context>
@@ -761,84 +769,84 @@ Aiuto</translation>
         <source>Move</source>
         <comment>review column</comment>
         <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
-        <translation type="unfinished">Tu giochi</translation>
+        <translation>Mossa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Migliore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best value</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Valore migliore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Perdita</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mark</source>
         <comment>review column</comment>
-        <translation type="unfinished"></translation>
+        <translation>Giudizio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moves of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse della partita</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Blunder</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore grave</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Inaccuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprecisione</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>White</source>
-        <translation type="unfinished">Bianco</translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Black</source>
-        <translation type="unfinished">Nero</translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 %3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>exact</source>
         <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>esatto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>searched</source>
-        <translation type="unfinished"></translation>
+        <translation>stimato</translation>
     </message>
 </context>
 <context>
@@ -846,32 +854,32 @@ Aiuto</translation>
     <message>
         <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Review progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento dell&apos;analisi</translation>
     </message>
     <message>
         <location line="+79"/>
         <source>Reviewing the game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi della partita in corso...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Every move is reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le mosse sono state analizzate.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi annullata: %1 posizioni valutate su %2.</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -23,7 +25,7 @@
 namespace flipstone {
 namespace {
 
-const QStringList kEnglishMenuTitles = {"&Game", "&Set", "&View", "&Help"};
+const QStringList kEnglishMenuTitles = {"&Game", "&Edit", "&Set", "&View", "&Help"};
 
 // The texts drawn cut, between commas: every label, button and group caption too narrow for its
 // whole text.
@@ -48,6 +50,22 @@ QStringList MenuTitles(const CMainFrame& frame) {
     return titles;
 }
 
+// Adds the items whose Alt letter is missing or repeats an earlier one of the same menu (or of
+// the menu bar), looking into every menu and submenu.
+void CollectRepeatedMnemonics(const QList<QAction*>& items, QStringList& repeated) {
+    QStringList seen;
+    for (const QAction* item : items) {
+        const QString letter = QKeySequence::mnemonic(item->text()).toString();
+        if (!item->isSeparator() && (letter.isEmpty() || seen.contains(letter))) {
+            repeated << item->text();
+        }
+        seen << letter;
+        if (item->menu() != nullptr) {
+            CollectRepeatedMnemonics(item->menu()->actions(), repeated);
+        }
+    }
+}
+
 class ShippedLanguage : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedLanguage, TranslatesTheProgramAndTheToolkitAndCutsNoText) {
@@ -64,6 +82,9 @@ TEST_P(ShippedLanguage, TranslatesTheProgramAndTheToolkitAndCutsNoText) {
         EXPECT_FALSE(kEnglishMenuTitles.contains(title)) << title.toStdString();
     }
     const QMenuBar& menus = *frame.menuBar();
+    QStringList repeated;
+    CollectRepeatedMnemonics(menus.actions(), repeated);
+    EXPECT_EQ(repeated.join(QStringLiteral(", ")).toStdString(), "");
     EXPECT_LE(menus.actionGeometry(menus.actions().constLast()).right(), menus.width());
     EXPECT_NE(GameText("You Lose"), "You Lose");
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
