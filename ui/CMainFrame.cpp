@@ -165,11 +165,11 @@ void CMainFrame::CreateGameMenu() {
     game->addAction(AddCommand(ID_GAME_HINT, tr("&Hint")));
     game->addSeparator();
     game->addAction(AddCommand(ID_GAME_REVIEW, tr("&Review Game..."),
-                               tr("Show the value of every move of the game\nReview Game")));
+                               tr("Judge every move of the game\nReview Game")));
     game->addAction(AddCommand(ID_GAME_IMPORT, tr("&Import Game..."),
-                               tr("Read a game from a GGF or transcript file\nImport Game")));
+                               tr("Read a game from a file\nImport Game")));
     game->addAction(AddCommand(ID_GAME_EXPORT, tr("&Export Game..."),
-                               tr("Write the game to a GGF or transcript file\nExport Game")));
+                               tr("Write the game to a file\nExport Game")));
     game->addSeparator();
     game->addAction(AddCommand(ID_APP_EXIT, tr("E&xit"),
                                tr("Quit the application; prompts to save documents\nExit")));
@@ -184,7 +184,7 @@ void CMainFrame::CreateEditMenu() {
     } items[] = {
         {ID_EDIT_UNDO,
          QT_TR_NOOP("&Undo"),
-         QT_TR_NOOP("Take back your last move and the replies after it\nUndo"),
+         QT_TR_NOOP("Take back your last move\nUndo"),
          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
         {ID_EDIT_REDO,
          QT_TR_NOOP("&Redo"),
@@ -192,7 +192,7 @@ void CMainFrame::CreateEditMenu() {
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
         {ID_EDIT_COPY,
          QT_TR_NOOP("&Copy Moves"),
-         QT_TR_NOOP("Copy the moves of the game to the clipboard\nCopy Moves"),
+         QT_TR_NOOP("Copy the game's moves\nCopy Moves"),
          {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
         {ID_EDIT_PASTE,
          QT_TR_NOOP("&Paste Moves"),
@@ -241,9 +241,8 @@ void CMainFrame::CreateViewMenu() {
     view->addAction(toggleStatusBar);
 
     view->addSeparator();
-    QAction* moveValues =
-        AddCommand(ID_VIEW_MOVE_VALUES, tr("&Move Values"),
-                   tr("Show the value of each of your moves on its square\nMove Values"));
+    QAction* moveValues = AddCommand(ID_VIEW_MOVE_VALUES, tr("&Move Values"),
+                                     tr("Show the value of each of your moves\nMove Values"));
     moveValues->setCheckable(true);
     view->addAction(moveValues);
 }

@@ -18,23 +18,25 @@ namespace flipstone {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("RecordCommands", text);
-}
-
 QString Native(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
 QString ProblemText(const RecordError& error, const QString& source) {
     if (error.problem == RecordProblem::kIllegalMove) {
-        return Tr("%1: move %2, %3, is not legal there. Nothing was changed.")
+        //: %1 is where the game came from ("The clipboard" or a file's path), %2 the move's
+        //: number and %3 its square.
+        return QCoreApplication::translate(
+                   "RecordCommands", "%1: move %2, %3, is not legal there. Nothing was changed.")
             .arg(source)
             .arg(error.moveNumber)
             .arg(QString::fromStdString(BoardText::SquareName(error.square)));
     }
-    return Tr("%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 "
-              "squares with the side to move. Nothing was changed.")
+    //: %1 is where the text came from: "The clipboard" or a file's path.
+    return QCoreApplication::translate(
+               "RecordCommands",
+               "%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 "
+               "squares with the side to move. Nothing was changed.")
         .arg(source);
 }
 
@@ -54,7 +56,9 @@ void RecordCommands::OnCopyMoves() {
 }
 
 void RecordCommands::OnPasteMoves() {
-    LoadText(QGuiApplication::clipboard()->text(), Tr("The clipboard"));
+    //: Where a pasted game came from, at the start of a message about it.
+    LoadText(QGuiApplication::clipboard()->text(),
+             QCoreApplication::translate("RecordCommands", "The clipboard"));
 }
 
 bool RecordCommands::LoadText(const QString& text, const QString& source) {
@@ -80,13 +84,16 @@ void RecordCommands::OnImportGame() {
 std::optional<QString> RecordCommands::ReadFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        host_.ShowRecordError(Tr("Cannot open %1: %2").arg(Native(path), file.errorString()));
+        host_.ShowRecordError(QCoreApplication::translate("RecordCommands", "Cannot open %1: %2")
+                                  .arg(Native(path), file.errorString()));
         return std::nullopt;
     }
     const QByteArray bytes = file.read(kLongestRecordText + 1);
     if (bytes.size() > static_cast<qsizetype>(kLongestRecordText)) {
         host_.ShowRecordError(
-            Tr("%1 is too long to be a game record. Nothing was changed.").arg(Native(path)));
+            QCoreApplication::translate("RecordCommands",
+                                        "%1 is too long to be a game record. Nothing was changed.")
+                .arg(Native(path)));
         return std::nullopt;
     }
     return QString::fromUtf8(bytes);
@@ -105,7 +112,8 @@ void RecordCommands::OnExportGame() {
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !file.commit()) {
-        host_.ShowRecordError(Tr("Cannot write %1: %2").arg(Native(path), file.errorString()));
+        host_.ShowRecordError(QCoreApplication::translate("RecordCommands", "Cannot write %1: %2")
+                                  .arg(Native(path), file.errorString()));
     }
 }
 

@@ -7,16 +7,12 @@
 namespace flipstone {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("RecordFileDialogs", text);
-}
-
 QString GgfFilter() {
-    return Tr("GGF games (*.ggf)");
+    return QCoreApplication::translate("RecordFileDialogs", "GGF games (*.ggf)");
 }
 
 QString TranscriptFilter() {
-    return Tr("Transcripts (*.txt)");
+    return QCoreApplication::translate("RecordFileDialogs", "Transcripts (*.txt)");
 }
 
 QString RunDialog(QFileDialog& dialog) {
@@ -29,15 +25,17 @@ QString RunDialog(QFileDialog& dialog) {
 }  // namespace
 
 void RecordFileDialogs::ConfigureImportDialog(QFileDialog& dialog) {
-    dialog.setWindowTitle(Tr("Import Game"));
+    dialog.setWindowTitle(QCoreApplication::translate("RecordFileDialogs", "Import Game"));
     dialog.setNameFilters(
-        {Tr("Game records (*.ggf *.txt)"), GgfFilter(), TranscriptFilter(), Tr("All Files (*)")});
+        {QCoreApplication::translate("RecordFileDialogs", "Game records (*.ggf *.txt)"),
+         GgfFilter(), TranscriptFilter(),
+         QCoreApplication::translate("RecordFileDialogs", "All Files (*)")});
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
 }
 
 void RecordFileDialogs::ConfigureExportDialog(QFileDialog& dialog, const QString& proposedName) {
-    dialog.setWindowTitle(Tr("Export Game"));
+    dialog.setWindowTitle(QCoreApplication::translate("RecordFileDialogs", "Export Game"));
     dialog.setNameFilters({GgfFilter(), TranscriptFilter()});
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -215,6 +215,75 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
+        <source>%1: move %2, %3, is not legal there. Nothing was changed.</source>
+        <extracomment>%1 is where the game came from (&quot;The clipboard&quot; or a file&apos;s path), %2 the move&apos;s number and %3 its square.</extracomment>
+        <translation>%1: Zug %2, %3, ist an dieser Stelle nicht möglich. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 squares with the side to move. Nothing was changed.</source>
+        <extracomment>%1 is where the text came from: &quot;The clipboard&quot; or a file&apos;s path.</extracomment>
+        <translation>%1 enthält keine Partie: weder Züge wie f5d6c3 noch eine GGF-Partie noch ein Brett aus 64 Feldern mit der Seite am Zug. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The clipboard</source>
+        <extracomment>Where a pasted game came from, at the start of a message about it.</extracomment>
+        <translation>Die Zwischenablage</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is too long to be a game record. Nothing was changed.</source>
+        <translation>%1 ist zu lang für eine Partienotation. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialogs</name>
+    <message>
+        <location filename="../../app/records/RecordFileDialogs.cpp" line="+11"/>
+        <source>GGF games (*.ggf)</source>
+        <translation>GGF-Partien (*.ggf)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transcripts (*.txt)</source>
+        <translation>Zuglisten (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import Game</source>
+        <translation>Partie importieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game records (*.ggf *.txt)</source>
+        <translation>Partienotationen (*.ggf *.txt)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Export Game</source>
+        <translation>Partie exportieren</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <location filename="../../app/settings/SettingsStore.cpp" line="+27"/>
@@ -468,7 +537,7 @@ About</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of every move of the game
+        <source>Judge every move of the game
 Review Game</source>
         <translation>Den Wert jedes Zuges der Partie anzeigen
 Partie analysieren</translation>
@@ -480,7 +549,7 @@ Partie analysieren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Read a game from a GGF or transcript file
+        <source>Read a game from a file
 Import Game</source>
         <translation>Partie aus GGF-Datei oder Zugliste lesen
 Partie importieren</translation>
@@ -492,7 +561,7 @@ Partie importieren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write the game to a GGF or transcript file
+        <source>Write the game to a file
 Export Game</source>
         <translation>Partie als GGF-Datei oder Zugliste speichern
 Partie exportieren</translation>
@@ -504,7 +573,7 @@ Partie exportieren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Take back your last move and the replies after it
+        <source>Take back your last move
 Undo</source>
         <translation>Letzten Zug samt Antworten zurücknehmen
 Rückgängig</translation>
@@ -528,7 +597,7 @@ Wiederherstellen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Copy the moves of the game to the clipboard
+        <source>Copy the game&apos;s moves
 Copy Moves</source>
         <translation>Züge der Partie in die Zwischenablage kopieren
 Züge kopieren</translation>
@@ -606,13 +675,13 @@ Toggle StatusBar</source>
 Statusleiste ein/aus</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>&amp;Move Values</source>
         <translation>&amp;Zugwerte</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of each of your moves on its square
+        <source>Show the value of each of your moves
 Move Values</source>
         <translation>Wert jedes Ihrer Züge auf seinem Feld anzeigen
 Zugwerte</translation>

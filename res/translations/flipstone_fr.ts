@@ -215,6 +215,75 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
+        <source>%1: move %2, %3, is not legal there. Nothing was changed.</source>
+        <extracomment>%1 is where the game came from (&quot;The clipboard&quot; or a file&apos;s path), %2 the move&apos;s number and %3 its square.</extracomment>
+        <translation>%1&#xa0;: le coup %2, %3, n&apos;est pas possible à cet endroit. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 squares with the side to move. Nothing was changed.</source>
+        <extracomment>%1 is where the text came from: &quot;The clipboard&quot; or a file&apos;s path.</extracomment>
+        <translation>%1 ne contient aucune partie&#xa0;: ni coups comme f5d6c3, ni partie GGF, ni plateau de 64 cases avec le camp qui a le trait. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The clipboard</source>
+        <extracomment>Where a pasted game came from, at the start of a message about it.</extracomment>
+        <translation>Le presse-papiers</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is too long to be a game record. Nothing was changed.</source>
+        <translation>%1 est trop long pour être une notation de partie. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialogs</name>
+    <message>
+        <location filename="../../app/records/RecordFileDialogs.cpp" line="+11"/>
+        <source>GGF games (*.ggf)</source>
+        <translation>Parties GGF (*.ggf)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transcripts (*.txt)</source>
+        <translation>Listes de coups (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import Game</source>
+        <translation>Importer une partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game records (*.ggf *.txt)</source>
+        <translation>Notations de parties (*.ggf *.txt)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Export Game</source>
+        <translation>Exporter la partie</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <location filename="../../app/settings/SettingsStore.cpp" line="+27"/>
@@ -468,7 +537,7 @@ About</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of every move of the game
+        <source>Judge every move of the game
 Review Game</source>
         <translation>Afficher la valeur de chaque coup joué
 Analyser la partie</translation>
@@ -480,7 +549,7 @@ Analyser la partie</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Read a game from a GGF or transcript file
+        <source>Read a game from a file
 Import Game</source>
         <translation>Lire une partie (GGF ou liste de coups)
 Importer une partie</translation>
@@ -492,7 +561,7 @@ Importer une partie</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write the game to a GGF or transcript file
+        <source>Write the game to a file
 Export Game</source>
         <translation>Écrire la partie (GGF ou liste de coups)
 Exporter la partie</translation>
@@ -504,7 +573,7 @@ Exporter la partie</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Take back your last move and the replies after it
+        <source>Take back your last move
 Undo</source>
         <translation>Reprendre votre coup et les réponses
 Annuler</translation>
@@ -528,7 +597,7 @@ Rétablir</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Copy the moves of the game to the clipboard
+        <source>Copy the game&apos;s moves
 Copy Moves</source>
         <translation>Copier les coups dans le presse-papiers
 Copier les coups</translation>
@@ -606,13 +675,13 @@ Toggle StatusBar</source>
 Afficher/masquer la barre d&apos;état</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>&amp;Move Values</source>
         <translation>&amp;Valeurs des coups</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of each of your moves on its square
+        <source>Show the value of each of your moves
 Move Values</source>
         <translation>Afficher la valeur de vos coups
 Valeurs des coups</translation>

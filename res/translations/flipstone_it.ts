@@ -215,6 +215,75 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
+        <source>%1: move %2, %3, is not legal there. Nothing was changed.</source>
+        <extracomment>%1 is where the game came from (&quot;The clipboard&quot; or a file&apos;s path), %2 the move&apos;s number and %3 its square.</extracomment>
+        <translation>%1: la mossa %2, %3, non è valida in quella posizione. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 squares with the side to move. Nothing was changed.</source>
+        <extracomment>%1 is where the text came from: &quot;The clipboard&quot; or a file&apos;s path.</extracomment>
+        <translation>%1 non contiene alcuna partita: né mosse come f5d6c3, né una partita GGF, né una scacchiera di 64 caselle con il colore che ha il tratto. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The clipboard</source>
+        <extracomment>Where a pasted game came from, at the start of a message about it.</extracomment>
+        <translation>Gli appunti</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is too long to be a game record. Nothing was changed.</source>
+        <translation>%1 è troppo lungo per essere la trascrizione di una partita. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialogs</name>
+    <message>
+        <location filename="../../app/records/RecordFileDialogs.cpp" line="+11"/>
+        <source>GGF games (*.ggf)</source>
+        <translation>Partite GGF (*.ggf)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transcripts (*.txt)</source>
+        <translation>Elenchi di mosse (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import Game</source>
+        <translation>Importa partita</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game records (*.ggf *.txt)</source>
+        <translation>Trascrizioni di partite (*.ggf *.txt)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Export Game</source>
+        <translation>Esporta partita</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <location filename="../../app/settings/SettingsStore.cpp" line="+27"/>
@@ -468,7 +537,7 @@ Informazioni</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of every move of the game
+        <source>Judge every move of the game
 Review Game</source>
         <translation>Mostra il valore di ogni mossa della partita
 Analizza partita</translation>
@@ -480,7 +549,7 @@ Analizza partita</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Read a game from a GGF or transcript file
+        <source>Read a game from a file
 Import Game</source>
         <translation>Legge una partita GGF o elenco di mosse
 Importa partita</translation>
@@ -492,7 +561,7 @@ Importa partita</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write the game to a GGF or transcript file
+        <source>Write the game to a file
 Export Game</source>
         <translation>Scrive la partita in GGF o elenco di mosse
 Esporta partita</translation>
@@ -504,7 +573,7 @@ Esporta partita</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Take back your last move and the replies after it
+        <source>Take back your last move
 Undo</source>
         <translation>Ritira la tua ultima mossa e le risposte
 Annulla</translation>
@@ -528,7 +597,7 @@ Ripeti</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Copy the moves of the game to the clipboard
+        <source>Copy the game&apos;s moves
 Copy Moves</source>
         <translation>Copia le mosse della partita negli appunti
 Copia mosse</translation>
@@ -606,13 +675,13 @@ Toggle StatusBar</source>
 Mostra/nascondi la barra di stato</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>&amp;Move Values</source>
         <translation>&amp;Valori delle mosse</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of each of your moves on its square
+        <source>Show the value of each of your moves
 Move Values</source>
         <translation>Mostra il valore delle tue mosse possibili
 Valori delle mosse</translation>

@@ -215,6 +215,75 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
+        <source>%1: move %2, %3, is not legal there. Nothing was changed.</source>
+        <extracomment>%1 is where the game came from (&quot;The clipboard&quot; or a file&apos;s path), %2 the move&apos;s number and %3 its square.</extracomment>
+        <translation>%1: zet %2, %3, is daar niet geldig. Er is niets veranderd.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 squares with the side to move. Nothing was changed.</source>
+        <extracomment>%1 is where the text came from: &quot;The clipboard&quot; or a file&apos;s path.</extracomment>
+        <translation>%1 bevat geen partij: geen zetten zoals f5d6c3, geen GGF-partij en geen bord van 64 velden met de kant die aan zet is. Er is niets veranderd.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The clipboard</source>
+        <extracomment>Where a pasted game came from, at the start of a message about it.</extracomment>
+        <translation>Het klembord</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot open %1: %2</source>
+        <translation>Kan %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is too long to be a game record. Nothing was changed.</source>
+        <translation>%1 is te lang voor een partijnotatie. Er is niets veranderd.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialogs</name>
+    <message>
+        <location filename="../../app/records/RecordFileDialogs.cpp" line="+11"/>
+        <source>GGF games (*.ggf)</source>
+        <translation>GGF-partijen (*.ggf)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transcripts (*.txt)</source>
+        <translation>Zettenlijsten (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import Game</source>
+        <translation>Partij importeren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game records (*.ggf *.txt)</source>
+        <translation>Partijnotaties (*.ggf *.txt)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Export Game</source>
+        <translation>Partij exporteren</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <location filename="../../app/settings/SettingsStore.cpp" line="+27"/>
@@ -468,7 +537,7 @@ Over</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of every move of the game
+        <source>Judge every move of the game
 Review Game</source>
         <translation>De waarde van elke zet van de partij tonen
 Partij analyseren</translation>
@@ -480,7 +549,7 @@ Partij analyseren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Read a game from a GGF or transcript file
+        <source>Read a game from a file
 Import Game</source>
         <translation>Een partij lezen uit GGF of een zettenlijst
 Partij importeren</translation>
@@ -492,7 +561,7 @@ Partij importeren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write the game to a GGF or transcript file
+        <source>Write the game to a file
 Export Game</source>
         <translation>De partij opslaan als GGF of zettenlijst
 Partij exporteren</translation>
@@ -504,7 +573,7 @@ Partij exporteren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Take back your last move and the replies after it
+        <source>Take back your last move
 Undo</source>
         <translation>Uw zet en de antwoorden erop terugnemen
 Ongedaan maken</translation>
@@ -528,7 +597,7 @@ Herhalen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Copy the moves of the game to the clipboard
+        <source>Copy the game&apos;s moves
 Copy Moves</source>
         <translation>De zetten naar het klembord kopiëren
 Zetten kopiëren</translation>
@@ -606,13 +675,13 @@ Toggle StatusBar</source>
 Statusbalk aan/uit</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>&amp;Move Values</source>
         <translation>&amp;Zetwaarden</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of each of your moves on its square
+        <source>Show the value of each of your moves
 Move Values</source>
         <translation>De waarde van uw zetten op het bord tonen
 Zetwaarden</translation>

@@ -215,6 +215,75 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
+        <source>%1: move %2, %3, is not legal there. Nothing was changed.</source>
+        <extracomment>%1 is where the game came from (&quot;The clipboard&quot; or a file&apos;s path), %2 the move&apos;s number and %3 its square.</extracomment>
+        <translation>%1: ruch %2, %3, jest w tej pozycji niedozwolony. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 holds no game: neither moves such as f5d6c3, nor a GGF game, nor a board of 64 squares with the side to move. Nothing was changed.</source>
+        <extracomment>%1 is where the text came from: &quot;The clipboard&quot; or a file&apos;s path.</extracomment>
+        <translation>%1 nie zawiera gry: ani ruchów w rodzaju f5d6c3, ani gry GGF, ani planszy z 64 pól ze stroną mającą ruch. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The clipboard</source>
+        <extracomment>Where a pasted game came from, at the start of a message about it.</extracomment>
+        <translation>Schowek</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot open %1: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is too long to be a game record. Nothing was changed.</source>
+        <translation>%1 jest za długi, aby był zapisem partii. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFileDialogs</name>
+    <message>
+        <location filename="../../app/records/RecordFileDialogs.cpp" line="+11"/>
+        <source>GGF games (*.ggf)</source>
+        <translation>Gry GGF (*.ggf)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transcripts (*.txt)</source>
+        <translation>Zapisy ruchów (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import Game</source>
+        <translation>Importuj grę</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Game records (*.ggf *.txt)</source>
+        <translation>Zapisy partii (*.ggf *.txt)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Export Game</source>
+        <translation>Eksportuj grę</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <location filename="../../app/settings/SettingsStore.cpp" line="+27"/>
@@ -468,7 +537,7 @@ O programie</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of every move of the game
+        <source>Judge every move of the game
 Review Game</source>
         <translation>Pokazuje ocenę każdego ruchu w grze
 Analizuj grę</translation>
@@ -480,7 +549,7 @@ Analizuj grę</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Read a game from a GGF or transcript file
+        <source>Read a game from a file
 Import Game</source>
         <translation>Wczytuje grę z GGF lub z zapisu ruchów
 Importuj grę</translation>
@@ -492,7 +561,7 @@ Importuj grę</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write the game to a GGF or transcript file
+        <source>Write the game to a file
 Export Game</source>
         <translation>Zapisuje grę jako GGF lub zapis ruchów
 Eksportuj grę</translation>
@@ -504,7 +573,7 @@ Eksportuj grę</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Take back your last move and the replies after it
+        <source>Take back your last move
 Undo</source>
         <translation>Cofa twój ostatni ruch i odpowiedzi na niego
 Cofnij</translation>
@@ -528,7 +597,7 @@ Ponów</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Copy the moves of the game to the clipboard
+        <source>Copy the game&apos;s moves
 Copy Moves</source>
         <translation>Kopiuje ruchy gry do schowka
 Kopiuj ruchy</translation>
@@ -606,13 +675,13 @@ Toggle StatusBar</source>
 Pokaż/ukryj pasek stanu</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>&amp;Move Values</source>
         <translation>&amp;Oceny ruchów</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Show the value of each of your moves on its square
+        <source>Show the value of each of your moves
 Move Values</source>
         <translation>Pokazuje na polach ocenę twoich ruchów
 Oceny ruchów</translation>

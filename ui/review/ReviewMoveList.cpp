@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "engine/BoardText.h"
 
@@ -37,14 +39,27 @@ ReviewMoveList::ReviewMoveList(QWidget* parent) : QTableWidget(0, kColumnCount, 
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-// Wide enough for every column, with room for the marks and the scroll bar.
+// Wide enough for every column's widest text in the user's language, and the scroll bar.
 QSize ReviewMoveList::sizeHint() const {
     const QFontMetrics metrics = fontMetrics();
+    QStringList widest(kColumnCount, QStringLiteral("+64"));
+    const auto keepWider = [&](int column, const QString& text) {
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest[column])) {
+            widest[column] = text;
+        }
+    };
+    for (const QString& colour : {tr("Black"), tr("White")}) {
+        keepWider(kMove, tr("%1. %2 %3").arg(60).arg(colour, QStringLiteral("h8")));
+    }
+    for (const int loss : {kInaccuracyLoss, kMistakeLoss, kBlunderLoss}) {
+        keepWider(kMark, MarkOf(loss));
+    }
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kColumnCount; ++column) {
-        width += horizontalHeader()->sectionSizeHint(column);
+        width += std::max(horizontalHeader()->sectionSizeHint(column),
+                          metrics.horizontalAdvance(widest[column]) + padding);
     }
-    width += metrics.horizontalAdvance(QStringLiteral("99. Black h8 Inaccuracy"));
     return QSize(width, QTableWidget::sizeHint().height());
 }
 
