@@ -285,7 +285,7 @@ void DeclareMatch(CLI::App& app, CliArguments& arguments) {
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
     AddChoice(help, "COMMAND", texts.helpTopic,
-              {"analyse", "bench", "gtp", "match", "perft", "selfplay", "help"},
+              {"analyse", "bench", "gtp", "match", "perft", "selfplay", "solve", "help"},
               "the command to explain");
 }
 
@@ -311,6 +311,7 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     DeclareMatch(app, arguments);
     DeclarePerft(app, arguments);
     DeclareSelfPlay(app, arguments, texts);
+    DeclareSolve(app, arguments.solve);
     DeclareHelp(app, texts);
     GroupAsCommands(app);
 }
@@ -354,6 +355,8 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
         request.kernel = &Kernel(texts.kernel);
         const bool threaded = texts.worker.empty() ? request.ticks : texts.worker == "threaded";
         request.mode = threaded ? SearchMode::kThreaded : SearchMode::kSynchronous;
+    } else if (command == "solve") {
+        CompleteSolve(arguments.solve);
     }
 }
 
@@ -375,6 +378,9 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "selfplay") {
         return CliCommand::kSelfPlay;
+    }
+    if (name == "solve") {
+        return CliCommand::kSolve;
     }
     return CliCommand::kPrintText;
 }

@@ -8,6 +8,7 @@
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
 #include "cli/SelfPlayCommand.h"
+#include "cli/SolveCommand.h"
 
 namespace flipstone::cli {
 
@@ -17,7 +18,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kMatch, kPerft, kSelfPlay };
+enum class CliCommand { kPrintText, kAnalyse, kBench, kGtp, kMatch, kPerft, kSelfPlay, kSolve };
 
 // What the command line asks for: a text to print (the help or the version), or one command with
 // what its options say.
@@ -30,6 +31,7 @@ struct CliArguments {
     MatchRequest match;
     int perftDepth = 1;
     SelfPlayRequest selfPlay;
+    SolveRequest solve;
 };
 
 // Reads flipstone-cli's arguments (without the program name) against the commands and options

@@ -9,6 +9,7 @@
 #include "cli/MatchCommand.h"
 #include "cli/PerftCommand.h"
 #include "cli/SelfPlayCommand.h"
+#include "cli/SolveCommand.h"
 
 namespace flipstone::cli {
 
@@ -39,6 +40,8 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
             return RunPerft(arguments.perftDepth, out);
         case CliCommand::kSelfPlay:
             return RunSelfPlay(arguments.selfPlay, out);
+        case CliCommand::kSolve:
+            return RunSolve(arguments.solve, out, err);
         case CliCommand::kPrintText:
             break;
     }
