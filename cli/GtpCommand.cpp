@@ -12,7 +12,7 @@ namespace flipstone::cli {
 int RunGtp(const GtpRequest& request, std::istream& in, std::ostream& out) {
     std::unique_ptr<GtpPlayer> player;
     if (request.level == 0) {
-        player = std::make_unique<StrongPlayer>();
+        player = std::make_unique<StrongPlayer>(request.threads);
     } else {
         player = std::make_unique<LevelPlayer>(request.level);
     }

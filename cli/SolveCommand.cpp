@@ -151,7 +151,7 @@ void SolveOne(strong::StrongSearch& search, const Position& position, bool all, 
 
 }  // namespace
 
-void DeclareSolve(CLI::App& app, SolveRequest& request) {
+CLI::App& DeclareSolve(CLI::App& app, SolveRequest& request) {
     CLI::App& solve = *app.add_subcommand("solve", "solve positions exactly to the end");
     solve.footer(kSolveFooter);
     CLI::Option* board =
@@ -165,9 +165,7 @@ void DeclareSolve(CLI::App& app, SolveRequest& request) {
         ->excludes(board);
     solve.add_flag("--all", request.all, "also every legal move's exact value")
         ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-    solve.add_option("--threads", request.threads, "the threads (default: one per core)")
-        ->check(CLI::Range(1, 256).description(""))
-        ->type_name("1..256");
+    return solve;
 }
 
 void CompleteSolve(const SolveRequest& request) {

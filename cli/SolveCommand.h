@@ -19,8 +19,8 @@ struct SolveRequest {
     int threads = 0;
 };
 
-// Declares flipstone-cli solve and its options on the command line's parser.
-void DeclareSolve(CLI::App& app, SolveRequest& request);
+// Declares flipstone-cli solve and its options but --threads on the command line's parser.
+CLI::App& DeclareSolve(CLI::App& app, SolveRequest& request);
 // Checks what the options say together once the command line has parsed; throws UsageError.
 void CompleteSolve(const SolveRequest& request);
 

@@ -18,7 +18,6 @@ namespace {
 
 using namespace strong::layout;
 
-constexpr int kConjugateGradientSteps = 150;
 // A search's table while labelling; cleared before each depth-limited search, whose value it
 // could otherwise change.
 constexpr int kLabelTableBits = 20;
@@ -76,7 +75,7 @@ void Label(std::vector<Sample*>& todo, const FitOptions& options,
 // Least squares with a ridge penalty by conjugate gradients: each sample's prediction is the sum
 // of its features' weights.
 std::vector<double> Solve(const std::vector<std::uint32_t>& features,
-                          const std::vector<double>& targets, double ridge) {
+                          const std::vector<double>& targets, double ridge, int steps) {
     const std::size_t samples = targets.size();
     std::vector<double> x(kStageSize, 0.0);
     auto apply = [&](const std::vector<double>& v, std::vector<double>& out) {
@@ -112,7 +111,7 @@ std::vector<double> Solve(const std::vector<std::uint32_t>& features,
     };
     double rr = dot(r, r);
     const double start = rr;
-    for (int step = 0; step < kConjugateGradientSteps && rr > start * 1e-12; ++step) {
+    for (int step = 0; step < steps && rr > start * 1e-12; ++step) {
         apply(p, ap);
         const double alpha = rr / dot(p, ap);
         for (int k = 0; k < kStageSize; ++k) {
@@ -128,43 +127,54 @@ std::vector<double> Solve(const std::vector<std::uint32_t>& features,
     return x;
 }
 
-void FitStage(int stage, const std::vector<Sample>& samples, double ridge,
+double ErrorOf(const std::int16_t* stageWeights, const std::vector<std::uint32_t>& features,
+               const std::vector<double>& targets) {
+    double error = 0;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        double sum = 0;
+        for (int k = 0; k < kFeatures; ++k) {
+            sum += stageWeights[features[i * kFeatures + k]];
+        }
+        error += std::abs(sum / kWeightScale - targets[i]);
+    }
+    return targets.empty() ? 0.0 : error / static_cast<double>(targets.size());
+}
+
+void FitStage(int stage, const std::vector<Sample>& samples, const FitOptions& options,
               const std::vector<int>& canonical, strong::EvaluationWeights& weights,
               std::ostream& progress) {
-    const int lowest = std::max(1, stage * kEmptiesPerStage + 1 - 2);
-    const int highest = stage * kEmptiesPerStage + kEmptiesPerStage;
-    std::vector<std::uint32_t> features;
-    std::vector<double> targets;
+    const int lowest = std::max(1, stage * kEmptiesPerStage + 1 - options.reach);
+    const int highest = stage * kEmptiesPerStage + kEmptiesPerStage + options.reach;
+    std::vector<std::uint32_t> features[2];
+    std::vector<double> targets[2];
     std::uint32_t row[kFeatures];
-    for (const Sample& sample : samples) {
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const Sample& sample = samples[i];
         const int empties = sample.Empties();
         if (empties < lowest || empties > highest || sample.value == Sample::kUnknown) {
             continue;
         }
+        const int set = options.holdoutEvery > 0 && i % options.holdoutEvery == 0 ? 1 : 0;
         strong::StrongKernel::Best().features(sample.mover, sample.other, row);
         for (const std::uint32_t feature : row) {
-            features.push_back(static_cast<std::uint32_t>(canonical[feature]));
+            features[set].push_back(static_cast<std::uint32_t>(canonical[feature]));
         }
-        targets.push_back(sample.value);
+        targets[set].push_back(sample.value);
     }
-    const std::vector<double> fitted = Solve(features, targets, ridge);
+    const std::vector<double> fitted = Solve(features[0], targets[0], options.ridge, options.steps);
     std::int16_t* out = weights.MutableWeights() + static_cast<std::size_t>(stage) * kStageSize;
     for (int k = 0; k < kStageSize; ++k) {
         const double scaled = std::round(fitted[canonical[k]] * kWeightScale);
         out[k] = static_cast<std::int16_t>(std::clamp(scaled, -32767.0, 32767.0));
     }
-    double error = 0;
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        double sum = 0;
-        for (int k = 0; k < kFeatures; ++k) {
-            sum += out[features[i * kFeatures + k]];
-        }
-        error += std::abs(sum / kWeightScale - targets[i]);
-    }
     progress << "fit: stage " << stage << " (" << lowest << ".." << highest << " empty), "
-             << targets.size() << " positions, training error "
-             << (targets.empty() ? 0.0 : error / static_cast<double>(targets.size())) << " discs"
-             << std::endl;
+             << targets[0].size() << " positions, error " << ErrorOf(out, features[0], targets[0])
+             << " discs";
+    if (!targets[1].empty()) {
+        progress << ", on " << targets[1].size() << " held out "
+                 << ErrorOf(out, features[1], targets[1]) << " discs";
+    }
+    progress << std::endl;
 }
 
 }  // namespace
@@ -193,7 +203,7 @@ void FitEvaluation(std::vector<Sample>& samples, const FitOptions& options,
         }
         Label(todo, options, weights);
         progress << "label: stage " << stage << ", " << todo.size() << " positions" << std::endl;
-        FitStage(stage, samples, options.ridge, canonical, weights, progress);
+        FitStage(stage, samples, options, canonical, weights, progress);
     }
 }
 

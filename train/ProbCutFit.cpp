@@ -32,6 +32,10 @@ SpreadModel FitModel(const std::vector<std::array<double, 3>>& points) {
     // Normal equations of the 3 unknowns, solved by Cramer's rule.
     double m[3][3] = {};
     double v[3] = {};
+    // A little weight on each coefficient keeps the system solvable when a column is all zero.
+    for (int i = 0; i < 3; ++i) {
+        m[i][i] = 1e-6;
+    }
     for (const auto& [empties, depth, sigma] : points) {
         const double x[3] = {1, empties, depth};
         for (int i = 0; i < 3; ++i) {
@@ -78,8 +82,8 @@ void InParallel(int threads, int count, Work work) {
 
 }  // namespace
 
-void FitProbCut(const std::vector<Sample>& samples, int threads, strong::EvaluationWeights& weights,
-                std::ostream& progress) {
+void FitProbCut(const std::vector<Sample>& samples, int exactEmpties, int threads,
+                strong::EvaluationWeights& weights, std::ostream& progress) {
     // Up to kPositionsPerEmpties samples of each count of empty squares, spread over the file.
     std::vector<const Sample*> chosen;
     std::array<int, 61> taken{};
@@ -130,7 +134,8 @@ void FitProbCut(const std::vector<Sample>& samples, int threads, strong::Evaluat
         int count = 0;
         for (std::size_t i = 0; i < chosen.size(); ++i) {
             const int e = chosen[i]->Empties();
-            if (e >= empties && e < empties + 4 && chosen[i]->value != Sample::kUnknown) {
+            if (e >= empties && e < empties + 4 && e <= exactEmpties &&
+                chosen[i]->value != Sample::kUnknown) {
                 const double d =
                     chosen[i]->value - values[i][strong::ProbCutTable::kEndShallowDepth];
                 sum += d * d;

@@ -8,10 +8,10 @@
 
 namespace flipstone::train {
 
-// Measures, on labelled samples, how far deep searches stray from the shallow ones that
-// Multi-ProbCut trusts (and exact values from a shallow search near the end), and writes the
-// spreads into the weights' ProbCutTable.
-void FitProbCut(const std::vector<Sample>& samples, int threads, strong::EvaluationWeights& weights,
-                std::ostream& progress);
+// Measures, on samples, how far deep searches stray from the shallow ones that Multi-ProbCut
+// trusts, and exact values (the labels of samples with at most `exactEmpties` empty squares)
+// from a shallow search near the end; writes the spreads into the weights' ProbCutTable.
+void FitProbCut(const std::vector<Sample>& samples, int exactEmpties, int threads,
+                strong::EvaluationWeights& weights, std::ostream& progress);
 
 }  // namespace flipstone::train

@@ -4,20 +4,26 @@
 //   selfplay --games N --seed S --out FILE [--weights W] [--depth D] [--random-plies R]
 //            [--epsilon E] [--threads T]
 //   fit      --samples FILE --out WEIGHTS [--weights W] [--exact-empties E] [--depth D]
-//            [--ridge L] [--threads T] [--labelled FILE]
+//            [--ridge L] [--steps S] [--reach R] [--holdout-every N] [--threads T]
+//            [--labelled FILE]
+//   merge    --in FILE,FILE... --out FILE    (each position once, a labelled copy first)
 //   label    --samples FILE --out FILE [--weights W] [--exact-empties E] [--depth D] [--threads T]
 //   pick     --samples FILE --out FILE --from A --to B --each N --seed S
-//   error    --text FILE [--weights W]
-//   probcut  --samples FILE --weights W --out WEIGHTS [--threads T]
+//   export   --samples FILE --out TEXT --header TEXT
+//   error    --text FILE [--weights W]  (the built-in weights without --weights)
+//   probcut  --samples FILE --weights W --out WEIGHTS [--exact-empties E] [--threads T]
+//   openings --count N --seed S --out FILE [--weights W] [--plies P] [--depth D] [--within V]
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
 
+#include "train/BalancedOpenings.h"
 #include "train/EvaluationFit.h"
 #include "train/PositionFile.h"
 #include "train/ProbCutFit.h"
@@ -68,6 +74,9 @@ FitOptions FitOptionsOf(const Options& options) {
     fit.depth = std::stoi(Get(options, "--depth", "6"));
     fit.ridge = std::stod(Get(options, "--ridge", "2"));
     fit.threads = std::stoi(Get(options, "--threads", "1"));
+    fit.steps = std::stoi(Get(options, "--steps", "150"));
+    fit.reach = std::stoi(Get(options, "--reach", "4"));
+    fit.holdoutEvery = std::stoi(Get(options, "--holdout-every", "0"));
     return fit;
 }
 
@@ -124,17 +133,64 @@ int Run(const std::string& command, const Options& options) {
         WriteSamples(Get(options, "--out"), picked);
         return 0;
     }
+    if (command == "merge") {
+        std::vector<Sample> all;
+        std::string files = Get(options, "--in") + ",";
+        for (std::size_t at = 0, comma; (comma = files.find(',', at)) != std::string::npos;
+             at = comma + 1) {
+            const std::vector<Sample> some = ReadSamples(files.substr(at, comma - at));
+            all.insert(all.end(), some.begin(), some.end());
+        }
+        std::stable_sort(all.begin(), all.end(), [](const Sample& a, const Sample& b) {
+            return a < b || (a == b && a.value != Sample::kUnknown && b.value == Sample::kUnknown);
+        });
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        WriteSamples(Get(options, "--out"), all);
+        std::cerr << "merge: " << all.size() << " positions" << std::endl;
+        return 0;
+    }
+    if (command == "export") {
+        std::string header = Get(options, "--header");
+        for (std::size_t at = 0; (at = header.find("\\n", at)) != std::string::npos;) {
+            header.replace(at, 2, "\n");
+        }
+        WriteSampleText(Get(options, "--out"), ReadSamples(Get(options, "--samples")), header);
+        return 0;
+    }
     if (command == "error") {
-        const strong::EvaluationWeights weights = WeightsOf(options);
+        const strong::EvaluationWeights weights = options.count("--weights") != 0
+                                                      ? WeightsOf(options)
+                                                      : strong::EvaluationWeights::BuiltIn();
         const std::vector<Sample> samples = ReadSampleText(Get(options, "--text"));
-        std::cout << MeanError(samples, weights) << std::endl;
+        std::map<int, std::vector<Sample>> byEmpties;
+        for (const Sample& sample : samples) {
+            byEmpties[sample.Empties()].push_back(sample);
+        }
+        for (const auto& [empties, group] : byEmpties) {
+            std::cout << "{\"empties\":" << empties << ",\"positions\":" << group.size()
+                      << ",\"mean_error\":" << MeanError(group, weights) << "}\n";
+        }
+        std::cout << "{\"positions\":" << samples.size()
+                  << ",\"mean_error\":" << MeanError(samples, weights) << "}" << std::endl;
         return 0;
     }
     if (command == "probcut") {
         strong::EvaluationWeights weights = WeightsOf(options);
         const std::vector<Sample> samples = ReadSamples(Get(options, "--samples"));
-        FitProbCut(samples, std::stoi(Get(options, "--threads", "1")), weights, std::cerr);
+        FitProbCut(samples, std::stoi(Get(options, "--exact-empties", "18")),
+                   std::stoi(Get(options, "--threads", "1")), weights, std::cerr);
         return weights.Save(Get(options, "--out")) ? 0 : 1;
+    }
+    if (command == "openings") {
+        const strong::EvaluationWeights weights = WeightsOf(options);
+        std::ofstream out(Get(options, "--out"));
+        for (const std::string& opening : BalancedOpenings(
+                 std::stoi(Get(options, "--count")), std::stoi(Get(options, "--plies", "8")),
+                 std::stoi(Get(options, "--depth", "12")), std::stoi(Get(options, "--within", "2")),
+                 std::stoull(Get(options, "--seed")), weights)) {
+            out << opening << "\n";
+        }
+        return out ? 0 : 1;
     }
     throw std::runtime_error("unknown command " + command);
 }
@@ -143,9 +199,9 @@ int Run(const std::string& command, const Options& options) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr
-            << "usage: flipstone-train selfplay|fit|label|pick|error|probcut --option value..."
-            << std::endl;
+        std::cerr << "usage: flipstone-train selfplay|fit|label|pick|error|probcut|openings "
+                     "--option value..."
+                  << std::endl;
         return 2;
     }
     try {
