@@ -143,8 +143,8 @@ double ErrorOf(const std::int16_t* stageWeights, const std::vector<std::uint32_t
 void FitStage(int stage, const std::vector<Sample>& samples, const FitOptions& options,
               const std::vector<int>& canonical, strong::EvaluationWeights& weights,
               std::ostream& progress) {
-    const int lowest = std::max(1, stage * kEmptiesPerStage + 1 - options.reach);
-    const int highest = stage * kEmptiesPerStage + kEmptiesPerStage + options.reach;
+    const int lowest = std::max(1, stage * kEmptiesPerStage + 1 - options.reachBelow);
+    const int highest = stage * kEmptiesPerStage + kEmptiesPerStage + options.reachAbove;
     std::vector<std::uint32_t> features[2];
     std::vector<double> targets[2];
     std::uint32_t row[kFeatures];

@@ -17,9 +17,10 @@ struct FitOptions {
     int depth = 6;
     double ridge = 2.0;
     int steps = 150;  // of the conjugate gradients
-    // A stage is fitted to the positions of its own empty squares and of `reach` more on each
-    // side, those labelled by then: neighbouring stages then differ less.
-    int reach = 4;
+    // A stage is fitted to the positions of its own empty squares, of `reachBelow` fewer and of
+    // `reachAbove` more, those labelled by then: neighbouring stages then differ less.
+    int reachBelow = 4;
+    int reachAbove = 4;
     // Every holdoutEvery-th sample is left out of the fit and measured against it (0: none).
     int holdoutEvery = 0;
     int threads = 1;

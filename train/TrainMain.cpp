@@ -4,7 +4,8 @@
 //   selfplay --games N --seed S --out FILE [--weights W] [--depth D] [--random-plies R]
 //            [--epsilon E] [--threads T]
 //   fit      --samples FILE --out WEIGHTS [--weights W] [--exact-empties E] [--depth D]
-//            [--ridge L] [--steps S] [--reach R] [--holdout-every N] [--threads T]
+//            [--ridge L] [--steps S] [--reach-below R] [--reach-above R] [--holdout-every N]
+//            [--threads T]
 //            [--labelled FILE]
 //   merge    --in FILE,FILE... --out FILE    (each position once, a labelled copy first)
 //   label    --samples FILE --out FILE [--weights W] [--exact-empties E] [--depth D] [--threads T]
@@ -75,7 +76,8 @@ FitOptions FitOptionsOf(const Options& options) {
     fit.ridge = std::stod(Get(options, "--ridge", "2"));
     fit.threads = std::stoi(Get(options, "--threads", "1"));
     fit.steps = std::stoi(Get(options, "--steps", "150"));
-    fit.reach = std::stoi(Get(options, "--reach", "4"));
+    fit.reachBelow = std::stoi(Get(options, "--reach-below", "4"));
+    fit.reachAbove = std::stoi(Get(options, "--reach-above", "4"));
     fit.holdoutEvery = std::stoi(Get(options, "--holdout-every", "0"));
     return fit;
 }
