@@ -126,11 +126,19 @@ valgrind: deps
 	$(VALGRIND) $(BUILD_DIR)/tests/game/game_tests --gtest_filter=$(VALGRIND_GAME_FILTER)
 	$(VALGRIND) $(BUILD_DIR)/soak/flipstone-soak --games 4 --max-level 1 --quiet
 
-# The strongest player (flipstone-cli gtp) against Debian's gtp-rhino at levels 4 and 5: a
-# benchmark, not a test. Prints each game and each match's summary as JSON lines; STRENGTH_OPENINGS random openings,
-# each played with both colours.
-STRENGTH_OPENINGS ?= 2
+# The strongest player (flipstone-cli gtp) against Debian's gtp-rhino: a benchmark, not a test.
+# Each of the first STRENGTH_RHINO_OPENINGS balanced openings (bench/balanced-openings.txt) is
+# played with both colours at each level of STRENGTH_RHINO_LEVELS, the strongest player thinking
+# STRENGTH_MOVE_TIME seconds a move. With OLD_PLAYER set to the flipstone-cli of another build,
+# it also plays that build's strongest player on STRENGTH_OLD_OPENINGS openings, both thinking
+# STRENGTH_OLD_MOVE_TIME seconds a move. Prints each game and each match's summary as JSON lines.
+STRENGTH_RHINO_OPENINGS ?= 10
+STRENGTH_RHINO_LEVELS ?= 5
 STRENGTH_MOVE_TIME ?= 1
+STRENGTH_OLD_OPENINGS ?= 50
+STRENGTH_OLD_MOVE_TIME ?= 0.25
+OLD_PLAYER ?=
+OPENINGS := bench/balanced-openings.txt
 RHINO := /usr/games/gtp-rhino
 CLI := $(BUILD_DIR)/cli/flipstone-cli
 
@@ -139,7 +147,30 @@ CLI := $(BUILD_DIR)/cli/flipstone-cli
 strength: deps
 	cmake --preset release $(GENERATOR)
 	cmake --build --preset release -j $(JOBS) --target flipstone-cli
-	status=0; for level in 4 5; do \
+	head -n $(STRENGTH_RHINO_OPENINGS) $(OPENINGS) > $(BUILD_DIR)/strength-rhino-openings.txt
+	head -n $(STRENGTH_OLD_OPENINGS) $(OPENINGS) > $(BUILD_DIR)/strength-old-openings.txt
+	status=0; for level in $(STRENGTH_RHINO_LEVELS); do \
 	  $(CLI) match --first "$(CLI) gtp --move-time $(STRENGTH_MOVE_TIME)" \
-	    --second "$(RHINO) --level $$level" --openings $(STRENGTH_OPENINGS) --seed 24 || status=1; \
-	done; exit $$status
+	    --second "$(RHINO) --level $$level" \
+	    --openings-file $(BUILD_DIR)/strength-rhino-openings.txt || status=1; \
+	done; \
+	if [ -n "$(OLD_PLAYER)" ]; then \
+	  $(CLI) match --first "$(CLI) gtp --move-time $(STRENGTH_OLD_MOVE_TIME)" \
+	    --second "$(OLD_PLAYER) gtp --move-time $(STRENGTH_OLD_MOVE_TIME)" \
+	    --openings-file $(BUILD_DIR)/strength-old-openings.txt || status=1; \
+	fi; exit $$status
+
+# The engine's figures, printed as JSON lines (a benchmark, not a test; it takes a while): the
+# game's own searches (flipstone-cli bench), the public endgame suite's positions 40 to 59
+# (bench/ffo-40-59.txt) solved on one thread and on all, each checked against its published
+# value, and the strongest player's evaluation error on held-out positions of 20 to 30 empty
+# squares (bench/evaluation-heldout.txt).
+.PHONY: bench
+
+bench: deps
+	cmake --preset release $(GENERATOR)
+	cmake --build --preset release -j $(JOBS) --target flipstone-cli flipstone-train
+	$(CLI) bench
+	$(CLI) solve --file bench/ffo-40-59.txt --threads 1
+	$(CLI) solve --file bench/ffo-40-59.txt
+	$(BUILD_DIR)/train/flipstone-train error --text bench/evaluation-heldout.txt

@@ -1,6 +1,6 @@
-// Google Benchmark of the computer player's kernels: move generation, flips, evaluation, and
-// whole searches through the game document, on the kernel this processor runs best and on the
-// baseline build.
+// Google Benchmark of the computer player's kernels: move generation, flips, evaluation (the
+// game's and the strongest player's), and whole searches through the game document, on the
+// kernel this processor runs best and on the baseline build.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,8 @@
 #include "engine/FastSearch.h"
 #include "engine/Position.h"
 #include "engine/SearchKernel.h"
+#include "engine/strong/EvaluationWeights.h"
+#include "engine/strong/StrongKernel.h"
 
 namespace flipstone {
 namespace {
@@ -104,6 +106,24 @@ void BM_Evaluate(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Evaluate)->Apply(KernelArguments);
+
+// The strongest player's pattern evaluation, with its built-in weights.
+void BM_StrongEvaluate(benchmark::State& state) {
+    const strong::StrongKernel& kernel =
+        state.range(0) == 1 && strong::StrongKernel::Avx2() != nullptr
+            ? *strong::StrongKernel::Avx2()
+            : strong::StrongKernel::Baseline();
+    state.SetLabel(kernel.name);
+    const std::int16_t* weights = strong::EvaluationWeights::BuiltIn().Weights();
+    const auto& samples = Samples();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Sample& sample = samples[i++ & 4095];
+        benchmark::DoNotOptimize(kernel.evaluate(weights, sample.mover, sample.other));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StrongEvaluate)->Apply(KernelArguments);
 
 // One search of a root move's position at Level 4 depth: six plies in the middle game, fourteen
 // with 14 empty squares. Without the table, so every iteration does the same work.

@@ -105,11 +105,12 @@ difference, B+n, W+n or 0), showboard, time_settings, time_left and quit. Ends a
 the input closes.
 
 With --level each move is exactly the game's move at that level (as analyse finds it). Without
-it the strongest player moves: deeper and deeper searches with a transposition table until the
-move's time is spent, and the exact solution of the last 20 or so empty squares. It thinks
---move-time seconds a move (default 1), or less when time_settings and time_left leave less:
-a share of the time left for each of its moves still to come. The version tells the players
-apart: "1.0.7 level 3", "1.0.7 max".)";
+it the strongest player moves: deeper and deeper searches with a pattern evaluation on --threads
+threads (default: one per core) until the move's time is spent, and the exact solution of the
+last 20 to 30 empty squares when it can be finished in time. It thinks --move-time seconds a
+move (default 1); with time_settings and time_left, the clock decides instead: a share of the
+time left for each of its moves still to come. The version tells the players apart: "1.0.7
+level 3", "1.0.7 max".)";
 
 constexpr const char* kNBoardFooter =
     R"(Speaks the protocol of the NBoard board program (version 2) on standard input and output:
@@ -304,6 +305,8 @@ void DeclareGtp(CLI::App& app, CliArguments& arguments) {
                    "the strongest player's seconds a move (default 1)")
         ->check(CLI::Range(0.01, 3600.0).description(""))
         ->type_name("0.01..3600");
+    AddWholeNumber(gtp, "--threads", arguments.gtp.threads, 1, 256,
+                   "the strongest player's threads (default: one per core)");
 }
 
 void DeclareNBoard(CLI::App& app, CliArguments& arguments) {
@@ -348,7 +351,8 @@ void DeclareMatch(CLI::App& app, CliArguments& arguments) {
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
     AddChoice(help, "COMMAND", texts.helpTopic,
-              {"analyse", "bench", "gtp", "match", "nboard", "perft", "review", "selfplay", "help"},
+              {"analyse", "bench", "gtp", "match", "nboard", "perft", "review", "selfplay", "solve",
+               "help"},
               "the command to explain");
 }
 
@@ -376,6 +380,8 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     DeclarePerft(app, arguments);
     DeclareReview(app, arguments, texts);
     DeclareSelfPlay(app, arguments, texts);
+    AddWholeNumber(DeclareSolve(app, arguments.solve), "--threads", arguments.solve.threads, 1, 256,
+                   "the threads (default: one per core)");
     DeclareHelp(app, texts);
     GroupAsCommands(app);
 }
@@ -425,6 +431,8 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
         request.kernel = &Kernel(texts.kernel);
         const bool threaded = texts.worker.empty() ? request.ticks : texts.worker == "threaded";
         request.mode = threaded ? SearchMode::kThreaded : SearchMode::kSynchronous;
+    } else if (command == "solve") {
+        CompleteSolve(arguments.solve);
     }
 }
 
@@ -452,6 +460,9 @@ CliCommand CommandNamed(const std::string& name) {
     }
     if (name == "selfplay") {
         return CliCommand::kSelfPlay;
+    }
+    if (name == "solve") {
+        return CliCommand::kSolve;
     }
     return CliCommand::kPrintText;
 }

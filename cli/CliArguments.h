@@ -10,6 +10,7 @@
 #include "cli/NBoardCommand.h"
 #include "cli/ReviewCommand.h"
 #include "cli/SelfPlayCommand.h"
+#include "cli/SolveCommand.h"
 
 namespace flipstone::cli {
 
@@ -28,7 +29,8 @@ enum class CliCommand {
     kNBoard,
     kPerft,
     kReview,
-    kSelfPlay
+    kSelfPlay,
+    kSolve
 };
 
 // What the command line asks for: a text to print (the help or the version), or one command with
@@ -44,6 +46,7 @@ struct CliArguments {
     int perftDepth = 1;
     ReviewRequest review;
     SelfPlayRequest selfPlay;
+    SolveRequest solve;
 };
 
 // Reads flipstone-cli's arguments (without the program name) against the commands and options

@@ -11,6 +11,7 @@
 #include "cli/PerftCommand.h"
 #include "cli/ReviewCommand.h"
 #include "cli/SelfPlayCommand.h"
+#include "cli/SolveCommand.h"
 
 namespace flipstone::cli {
 
@@ -45,6 +46,8 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
             return RunReview(arguments.review, out);
         case CliCommand::kSelfPlay:
             return RunSelfPlay(arguments.selfPlay, out);
+        case CliCommand::kSolve:
+            return RunSolve(arguments.solve, out, err);
         case CliCommand::kPrintText:
             break;
     }

@@ -12,7 +12,7 @@ namespace flipstone::cli {
 int RunGtp(const GtpRequest& request, std::istream& in, std::ostream& out) {
     std::unique_ptr<protocol::EnginePlayer> player;
     if (request.level == 0) {
-        player = std::make_unique<protocol::StrongPlayer>();
+        player = std::make_unique<protocol::StrongPlayer>(request.threads);
     } else {
         player = std::make_unique<protocol::LevelPlayer>(request.level);
     }

@@ -65,6 +65,7 @@ bool RunsQuickly(const std::vector<std::string>& args) {
         case CliCommand::kMatch:
         case CliCommand::kNBoard:
         case CliCommand::kReview:
+        case CliCommand::kSolve:
             return false;
         case CliCommand::kPrintText:
             break;

@@ -12,6 +12,9 @@ namespace flipstone::protocol {
 // The strongest player: deepening searches on the time it is given, and the exact endgame.
 class StrongPlayer : public EnginePlayer {
 public:
+    // On `threads` threads; 0 takes one per processor core.
+    explicit StrongPlayer(int threads = 0)
+        : search_(strong::StrongSearch::kDefaultTableBits, threads) {}
     std::string Mode() const override { return "max"; }
     MoveChoice ChooseMove(const Position& position, double seconds) override;
     // Every legal move of the colour to move with its value for that colour, best first, within

@@ -1,48 +1,88 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <vector>
 
 #include "engine/strong/Bits.h"
-#include "engine/strong/EndgameSolver.h"
-#include "engine/strong/MoveOrdering.h"
-#include "engine/strong/SearchClock.h"
+#include "engine/strong/EvaluationWeights.h"
+#include "engine/strong/StrongKernel.h"
 #include "engine/strong/StrongTable.h"
 
 namespace flipstone::strong {
 
-// The move chosen and how it was found.
+// The move chosen and how it was found. Values are in discs from the side to move's view: the
+// exact final disc difference (the winner getting the empty squares) when `solved`, otherwise the
+// evaluation's estimate of it.
 struct ThinkResult {
     int bit = -1;  // the square, BitBoard's bit; -1 when the side has no legal move
     int value = 0;
-    int depth = 0;        // the deepest finished search
+    int depth = 0;        // the deepest finished search, in plies
     bool solved = false;  // the value is the exact final disc difference
     std::int64_t nodes = 0;
 };
 
-// The strongest player: deeper and deeper searches until the time budget would run out, each
-// ordered by the last one's best moves and the table; near the end, the exact solution.
+// One legal move and its value in discs for the side that plays it; exact when `exact`.
+struct MoveValue {
+    int bit = -1;
+    int value = 0;
+    bool exact = false;
+};
+
+// The strongest player: deeper and deeper searches with a pattern evaluation and Multi-ProbCut,
+// each ordered by the last one's best moves and a transposition table, until the time budget
+// would run out; near the end, the exact solution when it can be finished in time. It searches on
+// `threads` threads that share the table. Think and ValueEveryMove run on the caller's thread;
+// Stop and Progress may be called from any other thread while they run. Several players may
+// think at once on different threads: each has its own table and threads.
 class StrongSearch {
 public:
-    explicit StrongSearch(int tableBits = kDefaultTableBits);
-
-    ThinkResult Think(Bits mover, Bits other, std::chrono::duration<double> budget);
-
-    static constexpr int kDefaultTableBits = 20;
+    static constexpr int kDefaultTableBits = 21;
     // At or below this many empty squares the game is solved when time allows.
-    static constexpr int kSolveEmpties = 22;
+    static constexpr int kSolveEmpties = 30;
+
+    // A table of 2^tableBits entries; `threads` 0 means one per processor core.
+    explicit StrongSearch(int tableBits = kDefaultTableBits, int threads = 0,
+                          const EvaluationWeights& weights = EvaluationWeights::BuiltIn());
+    StrongSearch(const StrongSearch&) = delete;
+    StrongSearch& operator=(const StrongSearch&) = delete;
+
+    // The best move found within about `budget`; returns within a few milliseconds of Stop().
+    ThinkResult Think(Bits mover, Bits other, std::chrono::duration<double> budget);
+    // The exact value and best move, however long it takes (Stop() cuts it short: `solved` then
+    // stays false).
+    ThinkResult Solve(Bits mover, Bits other);
+    // The value and best move of a search `depth` plies deep, exact from the empty squares on,
+    // cutting nothing on a guess when `selectivity` is kExact; however long it takes.
+    ThinkResult SearchToDepth(Bits mover, Bits other, int depth, int selectivity = kExact);
+    // Every legal move's value: exact when the position is within solving reach of the budget,
+    // otherwise the deepest search's that the budget allows. Best first.
+    std::vector<MoveValue> ValueEveryMove(Bits mover, Bits other,
+                                          std::chrono::duration<double> budget);
+
+    // Asks the running Think, Solve or ValueEveryMove to return at once with what it has.
+    void Stop();
+    // What the running search shows (see SearchProgress); safe to read from any thread.
+    const SearchProgress& Progress() const { return progress_; }
+    int Threads() const { return threads_; }
+    // Forgets everything the table holds.
+    void ClearTable() { table_.Clear(); }
+
+    // The evaluation's estimate of the final disc difference for `mover`, in discs.
+    int Evaluate(Bits mover, Bits other) const;
 
 private:
-    void Deepen(Bits mover, Bits other, int empties, ThinkResult& result);
-    void SolveEnd(Bits mover, Bits other, ThinkResult& result);
-    int SearchRoot(Bits mover, Bits other, int depth, int& bestBit);
-    int Search(Bits mover, Bits other, int depth, int alpha, int beta, bool passed);
-    int SearchList(Bits mover, Bits other, const OrderedMove* list, int count, int depth, int alpha,
-                   int beta, int& bestBit);
+    class Session;
+    friend class Session;
 
-    SearchClock clock_;
+    SearchShared SharedFor(const std::atomic<bool>* stop);
+
     StrongTable table_;
-    EndgameSolver solver_;
+    const EvaluationWeights& weights_;
+    int threads_;
+    std::atomic<bool> stop_{false};
+    SearchProgress progress_;
 };
 
 }  // namespace flipstone::strong

@@ -1,36 +1,42 @@
 #include "engine/strong/StrongTable.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace flipstone::strong {
 
-StrongTable::StrongTable(int bits) : slots_(std::size_t{1} << bits), shift_(64 - bits) {}
+namespace {
 
-std::size_t StrongTable::SlotOf(Bits mover, Bits other) const {
-    const Bits mixed =
-        (mover * 0x9E3779B97F4A7C15ull) ^ ((other + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full);
-    return static_cast<std::size_t>((mixed ^ (mixed >> 29)) * 0xBF58476D1CE4E5B9ull >> shift_);
+// The lookups land anywhere in the table: on huge pages they seldom miss the address cache.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+}  // namespace
+
+StrongTable::StrongTable(int bucketBits) : mask_((std::uint64_t{1} << bucketBits) - 1) {
+    const std::size_t alignment = Bytes() >= kHugePage ? kHugePage : alignof(TableBucket);
+    buckets_ = static_cast<TableBucket*>(std::aligned_alloc(alignment, Bytes()));
+    if (buckets_ == nullptr) {
+        throw std::bad_alloc();
+    }
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (alignment == kHugePage) {
+        madvise(buckets_, Bytes(), MADV_HUGEPAGE);
+    }
+#endif
+    Clear();
 }
 
-TableEntry TableEntry::FromWindow(Bits mover, Bits other, int best, int alpha, int beta,
-                                  int unbounded, int depth, int move) {
-    return TableEntry{mover,
-                      other,
-                      best > alpha ? best : -unbounded,
-                      best < beta ? best : unbounded,
-                      static_cast<std::int8_t>(depth),
-                      static_cast<std::int8_t>(move)};
-}
-
-const TableEntry* StrongTable::Find(Bits mover, Bits other) const {
-    const TableEntry& entry = slots_[SlotOf(mover, other)];
-    return entry.depth >= 0 && entry.mover == mover && entry.other == other ? &entry : nullptr;
-}
-
-void StrongTable::Store(const TableEntry& entry) {
-    slots_[SlotOf(entry.mover, entry.other)] = entry;
+StrongTable::~StrongTable() {
+    std::free(buckets_);
 }
 
 void StrongTable::Clear() {
-    slots_.assign(slots_.size(), TableEntry{});
+    std::memset(static_cast<void*>(buckets_), 0, Bytes());
 }
 
 }  // namespace flipstone::strong

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "engine/BitBoard.h"
-#include "engine/strong/StrongEvaluation.h"
 #include "engine/strong/StrongSearch.h"
 
 namespace flipstone {
@@ -12,6 +11,13 @@ namespace {
 
 Square SquareOfBit(int bit) {
     return bit < 0 ? Square{} : Square{BitBoard::ColumnOf(bit), BitBoard::RowOf(bit)};
+}
+
+// The final disc difference for black, the winner getting the empty squares.
+int FinalForBlack(const Board& board) {
+    const int difference = board.CountBlack() - board.CountWhite();
+    const int empty = 64 - board.CountDiscs();
+    return difference > 0 ? difference + empty : difference < 0 ? difference - empty : 0;
 }
 
 }  // namespace
@@ -41,22 +47,29 @@ bool GameReview::Step(strong::StrongSearch& search) {
 
 PositionValue GameReview::Judge(int ply, strong::StrongSearch& search) {
     const ReviewPosition& position = results_.Position(ply);
-    const BitBoard bits = BitBoard::FromBoard(position.board);
     if (position.mover == kEmpty) {
-        return {strong::StrongEvaluation::DiscDifference(bits.black, bits.white), Square{}, true};
+        return {FinalForBlack(position.board), Square{}, true, {}};
     }
     // A forced move is worth what the position after it is worth.
     const bool forced = position.board.LegalSquares(position.mover).size() == 1;
     if (forced && position.played.column >= 0 && ply + 1 < results_.PositionCount()) {
-        PositionValue after = *results_.ValueAfter(ply + 1);
-        after.best = position.played;
-        return after;
+        const PositionValue after = *results_.ValueAfter(ply + 1);
+        return {after.black,
+                position.played,
+                after.exact,
+                {{position.played, after.black, after.exact}}};
     }
-    const std::uint64_t mover = bits.Discs(position.mover);
-    const std::uint64_t other = bits.Discs(Opponent(position.mover));
-    const strong::ThinkResult result = search.Think(mover, other, perPosition_);
-    const int value = position.mover == kWhite ? -result.value : result.value;
-    return {value, SquareOfBit(result.bit), result.solved};
+    const BitBoard bits = BitBoard::FromBoard(position.board);
+    const int sign = position.mover == kWhite ? -1 : 1;
+    PositionValue value;
+    for (const strong::MoveValue& move : search.ValueEveryMove(
+             bits.Discs(position.mover), bits.Discs(Opponent(position.mover)), perPosition_)) {
+        value.moves.push_back({SquareOfBit(move.bit), sign * move.value, move.exact});
+    }
+    value.best = value.moves.front().square;
+    value.black = value.moves.front().black;
+    value.exact = value.moves.front().exact;
+    return value;
 }
 
 }  // namespace flipstone

@@ -12,9 +12,9 @@ namespace strong {
 class StrongSearch;
 }
 
-// Reviews a game with the strongest player: the value of every position, and so of every move
-// against the best one there. It works from the end backwards: the last positions are solved
-// exactly and quickly, and what each solve learns helps the ones before it.
+// Reviews a game with the strongest player: every position's moves valued by one search, so the
+// move played is judged against the best one there. It works from the end backwards: the last
+// positions are solved exactly and quickly, and what each solve learns helps the ones before it.
 class GameReview {
 public:
     // `positions` runs from the game's start to the position after its last move.

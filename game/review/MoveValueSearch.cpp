@@ -1,7 +1,7 @@
 #include "game/review/MoveValueSearch.h"
 
-#include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "engine/Position.h"
 
@@ -13,25 +13,21 @@ void MoveValueSearch::Value(const Board& board, std::uint8_t colour) {
     }
     board_ = board;
     colour_ = colour;
-    const Position position = Position::FromBoard(board, colour);
-    moves_ = position.ToMove() == colour ? position.LegalSquares() : std::vector<Square>{};
-    std::vector<ReviewPosition> children;
-    for (const Square move : moves_) {
-        Position child = position;
-        child.Play(move);
-        children.push_back({child.GetBoard(), child.ToMove(), Square{}});
-    }
-    const double share = kSecondsPerPosition / std::max<std::size_t>(moves_.size(), 1);
-    worker_.Start(std::move(children),
-                  std::chrono::duration<double>(std::max(share, kFewestSecondsPerMove)));
     results_ = ReviewResults();
+    const Position position = Position::FromBoard(board, colour);
+    if (position.ToMove() != colour) {
+        worker_.Cancel();
+        return;
+    }
+    // The position alone, judged as a review judges one: every move valued by one search.
+    worker_.Start({ReviewPosition{board, colour, Square{}}},
+                  std::chrono::duration<double>(kSecondsPerPosition));
 }
 
 void MoveValueSearch::Clear() {
     worker_.Cancel();
     board_.reset();
     colour_ = kEmpty;
-    moves_.clear();
     results_ = ReviewResults();
 }
 
@@ -46,15 +42,12 @@ bool MoveValueSearch::Collect() {
 }
 
 std::optional<int> MoveValueSearch::ValueOf(Square move) const {
-    const auto found = std::find(moves_.begin(), moves_.end(), move);
-    if (found == moves_.end()) {
+    const std::optional<PositionValue> position = results_.ValueAfter(0);
+    const std::optional<ValuedMove> valued = position ? position->MoveAt(move) : std::nullopt;
+    if (!valued) {
         return std::nullopt;
     }
-    const std::optional<PositionValue> value = results_.ValueAfter(found - moves_.begin());
-    if (!value) {
-        return std::nullopt;
-    }
-    return colour_ == kWhite ? -value->black : value->black;
+    return colour_ == kWhite ? -valued->black : valued->black;
 }
 
 }  // namespace flipstone

@@ -11,14 +11,12 @@
 
 namespace flipstone {
 
-// The value of every legal move of one position, found in the background within about a second:
-// each move's position is judged as a review judges it, exactly near the end of the game.
+// The value of every legal move of one position, found in the background within about a second
+// by one search of the position, exactly near the end of the game.
 class MoveValueSearch {
 public:
     // The time all the moves of a position share.
     static constexpr double kSecondsPerPosition = 1.0;
-    // Each move gets at least this much of it.
-    static constexpr double kFewestSecondsPerMove = 0.05;
 
     // Starts valuing the colour's moves on the board, unless that position is the one already
     // valued or under way; any other valuing is abandoned.
@@ -35,7 +33,6 @@ private:
     ReviewWorker worker_;
     std::optional<Board> board_;
     std::uint8_t colour_ = kEmpty;
-    std::vector<Square> moves_;
     ReviewResults results_;
 };
 

@@ -30,27 +30,39 @@ std::optional<PositionValue> ReviewResults::ValueAfter(int ply) const {
     return values_[ply];
 }
 
+std::optional<ValuedMove> PositionValue::MoveAt(Square square) const {
+    const auto found = std::find_if(moves.begin(), moves.end(), [square](const ValuedMove& move) {
+        return move.square == square;
+    });
+    if (found == moves.end()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+// The move played and the best one are valued by the same search of the position, so that the
+// loss compares like with like.
 std::optional<MoveReview> ReviewResults::Move(int ply) const {
     const std::optional<PositionValue> before = ValueAfter(ply - 1);
-    const std::optional<PositionValue> after = ValueAfter(ply);
-    if (!before || !after) {
+    if (ply < 1 || !before) {
         return std::nullopt;
     }
     const ReviewPosition& position = positions_[ply - 1];
+    const std::optional<ValuedMove> played = before->MoveAt(position.played);
+    if (!played) {
+        return std::nullopt;
+    }
     MoveReview move;
     move.ply = ply;
     move.colour = position.mover;
     move.move = position.played;
     move.best = before->best;
     move.bestValue = ForMover(position.mover, before->black);
-    move.value = ForMover(position.mover, after->black);
-    move.exact = before->exact && after->exact;
-    // Two searches of different depths may disagree by a little: the best move loses nothing,
-    // and a move the search valued above its best is the best.
-    if (move.move == move.best || move.value > move.bestValue) {
+    move.value = ForMover(position.mover, played->black);
+    move.exact = before->exact && played->exact;
+    if (move.value >= move.bestValue) {
         move.best = move.move;
-        move.bestValue = std::max(move.bestValue, move.value);
-        move.value = move.bestValue;
+        move.bestValue = move.value;
     }
     move.loss = move.bestValue - move.value;
     return move;

@@ -17,11 +17,23 @@ struct ReviewPosition {
     Square played;
 };
 
-// The value of one position for black and the best move there, as far as the search saw.
+// One legal move's value for black, as far as the search saw; exact when solved.
+struct ValuedMove {
+    Square square;
+    int black = 0;
+    bool exact = false;
+};
+
+// One position as the search judged it: its value for black (its best move's), the best move, and
+// every legal move's value from the same search, best first.
 struct PositionValue {
     int black = 0;
     Square best;
     bool exact = false;
+    std::vector<ValuedMove> moves;
+
+    // The move's value; none for a square that is not a legal move there.
+    std::optional<ValuedMove> MoveAt(Square square) const;
 };
 
 // What the review found of one move. Values are disc differences from the mover's side.
@@ -52,7 +64,7 @@ public:
     void SetValue(int ply, const PositionValue& value);
     // The value after `ply` moves (0 for the start), once its position is judged.
     std::optional<PositionValue> ValueAfter(int ply) const;
-    // Move `ply` (1 for the first) once the positions before and after it are judged.
+    // Move `ply` (1 for the first) once the position it was played in is judged.
     std::optional<MoveReview> Move(int ply) const;
 
 private:

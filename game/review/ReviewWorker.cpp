@@ -5,12 +5,16 @@
 
 #include <utility>
 
+#include "engine/strong/StrongSearch.h"
+
 namespace flipstone {
 
 namespace {
 
-// The niceness of the review's thread: well below the window's, above the idle class.
+// The niceness of the review's threads: well below the window's, above the idle class.
 constexpr int kBackgroundNiceness = 10;
+// The review's table: 2^18 buckets of four entries (16 MB), enough at the review's pace.
+constexpr int kTableBits = 18;
 
 }  // namespace
 
@@ -20,9 +24,7 @@ ReviewWorker::~ReviewWorker() {
     {
         std::lock_guard lock(mutex_);
         quit_ = true;
-        if (review_) {
-            review_->Stop();
-        }
+        StopReview();
     }
     wake_.notify_all();
     thread_.join();
@@ -33,9 +35,7 @@ void ReviewWorker::Start(std::vector<ReviewPosition> positions,
     auto review = std::make_shared<GameReview>(std::move(positions), perPosition);
     {
         std::lock_guard lock(mutex_);
-        if (review_) {
-            review_->Stop();
-        }
+        StopReview();
         review_ = review;
         results_ = review->Results();
         running_ = true;
@@ -45,11 +45,18 @@ void ReviewWorker::Start(std::vector<ReviewPosition> positions,
 
 void ReviewWorker::Cancel() {
     std::lock_guard lock(mutex_);
+    StopReview();
+    review_.reset();
+    running_ = false;
+}
+
+void ReviewWorker::StopReview() {
     if (review_) {
         review_->Stop();
-        review_.reset();
     }
-    running_ = false;
+    if (search_) {
+        search_->Stop();
+    }
 }
 
 bool ReviewWorker::Running() const {
@@ -73,10 +80,10 @@ void ReviewWorker::Run() {
         }
         // The review is searched without the lock; a newer one may replace it meanwhile.
         const std::shared_ptr<GameReview> review = review_;
-        lock.unlock();
         if (!search_) {
-            search_ = std::make_unique<strong::StrongSearch>();
+            search_ = std::make_unique<strong::StrongSearch>(kTableBits);
         }
+        lock.unlock();
         const bool more = review->Step(*search_);
         lock.lock();
         if (review_ != review) {

@@ -7,11 +7,14 @@
 #include <thread>
 #include <vector>
 
-#include "engine/strong/StrongSearch.h"
 #include "game/review/GameReview.h"
 #include "game/review/ReviewResults.h"
 
 namespace flipstone {
+
+namespace strong {
+class StrongSearch;
+}
 
 // Runs a review on a thread of its own, so that the window's thread never waits for a search;
 // the window reads what is known so far whenever it likes.
@@ -34,10 +37,13 @@ public:
 
 private:
     void Run();
+    // Makes the review under way and its search stop at once; the lock is held.
+    void StopReview();
 
-    // The thread's search, made at its first review: a window that never reviews keeps no table.
-    std::unique_ptr<strong::StrongSearch> search_;
     mutable std::mutex mutex_;
+    // The thread's search, made at its first review (a window that never reviews keeps no
+    // table); its threads take the review thread's low priority.
+    std::unique_ptr<strong::StrongSearch> search_;
     std::condition_variable wake_;
     bool quit_ = false;
     // The review the thread works on, and a copy of what it found for the readers.

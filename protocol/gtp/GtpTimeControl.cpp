@@ -48,8 +48,7 @@ double GtpTimeControl::MoveBudget(std::uint8_t colour, int empties) const {
         return moveSeconds_;
     }
     const ClockLeft clock = told.known ? told : ClockLeft{mainTime_, 0, true};
-    const double budget = std::min(moveSeconds_, ClockBudget(clock, empties) - kLatencySeconds);
-    return std::max(budget, kShortestMove);
+    return std::max(ClockBudget(clock, empties) - kLatencySeconds, kShortestMove);
 }
 
 }  // namespace flipstone::protocol

@@ -4,8 +4,8 @@
 
 namespace flipstone::protocol {
 
-// The time each move may take: the fixed move time, or less when the game's clock (as GTP's
-// time_settings and time_left tell it) would not allow it.
+// The time each move may take: the fixed move time, or with a game clock (as GTP's
+// time_settings and time_left tell it) a share of the time left, whatever the move time says.
 class GtpTimeControl {
 public:
     explicit GtpTimeControl(double moveSeconds) : moveSeconds_(moveSeconds) {}

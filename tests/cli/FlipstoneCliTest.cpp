@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "engine/BoardText.h"
@@ -87,6 +88,10 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
         {"review", "--moves", "f5d6c3d3d3"},
         {"review", "--moves", "nonsense"},
         {"review", "--moves", "f5", "--move-time", "0"},
+        {"solve", "--board", kStart},
+        {"solve", "--side", "b", "--file", "x.txt"},
+        {"solve", "--board", kStart, "--side", "b", "--file", "x.txt"},
+        {"solve", "--board", kStart, "--side", "b", "--threads", "0"},
     };
     for (const auto& args : bad) {
         const CliRun run = Cli(args);
@@ -117,6 +122,26 @@ TEST(FlipstoneCliTest, ReviewNamesTheIllegalMoveAndJudgesEveryMoveOtherwise) {
     }
     ASSERT_TRUE(std::getline(lines, line));
     EXPECT_EQ(Field(line, "moves"), "3");
+}
+
+// A suite line that names the solver's value and move is right; one that names another value is
+// wrong, and solve then exits with 1.
+TEST(FlipstoneCliTest, SolveChecksTheValuesASuiteNames) {
+    const auto [board, side] = testing::RandomGamePosition(4, 12);
+    const std::string text = BoardText::Format(board);
+    const CliRun one = Cli({"solve", "--board", text, "--side", side == kBlack ? "b" : "w"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    const std::string move = Field(one.out, "move");
+    const int value = std::stoi(Field(one.out, "value"));
+    const std::string path = ::testing::TempDir() + "/suite.txt";
+    for (const int named : {value, value + 2}) {
+        std::ofstream(path) << "% a suite\n"
+                            << text << (side == kBlack ? " X" : " O") << "; " << move.substr(1, 2)
+                            << ":" << named << "\n";
+        const CliRun suite = Cli({"solve", "--file", path, "--threads", "2"});
+        EXPECT_EQ(suite.status, named == value ? 0 : 1) << suite.out;
+        EXPECT_EQ(Field(suite.out, "right"), named == value ? "true" : "false");
+    }
 }
 
 TEST(FlipstoneCliTest, PerftPrintsTheKnownCountsDepthByDepth) {

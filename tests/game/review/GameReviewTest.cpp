@@ -8,6 +8,7 @@
 
 #include "engine/BoardText.h"
 #include "engine/Position.h"
+#include "engine/strong/StrongSearch.h"
 #include "game/review/ReviewPositions.h"
 #include "game/review/ReviewWorker.h"
 #include "support/PlainSolve.h"

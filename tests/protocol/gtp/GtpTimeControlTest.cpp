@@ -26,6 +26,12 @@ TEST(GtpTimeControlTest, AGameOnTheClockNeverRunsOutOfTime) {
     }
 }
 
+TEST(GtpTimeControlTest, AClockOverridesTheMoveTime) {
+    GtpTimeControl clock(1.0);
+    clock.SetTimeSettings(300, 0, 0);
+    EXPECT_GT(clock.MoveBudget(kBlack, 60), 5.0);
+}
+
 TEST(GtpTimeControlTest, ByoYomiSharesItsPeriodAndNoLimitKeepsTheMoveTime) {
     GtpTimeControl clock(kMoveSeconds);
     EXPECT_EQ(clock.MoveBudget(kBlack, 40), kMoveSeconds);

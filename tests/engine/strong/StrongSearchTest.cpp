@@ -1,0 +1,90 @@
+#include "engine/strong/StrongSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "engine/BitBoard.h"
+#include "engine/BoardText.h"
+#include "support/PlainSolve.h"
+#include "support/Positions.h"
+
+namespace flipstone::strong {
+namespace {
+
+using testing::PlainSolve;
+
+constexpr int kTableBits = 14;
+
+int Played(const Board& board, std::uint8_t side, int bit) {
+    Board child = board;
+    EXPECT_TRUE(child.Place(BitBoard::ColumnOf(bit), BitBoard::RowOf(bit), side));
+    return -PlainSolve(child, Opponent(side));
+}
+
+// The solver, the search once it reaches the end, every move's values and the move chosen in a
+// game agree with full minimax, on one thread and on two sharing the table.
+TEST(StrongSearchTest, ExactValuesAgreeWithFullMinimax) {
+    for (const int threads : {1, 2}) {
+        StrongSearch search(kTableBits, threads);
+        for (const auto& [board, side] : testing::RandomPositions(30, 8, 9, 10)) {
+            if (!board.HasLegalMove(side)) {
+                continue;
+            }
+            const BitBoard bits = BitBoard::FromBoard(board);
+            const Bits mover = bits.Discs(side);
+            const Bits other = bits.Discs(Opponent(side));
+            const int exact = PlainSolve(board, side);
+            const std::string text = BoardText::Format(board);
+            const ThinkResult solved = search.Solve(mover, other);
+            EXPECT_TRUE(solved.solved);
+            EXPECT_EQ(solved.value, exact) << text;
+            EXPECT_EQ(Played(board, side, solved.bit), exact) << text;
+            EXPECT_EQ(search.SearchToDepth(mover, other, 60).value, exact) << text;
+            const ThinkResult thought = search.Think(mover, other, std::chrono::seconds(10));
+            EXPECT_TRUE(thought.solved);
+            EXPECT_EQ(Played(board, side, thought.bit), exact) << text;
+            for (const MoveValue& move :
+                 search.ValueEveryMove(mover, other, std::chrono::seconds(10))) {
+                EXPECT_TRUE(move.exact);
+                EXPECT_EQ(move.value, Played(board, side, move.bit)) << text << " " << move.bit;
+            }
+        }
+    }
+}
+
+// Stop() from another thread ends a long think within milliseconds, with a legal move, while
+// the progress is read throughout.
+TEST(StrongSearchTest, ThreadedStopEndsAThinkPromptlyWithALegalMove) {
+    const auto [board, side] = testing::RandomGamePosition(5, 40);
+    const BitBoard bits = BitBoard::FromBoard(board);
+    StrongSearch search(kTableBits, 2);
+    std::atomic<bool> done{false};
+    std::int64_t seen = 0;
+    std::thread reader([&] {
+        while (!done.load()) {
+            seen = std::max(seen, search.Progress().nodes.load());
+            (void)search.Progress().examined.load();
+            (void)search.Progress().value.load();
+        }
+    });
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        search.Stop();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const ThinkResult result =
+        search.Think(bits.Discs(side), bits.Discs(Opponent(side)), std::chrono::hours(1));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    done.store(true);
+    stopper.join();
+    reader.join();
+    EXPECT_LT(waited, std::chrono::milliseconds(1000));
+    EXPECT_TRUE(board.CanPlace(BitBoard::ColumnOf(result.bit), BitBoard::RowOf(result.bit), side));
+    EXPECT_GT(seen, 0);
+}
+
+}  // namespace
+}  // namespace flipstone::strong
