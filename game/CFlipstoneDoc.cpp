@@ -1,6 +1,7 @@
 #include "game/CFlipstoneDoc.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -76,6 +77,8 @@ bool CFlipstoneDoc::NewGame() {
 void CFlipstoneDoc::AbandonSearches() {
     AbandonSearch(computerSearch_);
     AbandonSearch(hintSearch_);
+    strongest_.Abandon();
+    strongestThinks_ = false;
 }
 
 void CFlipstoneDoc::AbandonSearch(RootSearchState& state) {
@@ -196,7 +199,7 @@ void CFlipstoneDoc::HandTurnOver() {
 
 bool CFlipstoneDoc::StepWithoutMoveShown() {
     if (thinking != 0) {
-        const RootStepResult result = RootStep(computerSearch_, false);
+        const RootStepResult result = ComputerStep();
         if (result == RootStepResult::kWaited) {
             return false;
         }
@@ -261,7 +264,48 @@ std::int32_t CFlipstoneDoc::RootDepth(const Board& position, std::int32_t level)
 }
 
 bool CFlipstoneDoc::ComputerMoveStep() {
-    return RootStep(computerSearch_, false) == RootStepResult::kFinished;
+    return ComputerStep() == RootStepResult::kFinished;
+}
+
+CFlipstoneDoc::RootStepResult CFlipstoneDoc::ComputerStep() {
+    const bool starting = computerSearch_.position == -1 && !strongestThinks_;
+    if (strongestThinks_ || (starting && levelIndex == kStrongestLevel)) {
+        return StrongestStep();
+    }
+    return RootStep(computerSearch_, false);
+}
+
+double CFlipstoneDoc::StrongestSeconds(const Board& position, std::uint8_t colour) {
+    // The preparing step, a step for each root move and the finishing step.
+    const auto steps = static_cast<double>(position.LegalSquares(colour).size() + 2);
+    return steps * kTickPeriodMs / 1000.0;
+}
+
+// Each step shows what the strongest player examines, its value for the computer and the
+// positions it has visited, and the step after it has chosen plays its move.
+CFlipstoneDoc::RootStepResult CFlipstoneDoc::StrongestStep() {
+    if (!strongestThinks_) {
+        strongestThinks_ = true;
+        strongest_.Start(board, computerColour, StrongestSeconds(board, computerColour));
+        leafCount = 0;
+        searchValue = 0;
+        examinedSquare = Square{};
+        ShowWaitCursor(true);
+        return RootStepResult::kWorked;
+    }
+    const std::optional<Square> move = strongest_.Move();
+    const StrongestComputer::Progress shown = strongest_.Shown();
+    examinedSquare = move ? Square{} : shown.examined;
+    searchValue = shown.value;
+    leafCount = static_cast<std::int32_t>(
+        std::min<std::int64_t>(shown.nodes, std::numeric_limits<std::int32_t>::max()));
+    if (!move) {
+        return RootStepResult::kWorked;
+    }
+    strongestThinks_ = false;
+    ShowWaitCursor(worker_.Busy());
+    TryMove(move->column, move->row, computerColour);
+    return RootStepResult::kFinished;
 }
 
 bool CFlipstoneDoc::HintStep() {
@@ -297,7 +341,7 @@ void CFlipstoneDoc::PrepareRootSearch(RootSearchState& state, bool forHint) {
     const std::uint8_t mover = forHint ? humanColour : computerColour;
     leafCount = 0;
     state.count = 0;
-    state.depth = RootDepth(board, levelIndex);
+    state.depth = RootDepth(board, std::min(levelIndex, kStrongestLevel - 1));
     searchValue = forHint ? kHighestValue : kLowestValue;
     state.bestColumn = -1;
     state.bestRow = -1;
@@ -444,6 +488,9 @@ bool CFlipstoneDoc::OnCommand(int id) {
         case ID_LEVEL_3:
         case ID_LEVEL_4:
             OnLevel(id - ID_LEVEL_1);
+            return true;
+        case ID_LEVEL_STRONGEST:
+            OnLevelStrongest();
             return true;
         case ID_EDIT_UNDO:
             OnUndo();

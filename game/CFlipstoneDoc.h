@@ -13,6 +13,7 @@
 #include "game/DocumentHost.h"
 #include "game/GameHistory.h"
 #include "game/SearchWorker.h"
+#include "game/StrongestComputer.h"
 #include "game/TranslatableText.h"
 
 namespace flipstone {
@@ -24,6 +25,7 @@ enum CommandId : int {
     ID_LEVEL_2 = 32773,
     ID_LEVEL_3 = 32774,
     ID_LEVEL_4 = 32775,
+    ID_LEVEL_STRONGEST = 32795,
     ID_GAME_START = 32778,
     ID_GAME_HINT = 32780,
     ID_EDIT_UNDO = 57643,
@@ -48,6 +50,8 @@ inline constexpr std::int32_t kHintRequested = 1;
 inline constexpr std::int32_t kHintReady = 2;
 // The pass count at which the game is over.
 inline constexpr std::int32_t kGameOverPasses = 3;
+// The level index beyond the four levels: the strongest player is the computer.
+inline constexpr std::int32_t kStrongestLevel = 4;
 
 inline constexpr const char* kPlainTitle = FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Flipstone");
 inline constexpr const char* kTrainingTitle =
@@ -125,8 +129,12 @@ public:
                         std::int32_t bound);
     bool ComputerMoveStep();
     bool HintStep();
-    // The search depth a root search would use at the given level on this board.
+    // The search depth a root search would use at the given level on this board; the hint of the
+    // strongest player's games searches as Level 4's does.
     static std::int32_t RootDepth(const Board& board, std::int32_t level);
+    // The time the strongest player thinks about a move on this board: as long as Level 4's root
+    // search takes on the window's timer, one root move a tick.
+    static double StrongestSeconds(const Board& board, std::uint8_t colour);
     RootSearchState& ComputerSearchState() { return computerSearch_; }
     RootSearchState& HintSearchState() { return hintSearch_; }
     // Abandons the computer's and the hint's search: the next step of each starts a new search
@@ -144,6 +152,7 @@ public:
     void OnLevel2() { OnLevel(1); }
     void OnLevel3() { OnLevel(2); }
     void OnLevel4() { OnLevel(3); }
+    void OnLevelStrongest() { OnLevel(kStrongestLevel); }
     void OnLevel(int index);
     void OnHint();
     void OnUpdateHint(CommandUpdate& update) const;
@@ -184,6 +193,10 @@ private:
     bool StepWithoutMoveShown();
     void EndGame();
     RootStepResult RootStep(RootSearchState& state, bool forHint);
+    // One step of the computer's move: by the level read when its search starts, a root move of
+    // the levels' search or a look at the strongest player's thinking.
+    RootStepResult ComputerStep();
+    RootStepResult StrongestStep();
     void PrepareRootSearch(RootSearchState& state, bool forHint);
     bool SearchNextRootMove(RootSearchState& state, bool forHint);
     void FinishRootSearch(RootSearchState& state, bool forHint);
@@ -208,6 +221,9 @@ private:
     GameHistory history_;
     // The evaluation and the searches, with the results they remember across searches.
     SearchWorker worker_;
+    // The strongest player, and whether it thinks about the computer's move now.
+    StrongestComputer strongest_;
+    bool strongestThinks_ = false;
 };
 
 }  // namespace flipstone

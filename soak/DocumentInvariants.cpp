@@ -170,7 +170,8 @@ void DocumentInvariants::CheckFieldRanges() {
     Expect(d.markerState >= kMarkersToErase && d.markerState <= kMarkersShown,
            "the marker state is -1, 0, 1 or 2");
     Expect(d.passCount >= 0 && d.passCount <= 3, "the pass count is 0 to 3");
-    Expect(d.levelIndex >= 0 && d.levelIndex <= 3, "the level index is 0 to 3");
+    Expect(d.levelIndex >= 0 && d.levelIndex <= kStrongestLevel,
+           "the level index is a level's or the strongest player's");
     const bool coloursValid = (d.humanColour == kBlack && d.computerColour == kWhite) ||
                               (d.humanColour == kWhite && d.computerColour == kBlack);
     Expect(coloursValid, "the two sides have the two colours");

@@ -28,7 +28,9 @@ namespace flipstone {
 
 namespace {
 
-constexpr int kLevelCommands[] = {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4};
+// The level commands by level index: the four levels, then the strongest player.
+constexpr int kLevelCommands[] = {ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3, ID_LEVEL_4,
+                                  ID_LEVEL_STRONGEST};
 
 // The toolbar's buttons from left to right, and where a gap comes before one.
 constexpr struct {
@@ -123,7 +125,7 @@ void CMainFrame::ConnectCommands() {
     On(ID_EDIT_REDO, [this] { OnRedo(); });
     On(ID_GAME_REVIEW, [this] { OnReviewGame(); });
     On(ID_VIEW_MOVE_VALUES, [this](bool checked) { OnMoveValues(checked); });
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k <= kStrongestLevel; ++k) {
         On(kLevelCommands[k], [this, k] { document_.OnLevel(k); });
     }
     On(ID_HELP, [this] { OnHelpFinder(); });
@@ -220,6 +222,11 @@ void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
         action->setCheckable(true);
         level->addAction(action);
     }
+    //: The level beyond Level 4: the program's strongest player, which searches far deeper.
+    QAction* strongest = AddCommand(ID_LEVEL_STRONGEST, tr("&Strongest"),
+                                    tr("The computer's strongest player\nStrongest"));
+    strongest->setCheckable(true);
+    level->addAction(strongest);
 }
 
 void CMainFrame::CreateViewMenu() {
@@ -425,7 +432,7 @@ void CMainFrame::RefreshCommandStates() {
 void CMainFrame::RunUpdateHandlers() {
     ActionCommandUpdate hint(*Action(ID_GAME_HINT));
     document_.OnUpdateHint(hint);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k <= kStrongestLevel; ++k) {
         ActionCommandUpdate level(*Action(kLevelCommands[k]));
         document_.OnUpdateLevel(k, level);
     }

@@ -62,12 +62,19 @@
         <translation>Nessun suggerimento</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+42"/>
+        <source>Strongest</source>
+        <extracomment>Said when the player chooses the strongest player as the computer&apos;s level.</extracomment>
+        <translation>Il più forte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Level %1</source>
+        <extracomment>Said when the player chooses a level; %1 is 1 to 4.</extracomment>
         <translation>Livello %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-29"/>
         <source>Took back %1</source>
         <translation>Mosse ritirate: %1</translation>
     </message>
@@ -77,7 +84,7 @@
         <translation>Mosse rigiocate: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+34"/>
         <source>%1 passes</source>
         <extracomment>Spoken when a side has no move and the turn goes to the other: %1 is Black or White.</extracomment>
         <translation>%1 passa</translation>
@@ -92,7 +99,7 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+27"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
         <source>You Win.</source>
         <translation>Hai vinto.</translation>
     </message>
@@ -107,7 +114,7 @@
         <translation>Pareggio</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+52"/>
+        <location filename="../../game/CFlipstoneDoc.h" line="+56"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -450,7 +457,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+163"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+165"/>
         <source>&amp;Game</source>
         <translation>&amp;Partita</translation>
     </message>
@@ -637,7 +644,20 @@ Level %1</source>
 Livello %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>&amp;Strongest</source>
+        <extracomment>The level beyond Level 4: the program&apos;s strongest player, which searches far deeper.</extracomment>
+        <translation>Il più &amp;forte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The computer&apos;s strongest player
+Strongest</source>
+        <translation>Il giocatore più forte del computer
+Il più forte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;View</source>
         <translation>&amp;Visualizza</translation>
     </message>
@@ -834,7 +854,7 @@ Aiuto</translation>
 <context>
     <name>flipstone::ReviewMoveList</name>
     <message>
-        <location filename="../../ui/review/ReviewMoveList.cpp" line="+27"/>
+        <location filename="../../ui/review/ReviewMoveList.cpp" line="+29"/>
         <source>Move</source>
         <comment>review column</comment>
         <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
@@ -876,7 +896,7 @@ Aiuto</translation>
         <translation>Mosse della partita</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+36"/>
         <source>Blunder</source>
         <translation>Errore grave</translation>
     </message>
@@ -891,17 +911,20 @@ Aiuto</translation>
         <translation>Imprecisione</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-22"/>
+        <location line="+35"/>
         <source>White</source>
         <translation>Bianco</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-35"/>
+        <location line="+35"/>
         <source>Black</source>
         <translation>Nero</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-34"/>
+        <location line="+37"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
         <translation>%1. %2 %3</translation>

@@ -62,12 +62,19 @@
         <translation>Geen tip</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+42"/>
+        <source>Strongest</source>
+        <extracomment>Said when the player chooses the strongest player as the computer&apos;s level.</extracomment>
+        <translation>Sterkste</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Level %1</source>
+        <extracomment>Said when the player chooses a level; %1 is 1 to 4.</extracomment>
         <translation>Niveau %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-29"/>
         <source>Took back %1</source>
         <translation>%1 teruggenomen</translation>
     </message>
@@ -77,7 +84,7 @@
         <translation>%1 opnieuw gespeeld</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+34"/>
         <source>%1 passes</source>
         <extracomment>Spoken when a side has no move and the turn goes to the other: %1 is Black or White.</extracomment>
         <translation>%1 past</translation>
@@ -92,7 +99,7 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+27"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
         <source>You Win.</source>
         <translation>U hebt gewonnen.</translation>
     </message>
@@ -107,7 +114,7 @@
         <translation>Gelijkspel</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+52"/>
+        <location filename="../../game/CFlipstoneDoc.h" line="+56"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -450,7 +457,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+163"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+165"/>
         <source>&amp;Game</source>
         <translation>&amp;Spel</translation>
     </message>
@@ -637,7 +644,20 @@ Level %1</source>
 Niveau %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>&amp;Strongest</source>
+        <extracomment>The level beyond Level 4: the program&apos;s strongest player, which searches far deeper.</extracomment>
+        <translation>&amp;Sterkste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The computer&apos;s strongest player
+Strongest</source>
+        <translation>De sterkste speler van de computer
+Sterkste</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;View</source>
         <translation>&amp;Beeld</translation>
     </message>
@@ -834,7 +854,7 @@ Hulp</translation>
 <context>
     <name>flipstone::ReviewMoveList</name>
     <message>
-        <location filename="../../ui/review/ReviewMoveList.cpp" line="+27"/>
+        <location filename="../../ui/review/ReviewMoveList.cpp" line="+29"/>
         <source>Move</source>
         <comment>review column</comment>
         <extracomment>The review&apos;s column headers: the move played, its value in discs for the mover, the best move there, the best move&apos;s value, the discs the move lost against it, and the mark the loss earns. Keep them short.</extracomment>
@@ -876,7 +896,7 @@ Hulp</translation>
         <translation>Zetten van de partij</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+36"/>
         <source>Blunder</source>
         <translation>Blunder</translation>
     </message>
@@ -891,17 +911,20 @@ Hulp</translation>
         <translation>Onnauwkeurig</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-22"/>
+        <location line="+35"/>
         <source>White</source>
         <translation>Wit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-35"/>
+        <location line="+35"/>
         <source>Black</source>
         <translation>Zwart</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-34"/>
+        <location line="+37"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
         <translation>%1. %2 %3</translation>

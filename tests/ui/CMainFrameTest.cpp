@@ -82,7 +82,7 @@ TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
     QMenu* set = MenuNamed(bar, "&Set");
     EXPECT_EQ(TextsOf(set->actions()), (QStringList{"&Level", "&Sound"}));
     EXPECT_EQ(TextsOf(set->actions().at(0)->menu()->actions()),
-              (QStringList{"Level &1", "Level &2", "Level &3", "Level &4"}));
+              (QStringList{"Level &1", "Level &2", "Level &3", "Level &4", "&Strongest"}));
     // What the style draws beside a level: a check mark like Sound's, not a radio bullet.
     MenuStyleProbe probe;
     for (QAction* level : set->actions().at(0)->menu()->actions()) {

@@ -77,8 +77,7 @@ void BoardNarrator::StepTaken() {
     }
     if (document_.levelIndex != levelIndex_) {
         levelIndex_ = document_.levelIndex;
-        announcer_.Announce(
-            QCoreApplication::translate("BoardNarrator", "Level %1").arg(levelIndex_ + 1));
+        TellLevel();
     }
     if (document_.passCount != passCount_) {
         TellPassOrEnd();
@@ -106,6 +105,17 @@ void BoardNarrator::TellJump(const char* sentence, const std::vector<Square>& mo
         names << NameOf(move);
     }
     announcer_.Announce(QCoreApplication::translate("BoardNarrator", sentence).arg(ListOf(names)));
+}
+
+void BoardNarrator::TellLevel() {
+    if (levelIndex_ == kStrongestLevel) {
+        //: Said when the player chooses the strongest player as the computer's level.
+        announcer_.Announce(QCoreApplication::translate("BoardNarrator", "Strongest"));
+        return;
+    }
+    //: Said when the player chooses a level; %1 is 1 to 4.
+    announcer_.Announce(
+        QCoreApplication::translate("BoardNarrator", "Level %1").arg(levelIndex_ + 1));
 }
 
 // A pass that the other side answers with a move is told; the second of two passes in a row is

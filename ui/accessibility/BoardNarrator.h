@@ -35,6 +35,8 @@ public:
 
 private:
     void TellPassOrEnd();
+    // "Level 3", or "Strongest".
+    void TellLevel();
     // The game jumped to another position: what it shows now is not news.
     void TellJump(const char* sentence, const std::vector<Square>& moves);
 

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "engine/Board.h"
+#include "engine/Square.h"
+
+namespace flipstone {
+
+namespace strong {
+class StrongSearch;
+}
+
+// The strongest player as the game's computer: it thinks about a move on a thread of its own for
+// the time it is given, while the window shows what it examines, its value and the positions it
+// has visited. The thread yields the processor to the window's whenever both want it.
+class StrongestComputer {
+public:
+    // What the thinking shows: the move it examines (none between two), its value in discs for
+    // the computer, and the positions it has visited.
+    struct Progress {
+        Square examined;
+        std::int32_t value = 0;
+        std::int64_t nodes = 0;
+    };
+
+    StrongestComputer();
+    // Abandons the thinking under way and ends the thread.
+    ~StrongestComputer();
+    StrongestComputer(const StrongestComputer&) = delete;
+    StrongestComputer& operator=(const StrongestComputer&) = delete;
+
+    // Starts thinking about the colour's move on the board, which has one, for about `seconds`;
+    // any earlier thinking is abandoned.
+    void Start(const Board& board, std::uint8_t colour, double seconds);
+    // Abandons the thinking under way: it stops at once and its move is never reported.
+    void Abandon();
+    Progress Shown() const;
+    // The move chosen, once the thinking has finished; none before, and none after Abandon.
+    std::optional<Square> Move() const;
+
+private:
+    struct Job {
+        Board board{};
+        std::uint8_t colour = 0;
+        double seconds = 0;
+    };
+    void Run();
+    void Think(const Job& job, std::uint64_t ticket);
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    bool quit_ = false;
+    std::optional<Job> job_;
+    // Names the thinking asked for last; a result of an older one is thrown away.
+    std::uint64_t ticket_ = 0;
+    std::optional<Square> move_;
+    // Made by the thread at its first move: a game that never meets the strongest player keeps no
+    // table.
+    std::unique_ptr<strong::StrongSearch> search_;
+    std::thread thread_;
+};
+
+}  // namespace flipstone
