@@ -118,6 +118,13 @@ int Board::CountDiscs() const {
     return 64 - CountCode(kEmpty);
 }
 
+int Board::FinalDifference(std::uint8_t colour) const {
+    const int black = CountBlack() - CountWhite();
+    const int empty = CountCode(kEmpty);
+    const int final = black > 0 ? black + empty : black < 0 ? black - empty : 0;
+    return colour == kWhite ? -final : final;
+}
+
 bool Board::HasLegalMove(std::uint8_t colour) const {
     for (int row = 0; row < 8; ++row) {
         for (int column = 0; column < 8; ++column) {

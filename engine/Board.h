@@ -40,6 +40,9 @@ public:
     int CountBlack() const;
     int CountWhite() const;
     int CountDiscs() const;
+    // The disc difference for the colour if the game ends on this board, the winner getting the
+    // empty squares.
+    int FinalDifference(std::uint8_t colour) const;
     bool HasLegalMove(std::uint8_t colour) const;
     // The squares where the colour may play, rows 0 to 7 and within a row columns 0 to 7: the
     // order in which a search lists its moves.

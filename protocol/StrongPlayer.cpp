@@ -6,20 +6,6 @@
 
 namespace flipstone::protocol {
 
-namespace {
-
-// The final disc difference for `side`, the winner getting the empty squares.
-int FinalMargin(const Board& board, std::uint8_t side) {
-    const int black = board.CountBlack();
-    const int white = board.CountWhite();
-    int margin = black - white;
-    const int empties = 64 - black - white;
-    margin += margin > 0 ? empties : margin < 0 ? -empties : 0;
-    return side == kBlack ? margin : -margin;
-}
-
-}  // namespace
-
 strong::ThinkResult StrongPlayer::Think(const Position& position, double seconds) {
     const std::uint8_t side = position.ToMove();
     const BitBoard bits = BitBoard::FromBoard(position.GetBoard());
@@ -73,7 +59,7 @@ MoveChoice StrongPlayer::ValueFor(Position position, std::uint8_t side, double s
         ++choice.depth;
     }
     if (position.IsOver()) {
-        choice.value = FinalMargin(position.GetBoard(), side);
+        choice.value = position.GetBoard().FinalDifference(side);
         choice.exact = true;
         return choice;
     }

@@ -13,13 +13,6 @@ Square SquareOfBit(int bit) {
     return bit < 0 ? Square{} : Square{BitBoard::ColumnOf(bit), BitBoard::RowOf(bit)};
 }
 
-// The final disc difference for black, the winner getting the empty squares.
-int FinalForBlack(const Board& board) {
-    const int difference = board.CountBlack() - board.CountWhite();
-    const int empty = 64 - board.CountDiscs();
-    return difference > 0 ? difference + empty : difference < 0 ? difference - empty : 0;
-}
-
 }  // namespace
 
 GameReview::GameReview(std::vector<ReviewPosition> positions,
@@ -48,7 +41,7 @@ bool GameReview::Step(strong::StrongSearch& search) {
 PositionValue GameReview::Judge(int ply, strong::StrongSearch& search) {
     const ReviewPosition& position = results_.Position(ply);
     if (position.mover == kEmpty) {
-        return {FinalForBlack(position.board), Square{}, true, {}};
+        return {position.board.FinalDifference(kBlack), Square{}, true, {}};
     }
     // A forced move is worth what the position after it is worth.
     const bool forced = position.board.LegalSquares(position.mover).size() == 1;

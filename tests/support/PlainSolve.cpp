@@ -7,17 +7,10 @@ namespace flipstone::testing {
 
 namespace {
 
-int FinalDifference(const Board& board, std::uint8_t side) {
-    const int difference = side == kBlack ? board.CountBlack() - board.CountWhite()
-                                          : board.CountWhite() - board.CountBlack();
-    const int empty = 64 - board.CountDiscs();
-    return difference > 0 ? difference + empty : difference < 0 ? difference - empty : 0;
-}
-
 int Solve(const Board& board, std::uint8_t side, bool passed) {
     const std::vector<Square> moves = board.LegalSquares(side);
     if (moves.empty()) {
-        return passed ? FinalDifference(board, side) : -Solve(board, Opponent(side), true);
+        return passed ? board.FinalDifference(side) : -Solve(board, Opponent(side), true);
     }
     int best = -100;
     for (const Square move : moves) {

@@ -22,13 +22,7 @@ using testing::PlainSolve;
 // The exact value of a position for the colour to move there, from `colour`'s side.
 int ExactFor(std::uint8_t colour, const Position& position) {
     if (position.IsOver()) {
-        const Board& board = position.GetBoard();
-        const int difference = board.CountBlack() - board.CountWhite();
-        const int black = difference + (difference > 0   ? 1
-                                        : difference < 0 ? -1
-                                                         : 0) *
-                                           (64 - board.CountDiscs());
-        return colour == kBlack ? black : -black;
+        return position.GetBoard().FinalDifference(colour);
     }
     const int value = PlainSolve(position.GetBoard(), position.ToMove());
     return position.ToMove() == colour ? value : -value;
