@@ -34,31 +34,37 @@ ReviewMoveList::ReviewMoveList(QWidget* parent) : QTableWidget(0, kColumnCount, 
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setVisible(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths measured once, not from the rows' contents: resizing to them at every new value would
+    // measure every row each time.
+    for (int column = 0; column < kColumnCount; ++column) {
+        setColumnWidth(column, ColumnWidth(column));
+    }
     horizontalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-// Wide enough for every column's widest text in the user's language, and the scroll bar.
-QSize ReviewMoveList::sizeHint() const {
+// Wide enough for the column's header and widest text in the user's language.
+int ReviewMoveList::ColumnWidth(int column) const {
     const QFontMetrics metrics = fontMetrics();
-    QStringList widest(kColumnCount, QStringLiteral("+64"));
-    const auto keepWider = [&](int column, const QString& text) {
-        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest[column])) {
-            widest[column] = text;
-        }
-    };
-    for (const QString& colour : {tr("Black"), tr("White")}) {
-        keepWider(kMove, tr("%1. %2 %3").arg(60).arg(colour, QStringLiteral("h8")));
+    QStringList texts{QStringLiteral("+64")};
+    if (column == kMove) {
+        texts = {tr("%1. %2 %3").arg(60).arg(tr("Black"), QStringLiteral("h8")),
+                 tr("%1. %2 %3").arg(60).arg(tr("White"), QStringLiteral("h8"))};
+    } else if (column == kMark) {
+        texts = {MarkOf(kInaccuracyLoss), MarkOf(kMistakeLoss), MarkOf(kBlunderLoss)};
     }
-    for (const int loss : {kInaccuracyLoss, kMistakeLoss, kBlunderLoss}) {
-        keepWider(kMark, MarkOf(loss));
-    }
+    int widest = horizontalHeader()->sectionSizeHint(column);
     const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    for (const QString& text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(text) + padding);
+    }
+    return widest;
+}
+
+QSize ReviewMoveList::sizeHint() const {
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kColumnCount; ++column) {
-        width += std::max(horizontalHeader()->sectionSizeHint(column),
-                          metrics.horizontalAdvance(widest[column]) + padding);
+        width += ColumnWidth(column);
     }
     return QSize(width, QTableWidget::sizeHint().height());
 }

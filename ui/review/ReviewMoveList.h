@@ -29,6 +29,7 @@ public:
     static QString ValueText(int value);
 
 private:
+    int ColumnWidth(int column) const;
     void ShowMove(int row, const MoveReview& move);
     void SetText(int row, int column, const QString& text);
 };
