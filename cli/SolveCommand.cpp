@@ -4,7 +4,6 @@
 #include <chrono>
 #include <fstream>
 #include <optional>
-#include <regex>
 #include <vector>
 
 #include "cli/CliArguments.h"
@@ -66,17 +65,45 @@ std::optional<Position> PositionOf(const std::string& boardText, bool blackToMov
     return position;
 }
 
+// A move and its value written as "F5:+18" at `at`; the length read, or zero.
+std::size_t ReadMoveValue(const std::string& text, std::size_t at, std::string& move, int& value) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (at + 3 >= text.size() || text[at + 2] != ':') {
+        return 0;
+    }
+    std::size_t end = at + 3;
+    if (text[end] == '+' || text[end] == '-') {
+        ++end;
+    }
+    const std::size_t digitsAt = end;
+    while (end < text.size() && isDigit(text[end])) {
+        ++end;
+    }
+    if (end == digitsAt) {
+        return 0;
+    }
+    move = text.substr(at, 2);
+    value = std::stoi(text.substr(at + 3, end - at - 3));
+    return end - at;
+}
+
 // The moves and values named after the ';': the first value, and every move named with it.
 void ReadExpected(const std::string& comment, Position& position) {
-    static const std::regex kMoveValue("([A-Ha-h][1-8]):([+-]?[0-9]+)");
-    for (auto it = std::sregex_iterator(comment.begin(), comment.end(), kMoveValue);
-         it != std::sregex_iterator(); ++it) {
-        const int value = std::stoi((*it)[2].str());
+    for (std::size_t at = 0; at < comment.size();) {
+        std::string move;
+        int value = 0;
+        const std::size_t length = ReadMoveValue(comment, at, move, value);
+        const std::optional<Square> square =
+            length == 0 ? std::nullopt : BoardText::ParseSquare(move);
+        if (!square) {
+            ++at;
+            continue;
+        }
+        at += length;
         if (!position.expected) {
             position.expected = value;
         }
-        const std::optional<Square> square = BoardText::ParseSquare((*it)[1].str());
-        if (square && value == *position.expected) {
+        if (value == *position.expected) {
             position.bestMoves.push_back(BitBoard::BitOf(square->column, square->row));
         }
     }
