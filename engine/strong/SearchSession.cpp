@@ -140,23 +140,21 @@ RootReply SearchSession::Search(int depth, int selectivity, int alpha, int beta,
     request.moves = moves_.data() + first;
     request.count = count;
     request.publishes = true;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        job_ = request;
-        jobMoves_.assign(request.moves, request.moves + count);
-        ++generation_;
-        live_ = true;
-    }
-    wake_.notify_all();
-    const RootReply reply = StrongKernel::Best().searchRoot(SharedFor(&resources_.stop), request);
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        live_ = false;
+    if (depth >= Empties()) {
         for (auto& helper : helpers_) {
-            helper->stop.store(true);
+            helper->stop.store(true);  // beside a solve they cost more than they save
         }
+    } else {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!live_) {
+            job_ = request;
+            jobMoves_.assign(moves_.begin(), moves_.end());
+            live_ = true;
+            wake_.notify_all();
+        }
+        job_.selectivity = selectivity;
     }
-    return reply;
+    return StrongKernel::Best().searchRoot(SharedFor(&resources_.stop), request);
 }
 
 RootReply SearchSession::Aspirate(int depth, int selectivity, int guess, bool& inWindow) {
@@ -186,34 +184,36 @@ void SearchSession::Watch() {
     }
 }
 
-// A helper searches whatever the caller's thread searches, deeper by one ply every other helper
-// and from another first move, so that the table fills with what the caller will ask.
+// A helper deepens on its own beside the caller's thread, from another first move and one ply
+// deeper every other helper, filling the shared table with what the caller will ask; it starts
+// with the caller's first search and stops when the session ends.
 void SearchSession::Help(int index) {
     Helper& helper = *helpers_[index - 1];
-    std::uint64_t seen = 0;
-    for (;;) {
-        RootRequest request;
-        std::vector<RootMove> moves;
+    RootRequest request;
+    std::vector<RootMove> moves;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        wake_.wait(lock, [&] { return quit_ || live_; });
+        if (quit_) {
+            return;
+        }
+        request = job_;
+        moves = jobMoves_;
+    }
+    std::rotate(moves.begin(), moves.begin() + index % moves.size(), moves.end());
+    request.moves = moves.data();
+    request.count = static_cast<int>(moves.size());
+    request.publishes = false;
+    request.alpha = -kWindowEdge;
+    request.beta = kWindowEdge;
+    const SearchShared shared = SharedFor(&helper.stop);
+    for (int depth = request.depth + index % 2; depth < Empties() && !helper.stop.load(); ++depth) {
+        request.depth = depth;
         {
-            std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait(lock, [&] { return quit_ || (live_ && generation_ != seen); });
-            if (quit_) {
-                return;
-            }
-            seen = generation_;
-            request = job_;
-            moves = jobMoves_;
-            helper.stop.store(false);
+            std::lock_guard<std::mutex> lock(mutex_);
+            request.selectivity = job_.selectivity;  // the caller's latest
         }
-        std::rotate(moves.begin(), moves.begin() + index % moves.size(), moves.end());
-        if (request.depth < Empties() && index % 2 == 1) {
-            ++request.depth;
-        }
-        request.moves = moves.data();
-        request.publishes = false;
-        request.alpha = -kWindowEdge;
-        request.beta = kWindowEdge;
-        StrongKernel::Best().searchRoot(SharedFor(&helper.stop), request);
+        StrongKernel::Best().searchRoot(shared, request);
     }
 }
 

@@ -26,8 +26,8 @@ struct SearchResources {
 };
 
 // One call's search of a root position: its deadline (a thread that raises the stop flag when
-// it passes), the helper threads that search the same root beside the caller's thread, and the
-// root moves with the values the last search found, best first.
+// it passes), the helper threads that deepen on the same root beside the caller's thread
+// sharing its table, and the root moves with the values the last search found, best first.
 class SearchSession {
 public:
     SearchSession(const SearchResources& resources, Bits mover, Bits other,
@@ -47,8 +47,8 @@ public:
     // from the empty squares and the positions a second measured so far.
     bool SolveFits(int selectivity) const;
 
-    // Searches the moves [first, first + count) at `depth` and `selectivity` within the window,
-    // the helper threads searching the same beside it.
+    // Searches the moves [first, first + count) at `depth` and `selectivity` within the window;
+    // the first such search starts the helper threads, and a solve stops them.
     RootReply Search(int depth, int selectivity, int alpha, int beta, int first, int count);
     // The search of every move at `depth`, first within a narrow window around `guess`, widened
     // on the side it fails. `inWindow` says whether the value is exact for that depth.
@@ -77,8 +77,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     bool quit_ = false;
+    // The helpers have started from job_, the caller's first search.
     bool live_ = false;
-    std::uint64_t generation_ = 0;
     RootRequest job_;
     std::vector<RootMove> jobMoves_;
     std::vector<std::unique_ptr<Helper>> helpers_;
