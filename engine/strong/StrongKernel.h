@@ -7,6 +7,9 @@
 
 namespace flipstone::strong {
 
+// Beyond every final disc difference: a window from -kWindowEdge to kWindowEdge holds them all.
+constexpr int kWindowEdge = 65;
+
 // How sure a selective search is: at level kExact nothing is cut on a guess; below it, a node
 // whose shallow search says it will fail high or low with at least the level's confidence
 // (73, 87, 95, 98, 99 %) is cut there (Multi-ProbCut).
@@ -61,8 +64,8 @@ struct RootRequest {
     std::uint64_t other = 0;
     int depth = 0;
     int selectivity = kExact;
-    int alpha = -65;
-    int beta = 65;
+    int alpha = -kWindowEdge;
+    int beta = kWindowEdge;
     RootMove* moves = nullptr;
     int count = 0;
     // This thread shows the root move it examines and its best value in the progress.

@@ -7,6 +7,7 @@
 
 #include "engine/strong/Bits.h"
 #include "engine/strong/EvaluationWeights.h"
+#include "engine/strong/SearchSession.h"
 #include "engine/strong/StrongKernel.h"
 #include "engine/strong/StrongTable.h"
 
@@ -73,10 +74,7 @@ public:
     int Evaluate(Bits mover, Bits other) const;
 
 private:
-    class Session;
-    friend class Session;
-
-    SearchShared SharedFor(const std::atomic<bool>* stop);
+    SearchResources Resources();
 
     StrongTable table_;
     const EvaluationWeights& weights_;

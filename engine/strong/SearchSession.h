@@ -1,0 +1,88 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "engine/strong/Bits.h"
+#include "engine/strong/EvaluationWeights.h"
+#include "engine/strong/StrongKernel.h"
+#include "engine/strong/StrongTable.h"
+
+namespace flipstone::strong {
+
+// What a strongest player lends each of its searches: its table, weights and threads, the flag
+// that stops it and the progress it shows.
+struct SearchResources {
+    StrongTable& table;
+    const EvaluationWeights& weights;
+    int threads;
+    std::atomic<bool>& stop;
+    SearchProgress& progress;
+};
+
+// One call's search of a root position: its deadline (a thread that raises the stop flag when
+// it passes), the helper threads that deepen on the same root beside the caller's thread
+// sharing its table, and the root moves with the values the last search found, best first.
+class SearchSession {
+public:
+    SearchSession(const SearchResources& resources, Bits mover, Bits other,
+                  std::chrono::duration<double> budget);
+    ~SearchSession();
+    SearchSession(const SearchSession&) = delete;
+    SearchSession& operator=(const SearchSession&) = delete;
+
+    std::vector<RootMove>& Moves() { return moves_; }
+    // Orders the moves by their last values, best first (the first among equals staying first).
+    void SortMoves();
+    int Empties() const;
+    bool Stopped() const { return resources_.stop.load(); }
+    // The share of the budget used so far.
+    double Share() const;
+    // Whether a solve at `selectivity` is expected to finish within its share of the time left,
+    // from the empty squares and the positions a second measured so far.
+    bool SolveFits(int selectivity) const;
+
+    // Searches the moves [first, first + count) at `depth` and `selectivity` within the window;
+    // the first such search starts the helper threads, and a solve stops them.
+    RootReply Search(int depth, int selectivity, int alpha, int beta, int first, int count);
+    // The search of every move at `depth`, first within a narrow window around `guess`, widened
+    // on the side it fails. `inWindow` says whether the value is exact for that depth.
+    RootReply Aspirate(int depth, int selectivity, int guess, bool& inWindow);
+
+private:
+    struct Helper {
+        std::thread thread;
+        std::atomic<bool> stop{false};
+    };
+
+    double Elapsed() const;
+    double Left() const;
+    double Rate() const;
+    SearchShared SharedFor(const std::atomic<bool>* stop) const;
+    void Watch();
+    void Help(int index);
+
+    const SearchResources resources_;
+    const Bits mover_;
+    const Bits other_;
+    const std::chrono::steady_clock::time_point start_;
+    double budgetSeconds_ = 0;
+    std::vector<RootMove> moves_;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool quit_ = false;
+    // The helpers have started from job_, the caller's first search.
+    bool live_ = false;
+    RootRequest job_;
+    std::vector<RootMove> jobMoves_;
+    std::vector<std::unique_ptr<Helper>> helpers_;
+    std::thread watchdog_;
+};
+
+}  // namespace flipstone::strong
