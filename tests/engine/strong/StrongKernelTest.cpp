@@ -85,6 +85,29 @@ TEST(StrongKernelTest, EvaluationIsTheSameUnderTheBoardsSymmetries) {
     }
 }
 
+// A finished game is scored by its result, whatever the weights say: a side wiped out loses
+// every square, and a full board counts its discs.
+TEST(StrongKernelTest, AFinishedGameIsScoredByItsResult) {
+    const EvaluationWeights weights = RandomWeights();
+    struct Finished {
+        Bits mover;
+        Bits other;
+        int value;
+    };
+    const Finished games[] = {
+        {0, 0x0000001818000000ull, -64},
+        {0x0000001818000000ull, 0, 64},
+        {0xFFFFFFFFFF000000ull, 0x0000000000FFFFFFull, 16},
+        {~Bits{0} << 1, 0, 64},
+    };
+    for (const Finished& game : games) {
+        for (const StrongKernel* kernel : Kernels()) {
+            EXPECT_EQ(kernel->evaluate(weights.Weights(), game.mover, game.other), game.value)
+                << kernel->name << " " << game.mover << " " << game.other;
+        }
+    }
+}
+
 // Whether any sequence of moves from the position turns a disc of `watched`.
 bool AnyTurns(Bits mover, Bits other, Bits watched, bool passed = false) {
     const SearchKernel& moves = SearchKernel::Best();
