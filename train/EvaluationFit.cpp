@@ -11,6 +11,7 @@
 #include "engine/strong/PatternSymmetry.h"
 #include "engine/strong/StrongKernel.h"
 #include "engine/strong/StrongSearch.h"
+#include "train/InParallel.h"
 
 namespace flipstone::train {
 
@@ -36,22 +37,6 @@ std::vector<int> CanonicalWeights() {
         }
     }
     return canonical;
-}
-
-template <typename Work>
-void InParallel(int threads, int count, Work work) {
-    std::atomic<int> next{0};
-    std::vector<std::thread> pool;
-    for (int t = 0; t < threads; ++t) {
-        pool.emplace_back([&, t] {
-            for (int i = next++; i < count; i = next++) {
-                work(t, i);
-            }
-        });
-    }
-    for (std::thread& thread : pool) {
-        thread.join();
-    }
 }
 
 void Label(std::vector<Sample*>& todo, const FitOptions& options,

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "engine/strong/StrongSearch.h"
+#include "train/InParallel.h"
 
 namespace flipstone::train {
 
@@ -62,22 +63,6 @@ SpreadModel FitModel(const std::vector<std::array<double, 3>>& points) {
         coefficients[k] = whole != 0 ? det(replaced) / whole : 0;
     }
     return {coefficients[0], coefficients[1], coefficients[2]};
-}
-
-template <typename Work>
-void InParallel(int threads, int count, Work work) {
-    std::atomic<int> next{0};
-    std::vector<std::thread> pool;
-    for (int t = 0; t < threads; ++t) {
-        pool.emplace_back([&, t] {
-            for (int i = next++; i < count; i = next++) {
-                work(t, i);
-            }
-        });
-    }
-    for (std::thread& thread : pool) {
-        thread.join();
-    }
 }
 
 }  // namespace

@@ -53,6 +53,28 @@ void Take(const RootReply& reply, bool inWindow, int depth, ThinkResult& result)
     }
 }
 
+// Solves at rising selectivity from `first` up to the exact value, each solve ordering the
+// moves for the next; with `onlyWhenItFits`, each starts only if it is expected to finish in the
+// time left.
+void SolveUpward(SearchSession& session, int first, bool onlyWhenItFits, int guess,
+                 ThinkResult& result) {
+    const int empties = session.Empties();
+    for (int selectivity = first; selectivity <= kExact && !session.Stopped(); ++selectivity) {
+        if (onlyWhenItFits && !session.SolveFits(selectivity)) {
+            break;
+        }
+        bool inWindow = false;
+        const RootReply reply = session.Aspirate(empties, selectivity, guess, inWindow);
+        Take(reply, inWindow, empties, result);
+        if (reply.stopped) {
+            break;
+        }
+        result.solved = selectivity == kExact;
+        guess = reply.value;
+        session.SortMoves();
+    }
+}
+
 }  // namespace
 
 ThinkResult StrongSearch::Think(Bits mover, Bits other, std::chrono::duration<double> budget) {
@@ -88,21 +110,7 @@ ThinkResult StrongSearch::Think(Bits mover, Bits other, std::chrono::duration<do
         }
     }
     if (canSolve) {
-        for (int selectivity = firstSelectivity; selectivity <= kExact && !session.Stopped();
-             ++selectivity) {
-            if (!session.SolveFits(selectivity)) {
-                break;
-            }
-            bool inWindow = false;
-            const RootReply reply = session.Aspirate(empties, selectivity, guess, inWindow);
-            Take(reply, inWindow, empties, result);
-            if (reply.stopped) {
-                break;
-            }
-            result.solved = selectivity == kExact;
-            guess = reply.value;
-            session.SortMoves();
-        }
+        SolveUpward(session, firstSelectivity, true, guess, result);
     }
     result.nodes = progress_.nodes.load();
     return result;
@@ -136,17 +144,7 @@ ThinkResult StrongSearch::Solve(Bits mover, Bits other) {
         guess = reply.value;
         session.SortMoves();
     }
-    for (int selectivity = first; selectivity <= kExact && !session.Stopped(); ++selectivity) {
-        bool inWindow = false;
-        const RootReply reply = session.Aspirate(empties, selectivity, guess, inWindow);
-        Take(reply, inWindow, empties, result);
-        if (reply.stopped) {
-            break;
-        }
-        result.solved = selectivity == kExact;
-        guess = reply.value;
-        session.SortMoves();
-    }
+    SolveUpward(session, first, false, guess, result);
     result.nodes = progress_.nodes.load();
     return result;
 }
