@@ -163,7 +163,7 @@ strength: deps
 # The engine's figures, printed as JSON lines (a benchmark, not a test; it takes a while): the
 # game's own searches (flipstone-cli bench), the public endgame suite's positions 40 to 59
 # (bench/ffo-40-59.txt) solved on one thread and on all, each checked against its published
-# value, and the strongest player's evaluation error on held-out positions of 20 to 30 empty
+# value, and the strongest player's evaluation error on held-out positions of 20 to 27 empty
 # squares (bench/evaluation-heldout.txt).
 .PHONY: bench
 
