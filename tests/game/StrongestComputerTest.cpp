@@ -57,18 +57,23 @@ TEST_F(StrongestTest, ItIsALevelBesideTheFourAndTheLevelsLeaveIt) {
     EXPECT_EQ(document.levelIndex, 1);
 }
 
-TEST_F(StrongestTest, ItPlaysALegalMoveAndShowsWhatItExaminesMeanwhile) {
+TEST_F(StrongestTest, ItPlaysALegalMove) {
     ASSERT_TRUE(document.PlayHumanMove(3, 2));
     const Board afterHuman = [&] {
         Board board = document.board;
         board.Place(3, 2, kBlack);
         return board;
     }();
-    EXPECT_GT(StepToTheHuman(), 0) << "the examined square, value and leaves showed";
+    StepToTheHuman();
     const std::vector<Square>& moves = document.History().Record().moves;
     ASSERT_EQ(moves.size(), 2u);
     EXPECT_TRUE(afterHuman.CanPlace(moves[1].column, moves[1].row, kWhite));
     EXPECT_EQ(document.examinedSquare, Square{}) << "nothing examined once it has played";
+}
+
+TEST_F(StrongestTest, ItShowsWhatItExaminesWhileItThinks) {
+    ASSERT_TRUE(document.PlayHumanMove(3, 2));
+    EXPECT_GT(StepToTheHuman(), 0) << "the examined square, value and leaves showed";
 }
 
 TEST_F(StrongestTest, ANewGameAbandonsItsThinkingAndNoLateMoveLands) {
