@@ -19,6 +19,15 @@ constexpr int kMidgameSelectivity = 2;
 // With at most this many empty squares the solve goes straight for the exact value; with more
 // it first solves at rising selectivity, which orders the moves for the exact one.
 constexpr int kDirectSolveEmpties = 18;
+// The last selectivity a long solve passes before the exact one (95 %): 98 and 99 % cost almost
+// what the exact solve does and order its moves no better.
+constexpr int kLastPresolve = 2;
+
+int NextSelectivity(int selectivity) {
+    return selectivity < kLastPresolve ? selectivity + 1
+           : selectivity < kExact      ? kExact
+                                       : kExact + 1;
+}
 
 }  // namespace
 
@@ -59,7 +68,8 @@ void Take(const RootReply& reply, bool inWindow, int depth, ThinkResult& result)
 void SolveUpward(SearchSession& session, int first, bool onlyWhenItFits, int guess,
                  ThinkResult& result) {
     const int empties = session.Empties();
-    for (int selectivity = first; selectivity <= kExact && !session.Stopped(); ++selectivity) {
+    for (int selectivity = first; selectivity <= kExact && !session.Stopped();
+         selectivity = NextSelectivity(selectivity)) {
         if (onlyWhenItFits && !session.SolveFits(selectivity)) {
             break;
         }
