@@ -34,7 +34,8 @@ Prints {"position","board","side","move","value","nodes","ms"} for each position
 // The largest table the solver takes: 2^23 entries, 128 MiB.
 constexpr int kSolveTableBits = 23;
 
-struct Position {
+// A position of a suite, with what its line says of its value and best moves.
+struct SuitePosition {
     strong::Bits mover = 0;
     strong::Bits other = 0;
     std::string board;
@@ -50,14 +51,14 @@ std::string MoveName(int bit) {
     return "\"" + BoardText::SquareName({BitBoard::ColumnOf(bit), BitBoard::RowOf(bit)}) + "\"";
 }
 
-std::optional<Position> PositionOf(const std::string& boardText, bool blackToMove) {
+std::optional<SuitePosition> PositionOf(const std::string& boardText, bool blackToMove) {
     std::string error;
     const std::optional<Board> board = BoardText::Parse(boardText, error);
     if (!board) {
         return std::nullopt;
     }
     const BitBoard bits = BitBoard::FromBoard(*board);
-    Position position;
+    SuitePosition position;
     position.mover = blackToMove ? bits.black : bits.white;
     position.other = blackToMove ? bits.white : bits.black;
     position.board = BoardText::Format(*board);
@@ -88,7 +89,7 @@ std::size_t ReadMoveValue(const std::string& text, std::size_t at, std::string& 
 }
 
 // The moves and values named after the ';': the first value, and every move named with it.
-void ReadExpected(const std::string& comment, Position& position) {
+void ReadExpected(const std::string& comment, SuitePosition& position) {
     for (std::size_t at = 0; at < comment.size();) {
         std::string move;
         int value = 0;
@@ -110,7 +111,7 @@ void ReadExpected(const std::string& comment, Position& position) {
 }
 
 // One line of a suite file; nothing for a line that is not a position.
-std::optional<Position> ParseLine(const std::string& line) {
+std::optional<SuitePosition> ParseLine(const std::string& line) {
     const std::size_t semicolon = line.find(';');
     const std::string head = line.substr(0, semicolon);
     const std::size_t space = head.find_first_of(" \t");
@@ -122,7 +123,7 @@ std::optional<Position> ParseLine(const std::string& line) {
         head.find_first_not_of(" \t\r", sideAt + 1) != std::string::npos) {
         return std::nullopt;
     }
-    std::optional<Position> position = PositionOf(head.substr(0, space), head[sideAt] == 'X');
+    std::optional<SuitePosition> position = PositionOf(head.substr(0, space), head[sideAt] == 'X');
     if (position && semicolon != std::string::npos) {
         ReadExpected(line.substr(semicolon + 1), *position);
     }
@@ -137,7 +138,7 @@ struct Totals {
     int wrong = 0;
 };
 
-void SolveOne(strong::StrongSearch& search, const Position& position, bool all, Totals& totals,
+void SolveOne(strong::StrongSearch& search, const SuitePosition& position, bool all, Totals& totals,
               std::ostream& out) {
     const auto begin = std::chrono::steady_clock::now();
     search.ClearTable();
@@ -213,7 +214,7 @@ void CompleteSolve(const SolveRequest& request) {
 }
 
 int RunSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
-    std::vector<Position> positions;
+    std::vector<SuitePosition> positions;
     if (!request.board.empty()) {
         positions.push_back(*PositionOf(request.board, request.side[0] == 'b'));
     } else {
@@ -228,7 +229,7 @@ int RunSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
             if (line.empty() || line[0] == '%' || line[0] == '#' || line == "\r") {
                 continue;
             }
-            std::optional<Position> position = ParseLine(line);
+            std::optional<SuitePosition> position = ParseLine(line);
             if (!position) {
                 err << "flipstone-cli: " << request.file << " line " << number
                     << " is not a position\n";
@@ -239,7 +240,7 @@ int RunSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
     }
     strong::StrongSearch search(kSolveTableBits, request.threads);
     Totals totals;
-    for (const Position& position : positions) {
+    for (const SuitePosition& position : positions) {
         SolveOne(search, position, request.all, totals, out);
     }
     out << "{\"positions\":" << totals.positions << ",\"threads\":" << search.Threads()
