@@ -1,8 +1,7 @@
 #include "protocol/StrongPlayer.h"
 
-#include <algorithm>
-
 #include "engine/BitBoard.h"
+#include "protocol/SearchStopRelay.h"
 
 namespace flipstone::protocol {
 
@@ -31,43 +30,24 @@ MoveChoice StrongPlayer::ChooseMove(const Position& position, double seconds) {
 
 std::vector<MoveChoice> StrongPlayer::ValueEveryMove(const Position& position, double seconds,
                                                      const StopSignal& stop) {
-    const std::vector<Square> squares = position.LegalSquares();
-    const double share = seconds / static_cast<double>(std::max<std::size_t>(squares.size(), 1));
+    const std::uint8_t side = position.ToMove();
+    const BitBoard bits = BitBoard::FromBoard(position.GetBoard());
+    std::vector<strong::MoveValue> found;
+    {
+        const SearchStopRelay relay(stop, search_);
+        found = search_.ValueEveryMove(bits.Discs(side), bits.Discs(Opponent(side)),
+                                       std::chrono::duration<double>(seconds));
+    }
     std::vector<MoveChoice> values;
-    for (const Square square : squares) {
-        if (!values.empty() && stop.StopRequested()) {
-            break;
-        }
-        Position after = position;
-        after.Play(square);
-        MoveChoice value = ValueFor(after, position.ToMove(), share);
-        value.square = square;
-        ++value.depth;
+    for (const strong::MoveValue& move : found) {
+        MoveChoice value;
+        value.square = {BitBoard::ColumnOf(move.bit), BitBoard::RowOf(move.bit)};
+        value.value = move.value;
+        value.exact = move.exact;
+        value.depth = move.depth;
         values.push_back(value);
     }
-    std::stable_sort(values.begin(), values.end(), [](const MoveChoice& a, const MoveChoice& b) {
-        return a.value.value_or(0) > b.value.value_or(0);
-    });
     return values;
-}
-
-MoveChoice StrongPlayer::ValueFor(Position position, std::uint8_t side, double seconds) {
-    MoveChoice choice;
-    // A single legal move is played without a search, which would give it no value.
-    while (!position.IsOver() && position.LegalSquares().size() == 1) {
-        position.Play(position.LegalSquares().front());
-        ++choice.depth;
-    }
-    if (position.IsOver()) {
-        choice.value = position.GetBoard().FinalDifference(side);
-        choice.exact = true;
-        return choice;
-    }
-    const strong::ThinkResult result = Think(position, seconds);
-    choice.value = position.ToMove() == side ? result.value : -result.value;
-    choice.exact = result.solved;
-    choice.depth += result.depth;
-    return choice;
 }
 
 }  // namespace flipstone::protocol

@@ -18,16 +18,14 @@ public:
     std::string Mode() const override { return "max"; }
     MoveChoice ChooseMove(const Position& position, double seconds) override;
     // Every legal move of the colour to move with its value for that colour, best first, within
-    // about `seconds` in all. Once `stop` asks, the moves not yet valued are left out (the first
-    // is always valued).
+    // about `seconds` in all. Once `stop` asks, the values of the last depth every move finished
+    // are given at once.
     std::vector<MoveChoice> ValueEveryMove(const Position& position, double seconds,
                                            const StopSignal& stop);
     // Its search, for a review that judges a whole game with what the player has learnt.
     strong::StrongSearch& Search() { return search_; }
 
 private:
-    // The value for `side` of the game from `position` on, forced moves played out first.
-    MoveChoice ValueFor(Position position, std::uint8_t side, double seconds);
     strong::ThinkResult Think(const Position& position, double seconds);
 
     strong::StrongSearch search_;

@@ -192,7 +192,7 @@ std::vector<MoveValue> StrongSearch::ValueEveryMove(Bits mover, Bits other,
     std::vector<RootMove>& moves = session.Moves();
     std::vector<MoveValue> values;
     for (const RootMove& move : moves) {
-        values.push_back({move.bit, move.value, false});
+        values.push_back({move.bit, move.value, false, 0});
     }
     const int empties = session.Empties();
     const int count = static_cast<int>(moves.size());
@@ -222,7 +222,7 @@ std::vector<MoveValue> StrongSearch::ValueEveryMove(Bits mover, Bits other,
             break;
         }
         for (int i = 0; i < count; ++i) {
-            values[i] = {moves[i].bit, moves[i].value, false};
+            values[i] = {moves[i].bit, moves[i].value, false, depth};
         }
         // The next depth takes a few times as long as this one did: none starts past the share.
         if (session.Share() > kDeepenShare) {
@@ -234,7 +234,7 @@ std::vector<MoveValue> StrongSearch::ValueEveryMove(Bits mover, Bits other,
     }
     if (exact) {
         for (int i = 0; i < count; ++i) {
-            values[i] = {moves[i].bit, moves[i].value, true};
+            values[i] = {moves[i].bit, moves[i].value, true, empties};
         }
     }
     std::stable_sort(values.begin(), values.end(),

@@ -29,6 +29,7 @@ struct MoveValue {
     int bit = -1;
     int value = 0;
     bool exact = false;
+    int depth = 0;  // of the search that gave the value, in plies from the position
 };
 
 // The strongest player: deeper and deeper searches with a pattern evaluation and Multi-ProbCut,
