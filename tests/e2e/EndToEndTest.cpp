@@ -112,6 +112,18 @@ protected:
         display.Key("Return");
     }
 
+    // A shortcut pressed just after a dialog closed was lost once, under the sanitizers on a
+    // busy machine: it is pressed again until its dialog shows.
+    bool KeyOpensDialog(const QString& keys, const QString& title) {
+        for (int press = 0; press < 3; ++press) {
+            display.Key(keys);
+            if (program.WaitForDialog(title, 4000).has_value()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     bool NoDialogOpen() const { return display.Windows("^(Flipstone|Open|Save As)$").size() == 1; }
 
     VirtualDisplay display{kWindowManager};
@@ -312,8 +324,7 @@ TEST_F(ManagedEndToEnd, SaveOpenAndExitKeepFilesSafeAndTheRecentListInOrder) {
     display.Type(FilePath("letter"));
     display.Key("Return");
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
-    display.Key("ctrl+s");
-    ASSERT_TRUE(program.WaitForDialog("^Save As$").has_value());
+    ASSERT_TRUE(KeyOpensDialog("ctrl+s", "^Save As$"));
     display.Key("Escape");
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
     EXPECT_EQ(QFileInfo(FilePath("letter")).size(), 9) << "left as it was";
