@@ -112,18 +112,6 @@ protected:
         display.Key("Return");
     }
 
-    // A shortcut pressed just after a dialog closed was lost once, under the sanitizers on a
-    // busy machine: it is pressed again until its dialog shows.
-    bool KeyOpensDialog(const QString& keys, const QString& title) {
-        for (int press = 0; press < 3; ++press) {
-            display.Key(keys);
-            if (program.WaitForDialog(title, 4000).has_value()) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     bool NoDialogOpen() const { return display.Windows("^(Flipstone|Open|Save As)$").size() == 1; }
 
     VirtualDisplay display{kWindowManager};
@@ -324,7 +312,13 @@ TEST_F(ManagedEndToEnd, SaveOpenAndExitKeepFilesSafeAndTheRecentListInOrder) {
     display.Type(FilePath("letter"));
     display.Key("Return");
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
-    ASSERT_TRUE(KeyOpensDialog("ctrl+s", "^Save As$"));
+    // Ctrl+S just after the Open dialog closed was lost once under the sanitizers: press again.
+    bool saveAsShown = false;
+    for (int press = 0; press < 3 && !saveAsShown; ++press) {
+        display.Key("ctrl+s");
+        saveAsShown = program.WaitForDialog("^Save As$", 4000).has_value();
+    }
+    ASSERT_TRUE(saveAsShown);
     display.Key("Escape");
     ASSERT_TRUE(WaitUntil([&] { return NoDialogOpen(); }));
     EXPECT_EQ(QFileInfo(FilePath("letter")).size(), 9) << "left as it was";

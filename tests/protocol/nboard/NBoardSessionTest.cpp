@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,6 +69,17 @@ TEST(NBoardSessionTest, AnalyzeTellsEveryPositionsValueFromTheEndBackwards) {
     EXPECT_EQ(out.str(),
               "status Flipstone is analysing the game\nanalysis 3 -14.00\nanalysis 2 14.00\n"
               "analysis 1 12.00\nanalysis 0 6.00\nstatus\n");
+}
+
+// A ping waiting behind a hint of ten minutes ends it at once, every opening move valued.
+TEST(NBoardSessionTest, APingCutsALongHintShortWithEveryMoveValued) {
+    std::istringstream in("hint 4\nping 1\n");
+    std::ostringstream out;
+    StrongPlayer strongest;
+    const auto began = std::chrono::steady_clock::now();
+    NBoardSession(strongest, strongest, 600, out).Serve(in);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60));
+    EXPECT_EQ(Lines(out.str()).size(), 7u) << out.str();  // status, four moves, status, pong
 }
 
 }  // namespace
