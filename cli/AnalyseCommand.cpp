@@ -4,7 +4,9 @@
 #include <sstream>
 
 #include "cli/JsonNumber.h"
+#include "engine/BitBoard.h"
 #include "engine/BoardText.h"
+#include "game/review/PositionAnalyst.h"
 
 namespace flipstone::cli {
 
@@ -21,7 +23,43 @@ std::string MoveJson(Square square) {
     return name.empty() ? "null" : "\"" + name + "\"";
 }
 
+std::string BitJson(int bit) {
+    return MoveJson({BitBoard::ColumnOf(bit), BitBoard::RowOf(bit)});
+}
+
 }  // namespace
+
+std::string MoveValuesJson(const std::vector<strong::MoveValue>& values) {
+    std::string json = "[";
+    for (const strong::MoveValue& value : values) {
+        json += (json.size() > 1 ? "," : "") + std::string("{\"move\":") + BitJson(value.bit) +
+                ",\"value\":" + std::to_string(value.value) +
+                ",\"exact\":" + (value.exact ? "true" : "false") + "}";
+    }
+    return json + "]";
+}
+
+int RunStrongestAnalyse(const Position& position, std::ostream& out) {
+    const auto start = Clock::now();
+    PositionAnalysis analysis;
+    if (!position.IsOver()) {
+        const BitBoard bits = BitBoard::FromBoard(position.GetBoard());
+        PositionAnalyst analyst;
+        analysis =
+            analyst.Analyse(bits.Discs(position.ToMove()), bits.Discs(Opponent(position.ToMove())));
+    }
+    std::string line = "[";
+    for (const int bit : analysis.line) {
+        line += (line.size() > 1 ? "," : "") + BitJson(bit);
+    }
+    out << "{\"move\":" << (analysis.moves.empty() ? "null" : BitJson(analysis.moves[0].bit))
+        << ",\"value\":"
+        << (analysis.moves.empty() ? std::string("null") : std::to_string(analysis.moves[0].value))
+        << ",\"book\":" << (analysis.book ? "true" : "false")
+        << ",\"moves\":" << MoveValuesJson(analysis.moves) << ",\"line\":" << line
+        << "],\"ms\":" << FixedDecimals(MillisecondsSince(start), 3) << "}\n";
+    return 0;
+}
 
 int RunAnalyse(const AnalyseRequest& request, std::ostream& out) {
     const auto start = Clock::now();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -44,7 +45,29 @@ chooses its move at that level, or with --hint as the hint for the other colour.
 move, its static value, its searched value, the cumulative leaf count after it and its time in
 ms, in the order searched. Values are from the computer's side. When the searching side has no
 legal move the move is null, column and row are -1 and the value is the starting value (-9999,
-or 9999 for a hint) with 0 leaves.)";
+or 9999 for a hint) with 0 leaves.
+
+With --strongest and --side, values every move of the position with the side to move as the
+review, Move Values and NBoard's hint do (the same values for every mirror image, at any load):
+prints {"move","value","book","moves":[{"move","value","exact"},...],"line":[...],"ms"}, values
+in discs for the side to move, best first; line is the expected moves from the best one on.)";
+
+constexpr const char* kBookFooter =
+    R"(Looks the position after --moves (the start position without it) up in the opening book:
+prints {"positions","in_book","value","depth","moves"}: the book's size, whether it holds the
+position, its value for the side to move (the mean of a search --depth and one ply less deep,
+or, at depth 0, the best of its moves' values) and, when every move of the position leads into
+the book, each move's value, best first. The book keeps positions in their canonical
+orientation, so every mirror image of a position finds the same entry.
+
+With --extend, grows the book in --file (made when missing): every position before --plies
+moves, and every position of the --games file (one transcript a line) before --game-plies moves,
+gets all its moves into the book, a game that ends sooner going on with the book's best move;
+each new position is valued by a search of --depth plies on one thread with a table of its own,
+and then every position whose moves all lead into the book takes the best of their values. The
+book is written after each batch of searches, so a run cut short keeps what it found; the same
+book and options always make the same book. Progress goes to stderr, then a summary
+{"book","positions_before","positions","seconds"}. scripts/make-book makes the built-in book.)";
 
 constexpr const char* kBenchFooter =
     R"(Times the computer's move search on fixed suites of positions reached by seeded random play,
@@ -59,15 +82,19 @@ constexpr const char* kPerftFooter =
 per depth. A pass counts as a move; a finished game reached earlier counts as one leaf.)";
 
 constexpr const char* kReviewFooter =
-    R"(Reviews a game as the window's Game > Review Game does, with the strongest player: the value
-of every position, judged from the end backwards, exact (solved) for the last 20 or so empty
-squares and searched for --move-time seconds (default 0.4) before that. The moves are a
-transcript (f5d6c3..., either case, spaces, commas, dashes or move numbers between them), a GGF
-game, or a board and the side to move. Prints a line per move in order
-{"ply","colour","move","best","value","best_value","loss","exact"} (values are disc
+    R"(Reviews a game as the window's Game > Review Game does: every position judged by the same
+analysis that Move Values and NBoard's hint give it, from the opening book while the game is in
+it, exact (solved) for the last 22 empty squares, solved at rising selectivity up to 26 and
+searched within a fixed number of positions before that. Each position is judged on one thread
+in its canonical orientation, so the verdict is the same at any machine load and for every
+mirror image of the game; the positions are shared among --threads threads (default: one per
+core). The moves are a transcript (f5d6c3..., either case, spaces, commas, dashes or move
+numbers between them), a GGF game, or a board and the side to move. Prints a line per move in
+order {"ply","colour","move","best","value","best_value","loss","exact","book"} (values are disc
 differences from the mover's side; loss = best_value - value, never negative), then a summary
-{"moves","black_loss","white_loss","exact_moves","final_value","seconds"}. A move that is not
-legal is a usage error: exit 2, no move lines, and the message names it.)";
+{"moves","black_loss","white_loss","exact_moves","final_value","opening","seconds"}; the opening
+is the name of the well-known line the game follows, or null. A move that is not legal is a
+usage error: exit 2, no move lines, and the message names it.)";
 
 constexpr const char* kSelfPlayFooter =
     R"(Plays N whole games through the game's turn cycle: the computer at level A, the human side
@@ -228,6 +255,8 @@ struct OptionTexts {
     std::string worker;
     std::string helpTopic;
     std::string moves;
+    std::string side;
+    int level = 0;
     bool version = false;
 };
 
@@ -238,12 +267,46 @@ void DeclareAnalyse(CLI::App& app, CliArguments& arguments, OptionTexts& texts) 
     analyse.add_option("--board", texts.board, "the position (see the board format)")
         ->required()
         ->type_name("BOARD");
+    CLI::Option* strongest = AddFlag(analyse, "--strongest", arguments.analyseStrongest,
+                                     "value every move as the review does instead");
+    AddChoice(analyse, "--side", texts.side, {"b", "w", "black", "white"},
+              "with --strongest: the side to move")
+        ->needs(strongest);
     AddChoice(analyse, "--computer", texts.computer, {"b", "w", "black", "white"},
               "the computer's colour")
-        ->required();
-    AddWholeNumber(analyse, "--level", arguments.analyse.level, 1, 4, "the level")->required();
+        ->excludes(strongest);
+    AddWholeNumber(analyse, "--level", texts.level, 1, 4, "the level")->excludes(strongest);
     AddFlag(analyse, "--hint", arguments.analyse.forHint,
-            "search the hint for the other colour instead");
+            "search the hint for the other colour instead")
+        ->excludes(strongest);
+}
+
+void DeclareBook(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
+    BookRequest& request = arguments.book;
+    CLI::App& book = *app.add_subcommand(
+        "book", "look a position up in the opening book, or make or extend a book");
+    book.footer(kBookFooter);
+    book.add_option("--moves", texts.moves, "the position after these moves (see below)")
+        ->type_name("TRANSCRIPT");
+    book.add_option("--file", request.file, "the book file (default: the built-in book)")
+        ->type_name("FILE");
+    CLI::Option* extend =
+        AddFlag(book, "--extend", request.extend, "extend --file (made when missing)");
+    AddWholeNumber(book, "--plies", request.extension.fullPlies, 0, 12,
+                   "every position before this many moves gets all its moves")
+        ->needs(extend);
+    book.add_option("--games", request.linesFile, "a file of games, one transcript a line")
+        ->type_name("FILE")
+        ->needs(extend);
+    AddWholeNumber(book, "--game-plies", request.extension.linePlies, 0, 40,
+                   "the positions of the games before this many moves get all their moves")
+        ->needs(extend);
+    AddWholeNumber(book, "--depth", request.extension.depth, 2, 30,
+                   "the depth of the searches that value new positions (default 14)")
+        ->needs(extend);
+    AddWholeNumber(book, "--threads", request.extension.threads, 1, 256,
+                   "the threads (default: one per core)")
+        ->needs(extend);
 }
 
 void DeclareBench(CLI::App& app, CliArguments& arguments) {
@@ -268,11 +331,8 @@ void DeclareReview(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     review.add_option("--moves", texts.moves, "the game (see below)")
         ->required()
         ->type_name("TRANSCRIPT");
-    review
-        .add_option("--move-time", arguments.review.moveSeconds,
-                    "seconds for each position (default 0.4)")
-        ->check(CLI::Range(0.01, 3600.0).description(""))
-        ->type_name("0.01..3600");
+    AddWholeNumber(review, "--threads", arguments.review.threads, 1, 256,
+                   "the threads (default: one per core)");
 }
 
 void DeclareSelfPlay(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
@@ -351,8 +411,8 @@ void DeclareMatch(CLI::App& app, CliArguments& arguments) {
 void DeclareHelp(CLI::App& app, OptionTexts& texts) {
     CLI::App& help = *app.add_subcommand("help", "explain a command: flipstone-cli help COMMAND");
     AddChoice(help, "COMMAND", texts.helpTopic,
-              {"analyse", "bench", "gtp", "match", "nboard", "perft", "review", "selfplay", "solve",
-               "help"},
+              {"analyse", "bench", "book", "gtp", "match", "nboard", "perft", "review", "selfplay",
+               "solve", "help"},
               "the command to explain");
 }
 
@@ -374,6 +434,7 @@ void Declare(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     DeclareAnalyse(app, arguments, texts);
     DeclareBench(app, arguments);
+    DeclareBook(app, arguments, texts);
     DeclareGtp(app, arguments);
     DeclareMatch(app, arguments);
     DeclareNBoard(app, arguments);
@@ -409,6 +470,29 @@ const SearchKernel& Kernel(const std::string& name) {
     return SearchKernel::Best();
 }
 
+void CompleteBook(const OptionTexts& texts, BookRequest& request) {
+    if (request.extend) {
+        if (request.file.empty()) {
+            throw UsageError("--extend needs --file");
+        }
+        if (!texts.moves.empty()) {
+            throw UsageError("--extend takes no --moves");
+        }
+        if (request.extension.threads == 0) {
+            request.extension.threads =
+                std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+        }
+        return;
+    }
+    if (!texts.moves.empty()) {
+        RecordReading reading = ReadGameRecord(texts.moves);
+        if (!reading.record) {
+            throw UsageError("--moves: " + reading.error.message);
+        }
+        request.position = reading.record->FinalPosition();
+    }
+}
+
 // Finishes the requests from the option texts once the command line has parsed.
 void Complete(const std::string& command, const OptionTexts& texts, CliArguments& arguments) {
     if (command == "analyse") {
@@ -417,8 +501,21 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
         if (!board) {
             throw UsageError("--board: " + error);
         }
+        if (arguments.analyseStrongest) {
+            if (texts.side.empty()) {
+                throw UsageError("--strongest needs --side");
+            }
+            arguments.analysePosition = Position::FromBoard(*board, Colour(texts.side));
+            return;
+        }
+        if (texts.computer.empty() || texts.level == 0) {
+            throw UsageError("analyse needs --computer and --level (or --strongest and --side)");
+        }
+        arguments.analyse.level = texts.level;
         arguments.analyse.board = *board;
         arguments.analyse.computer = Colour(texts.computer);
+    } else if (command == "book") {
+        CompleteBook(texts, arguments.book);
     } else if (command == "review") {
         RecordReading reading = ReadGameRecord(texts.moves);
         if (!reading.record) {
@@ -439,6 +536,9 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
 CliCommand CommandNamed(const std::string& name) {
     if (name == "analyse") {
         return CliCommand::kAnalyse;
+    }
+    if (name == "book") {
+        return CliCommand::kBook;
     }
     if (name == "bench") {
         return CliCommand::kBench;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/AnalyseCommand.h"
+#include "cli/BookCommand.h"
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
 #include "cli/NBoardCommand.h"
@@ -24,6 +25,7 @@ enum class CliCommand {
     kPrintText,
     kAnalyse,
     kBench,
+    kBook,
     kGtp,
     kMatch,
     kNBoard,
@@ -39,7 +41,10 @@ struct CliArguments {
     CliCommand command = CliCommand::kPrintText;
     std::string text;
     AnalyseRequest analyse;
+    bool analyseStrongest = false;
+    Position analysePosition = Position::Start();
     std::string benchSuite = "all";
+    BookRequest book;
     GtpRequest gtp;
     MatchRequest match;
     NBoardRequest nboard;

@@ -4,6 +4,7 @@
 
 #include "cli/AnalyseCommand.h"
 #include "cli/BenchCommand.h"
+#include "cli/BookCommand.h"
 #include "cli/CliArguments.h"
 #include "cli/GtpCommand.h"
 #include "cli/MatchCommand.h"
@@ -31,7 +32,10 @@ int RunCommand(const CliArguments& arguments, std::istream& in, std::ostream& ou
                std::ostream& err) {
     switch (arguments.command) {
         case CliCommand::kAnalyse:
-            return RunAnalyse(arguments.analyse, out);
+            return arguments.analyseStrongest ? RunStrongestAnalyse(arguments.analysePosition, out)
+                                              : RunAnalyse(arguments.analyse, out);
+        case CliCommand::kBook:
+            return RunBook(arguments.book, out, err);
         case CliCommand::kBench:
             return RunBench(arguments.benchSuite, out);
         case CliCommand::kGtp:

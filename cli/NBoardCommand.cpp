@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "game/review/PositionAnalyst.h"
 #include "protocol/LevelPlayer.h"
 #include "protocol/StrongPlayer.h"
 #include "protocol/nboard/NBoardSession.h"
@@ -16,7 +17,8 @@ int RunNBoard(const NBoardRequest& request, std::istream& in, std::ostream& out)
     }
     protocol::EnginePlayer& player = level ? static_cast<protocol::EnginePlayer&>(*level)
                                            : static_cast<protocol::EnginePlayer&>(strongest);
-    protocol::NBoardSession session(player, strongest, request.moveSeconds, out);
+    PositionAnalyst analyst;
+    protocol::NBoardSession session(player, analyst, request.moveSeconds, out);
     session.Serve(in);
     return 0;
 }

@@ -5,9 +5,9 @@
 
 #include "cli/JsonNumber.h"
 #include "engine/BoardText.h"
-#include "engine/strong/StrongSearch.h"
-#include "game/review/GameReview.h"
+#include "game/review/OpeningNames.h"
 #include "game/review/ReviewPositions.h"
+#include "game/review/ReviewWorker.h"
 
 namespace flipstone::cli {
 
@@ -22,19 +22,23 @@ void PrintMove(const MoveReview& move, std::ostream& out) {
         << (move.colour == kWhite ? "white" : "black") << "\",\"move\":" << Quoted(move.move)
         << ",\"best\":" << Quoted(move.best) << ",\"value\":" << move.value
         << ",\"best_value\":" << move.bestValue << ",\"loss\":" << move.loss
-        << ",\"exact\":" << (move.exact ? "true" : "false") << "}\n";
+        << ",\"exact\":" << (move.exact ? "true" : "false")
+        << ",\"book\":" << (move.book ? "true" : "false") << "}\n";
+}
+
+std::string OpeningJson(const GameRecord& record) {
+    const char* name = record.StartsAtTheStandardPosition() ? OpeningNameOf(record.moves) : nullptr;
+    return name == nullptr ? "null" : "\"" + std::string(name) + "\"";
 }
 
 }  // namespace
 
 int RunReview(const ReviewRequest& request, std::ostream& out) {
     const auto begin = std::chrono::steady_clock::now();
-    strong::StrongSearch search;
-    GameReview review(ReviewPositionsOf(request.record),
-                      std::chrono::duration<double>(request.moveSeconds));
-    while (review.Step(search)) {
-    }
-    const ReviewResults& results = review.Results();
+    ReviewWorker worker(request.threads);
+    worker.Start(ReviewPositionsOf(request.record));
+    worker.Wait();
+    const ReviewResults results = worker.Results();
     std::array<int, 2> losses{};
     int exact = 0;
     for (int ply = 1; ply <= results.MoveCount(); ++ply) {
@@ -48,8 +52,8 @@ int RunReview(const ReviewRequest& request, std::ostream& out) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     out << "{\"moves\":" << results.MoveCount() << ",\"black_loss\":" << losses[0]
         << ",\"white_loss\":" << losses[1] << ",\"exact_moves\":" << exact
-        << ",\"final_value\":" << end->black << ",\"seconds\":" << FixedDecimals(seconds, 3) << "}"
-        << std::endl;
+        << ",\"final_value\":" << end->black << ",\"opening\":" << OpeningJson(request.record)
+        << ",\"seconds\":" << FixedDecimals(seconds, 3) << "}" << std::endl;
     return 0;
 }
 

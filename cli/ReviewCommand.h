@@ -6,10 +6,10 @@
 
 namespace flipstone::cli {
 
-// What review is asked to judge: the game, and the seconds it may spend on each position.
+// What review is asked to judge: the game, on how many threads (0: one per processor core).
 struct ReviewRequest {
     GameRecord record;
-    double moveSeconds = 0.4;
+    int threads = 0;
 };
 
 // flipstone-cli review: the window's review of a game, one JSON line per move in order and a

@@ -145,8 +145,8 @@ void SolveOne(strong::StrongSearch& search, const SuitePosition& position, bool 
     const strong::ThinkResult result = search.Solve(position.mover, position.other);
     std::vector<strong::MoveValue> values;
     if (all) {
-        values = search.ValueEveryMove(position.mover, position.other,
-                                       std::chrono::duration<double>::max());
+        values =
+            search.ValueEveryMove(position.mover, position.other, strong::AnalysisBudget::Exact());
     }
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();

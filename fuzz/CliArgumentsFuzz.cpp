@@ -55,7 +55,9 @@ bool RunsQuickly(const std::vector<std::string>& args) {
     }
     switch (arguments.command) {
         case CliCommand::kAnalyse:
-            return AnalyseRunsQuickly(arguments.analyse);
+            return !arguments.analyseStrongest && AnalyseRunsQuickly(arguments.analyse);
+        case CliCommand::kBook:
+            return !arguments.book.extend && arguments.book.file.empty();
         case CliCommand::kPerft:
             return PerftRunsQuickly(arguments.perftDepth);
         case CliCommand::kSelfPlay:

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "fuzz/FuzzInput.h"
+#include "game/review/PositionAnalyst.h"
 #include "protocol/LevelPlayer.h"
-#include "protocol/StrongPlayer.h"
 #include "protocol/nboard/NBoardSession.h"
 
 namespace {
@@ -17,6 +17,7 @@ namespace {
 using flipstone::fuzz::Require;
 
 constexpr double kThinkingSeconds = 0.001;
+constexpr std::int64_t kAnalysisNodes = 20000;
 
 bool IsEngineLine(const std::string& line) {
     for (const char* start :
@@ -32,10 +33,11 @@ bool IsEngineLine(const std::string& line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static flipstone::protocol::LevelPlayer level(1);
-    static flipstone::protocol::StrongPlayer strongest;
+    static flipstone::PositionAnalyst analyst(flipstone::book::OpeningBook::BuiltIn(),
+                                              {kAnalysisNodes, 8, 8});
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
-    flipstone::protocol::NBoardSession session(level, strongest, kThinkingSeconds, out);
+    flipstone::protocol::NBoardSession session(level, analyst, kThinkingSeconds, out);
     session.Serve(in);
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) {

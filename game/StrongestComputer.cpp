@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "engine/BitBoard.h"
+#include "engine/book/BookMove.h"
 #include "engine/strong/StrongSearch.h"
 
 namespace flipstone {
@@ -97,9 +98,9 @@ void StrongestComputer::Run() {
 // Runs without the lock; the search it uses lives as long as the thread.
 void StrongestComputer::Think(const Job& job, std::uint64_t ticket) {
     const BitBoard bits = BitBoard::FromBoard(job.board);
-    const strong::ThinkResult result =
-        search_->Think(bits.Discs(job.colour), bits.Discs(Opponent(job.colour)),
-                       std::chrono::duration<double>(job.seconds));
+    const strong::ThinkResult result = book::ThinkWithBook(
+        *search_, book::OpeningBook::BuiltIn(), bits.Discs(job.colour),
+        bits.Discs(Opponent(job.colour)), std::chrono::duration<double>(job.seconds), draws_());
     std::lock_guard lock(mutex_);
     if (ticket == ticket_) {
         move_ = SquareOfBit(result.bit);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <random>
 #include <thread>
 
 #include "engine/Board.h"
@@ -16,9 +17,10 @@ namespace strong {
 class StrongSearch;
 }
 
-// The strongest player as the game's computer: it thinks about a move on a thread of its own for
-// the time it is given, while the window shows what it examines, its value and the positions it
-// has visited. The thread yields the processor to the window's whenever both want it.
+// The strongest player as the game's computer: it plays from the opening book while the game is in
+// it, and otherwise thinks about a move on a thread of its own for the time it is given, while the
+// window shows what it examines, its value and the positions it has visited. The thread yields the
+// processor to the window's whenever both want it.
 class StrongestComputer {
 public:
     // What the thinking shows: the move it examines (none between two), its value in discs for
@@ -63,6 +65,8 @@ private:
     // Made by the thread at its first move: a game that never meets the strongest player keeps no
     // table.
     std::unique_ptr<strong::StrongSearch> search_;
+    // Which of the book's good moves it plays, so that its games vary.
+    std::mt19937_64 draws_{std::random_device()()};
     std::thread thread_;
 };
 

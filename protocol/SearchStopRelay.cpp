@@ -10,7 +10,7 @@ constexpr std::chrono::milliseconds kLookEvery{5};
 
 }  // namespace
 
-SearchStopRelay::SearchStopRelay(const StopSignal& stop, strong::StrongSearch& search)
+SearchStopRelay::SearchStopRelay(const StopSignal& stop, PositionAnalyst& search)
     : watcher_([this, &stop, &search] { Watch(stop, search); }) {}
 
 SearchStopRelay::~SearchStopRelay() {
@@ -22,7 +22,7 @@ SearchStopRelay::~SearchStopRelay() {
     watcher_.join();
 }
 
-void SearchStopRelay::Watch(const StopSignal& stop, strong::StrongSearch& search) {
+void SearchStopRelay::Watch(const StopSignal& stop, PositionAnalyst& search) {
     std::unique_lock lock(mutex_);
     while (!ended_.wait_for(lock, kLookEvery, [this] { return ending_; })) {
         if (stop.StopRequested()) {

@@ -1,34 +1,31 @@
 #pragma once
 
+#include <random>
 #include <string>
-#include <vector>
 
+#include "engine/book/OpeningBook.h"
 #include "engine/strong/StrongSearch.h"
 #include "protocol/EnginePlayer.h"
-#include "protocol/StopSignal.h"
 
 namespace flipstone::protocol {
 
-// The strongest player: deepening searches on the time it is given, and the exact endgame.
+// The strongest player: the opening book's moves while it has them, then deepening searches on
+// the time it is given, and the exact endgame.
 class StrongPlayer : public EnginePlayer {
 public:
     // On `threads` threads; 0 takes one per processor core.
-    explicit StrongPlayer(int threads = 0)
-        : search_(strong::StrongSearch::kDefaultTableBits, threads) {}
+    explicit StrongPlayer(int threads = 0,
+                          const book::OpeningBook& book = book::OpeningBook::BuiltIn())
+        : search_(strong::StrongSearch::kDefaultTableBits, threads),
+          book_(book),
+          draws_(std::random_device()()) {}
     std::string Mode() const override { return "max"; }
     MoveChoice ChooseMove(const Position& position, double seconds) override;
-    // Every legal move of the colour to move with its value for that colour, best first, within
-    // about `seconds` in all. Once `stop` asks, the values of the last depth every move finished
-    // are given at once.
-    std::vector<MoveChoice> ValueEveryMove(const Position& position, double seconds,
-                                           const StopSignal& stop);
-    // Its search, for a review that judges a whole game with what the player has learnt.
-    strong::StrongSearch& Search() { return search_; }
 
 private:
-    strong::ThinkResult Think(const Position& position, double seconds);
-
     strong::StrongSearch search_;
+    const book::OpeningBook& book_;
+    std::mt19937_64 draws_;
 };
 
 }  // namespace flipstone::protocol

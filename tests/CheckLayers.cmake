@@ -2,16 +2,18 @@
 # app -> ui -> game -> engine, and cli -> protocol -> game -> engine; cli and soak are siblings
 # that include nothing of each other. engine/strong, the strongest player, sits on engine and is
 # named in includes as engine/strong/: nothing of engine/ itself reaches it, and train/, which fits
-# its evaluation, reaches nothing above it. Inside app/, each idea has a folder of its own, named in
-# includes as app/<idea>/, below what composes the program at app/'s top: files/ and sound/ read
-# settings/, and no idea reaches another sideways or back up to the top. Run with
+# its evaluation, reaches nothing above it; engine/book, the opening book, sits on engine/strong.
+# Inside app/, each idea has a folder of its own, named in includes as app/<idea>/, below what
+# composes the program at app/'s top: files/ and sound/ read settings/, and no idea reaches
+# another sideways or back up to the top. Run with
 # -DSOURCE=<project folder>.
 cmake_minimum_required(VERSION 3.25)
 set(app_ideas app/dialogs app/files app/language app/messages app/records app/settings app/sound)
 set(allowed_engine engine)
 set(allowed_engine/strong engine engine/strong)
+set(allowed_engine/book engine engine/strong engine/book)
 set(allowed_train engine engine/strong train)
-set(allowed_game engine engine/strong game)
+set(allowed_game engine engine/strong engine/book game)
 set(allowed_ui engine game ui)
 set(allowed_app engine game ui app ${app_ideas})
 set(allowed_app/dialogs engine game ui app/dialogs)
@@ -21,17 +23,17 @@ set(allowed_app/messages engine game app/messages)
 set(allowed_app/records engine game app/records)
 set(allowed_app/settings app/settings)
 set(allowed_app/sound engine game app/sound app/settings)
-set(allowed_protocol engine engine/strong game protocol)
-set(allowed_cli engine engine/strong game protocol cli)
+set(allowed_protocol engine engine/strong engine/book game protocol)
+set(allowed_cli engine engine/strong engine/book game protocol cli)
 set(allowed_soak engine game soak)
-set(allowed_bench engine engine/strong game ui cli support)
+set(allowed_bench engine engine/strong engine/book game ui cli support)
 set(allowed_fuzz engine game protocol cli app app/settings fuzz)
-set(allowed_tests/engine engine engine/strong support)
-set(allowed_tests/game engine engine/strong game support)
+set(allowed_tests/engine engine engine/strong engine/book support)
+set(allowed_tests/game engine engine/strong engine/book game support)
 set(allowed_tests/ui engine game ui support)
 set(allowed_tests/app engine game ui app ${app_ideas} support)
-set(allowed_tests/protocol engine engine/strong game protocol support)
-set(allowed_tests/cli engine engine/strong game protocol cli support)
+set(allowed_tests/protocol engine engine/strong engine/book game protocol support)
+set(allowed_tests/cli engine engine/strong engine/book game protocol cli support)
 set(allowed_tests/soak engine game soak support)
 set(allowed_tests/support engine game protocol support)
 set(allowed_tests/e2e engine game)
@@ -46,7 +48,7 @@ foreach(entry IN LISTS app_entries)
   endif()
 endforeach()
 
-foreach(folder engine engine/strong train game ui app ${app_ideas} protocol cli soak bench fuzz
+foreach(folder engine engine/strong engine/book train game ui app ${app_ideas} protocol cli soak bench fuzz
                tests/engine tests/game tests/ui tests/app tests/protocol tests/cli tests/soak
                tests/support tests/e2e)
   if(folder STREQUAL "app" OR folder STREQUAL "engine")
@@ -58,7 +60,7 @@ foreach(folder engine engine/strong train game ui app ${app_ideas} protocol cli 
   foreach(file IN LISTS files)
     file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
     foreach(line IN LISTS includes)
-      if(line MATCHES "^#include \"(app/[a-z]+|engine/strong)/")
+      if(line MATCHES "^#include \"(app/[a-z]+|engine/strong|engine/book)/")
         set(layer ${CMAKE_MATCH_1})
       else()
         string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" layer "${line}")

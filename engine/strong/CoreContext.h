@@ -36,14 +36,22 @@ inline void PublishNodes(Context& context) {
     context.nodesPublished = context.nodes;
 }
 
+inline bool PastNodeLimit(const Context& context) {
+    const SearchShared& shared = *context.shared;
+    return shared.nodeLimit > 0 && shared.progress != nullptr &&
+           __atomic_load_n(reinterpret_cast<const std::int64_t*>(&shared.progress->nodes),
+                           __ATOMIC_RELAXED) >= shared.nodeLimit;
+}
+
 // Counts the node; every kNodesPerLook nodes, adds to the shared count and looks whether the
 // search must stop. True once it must.
 inline bool Stopping(Context& context) {
     if (context.nodes - context.nodesPublished >= kNodesPerLook) {
         PublishNodes(context);
-        if (context.shared->stop != nullptr &&
-            __atomic_load_n(reinterpret_cast<const bool*>(context.shared->stop),
-                            __ATOMIC_RELAXED)) {
+        if ((context.shared->stop != nullptr &&
+             __atomic_load_n(reinterpret_cast<const bool*>(context.shared->stop),
+                             __ATOMIC_RELAXED)) ||
+            PastNodeLimit(context)) {
             context.stopped = true;
         }
     }

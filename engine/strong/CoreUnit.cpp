@@ -32,6 +32,15 @@ U64 StableDiscsEntry(const std::uint8_t* lines, U64 mover, U64 other) {
     return StableDiscs(lines, mover, other);
 }
 
+int TableMoveEntry(const SearchShared& shared, U64 mover, U64 other) {
+    TableHit hit;
+    if (!Probe(KeyOf(shared.buckets, shared.bucketMask, mover, other), hit) ||
+        hit.move == kNoMove) {
+        return -1;
+    }
+    return hit.move;
+}
+
 }  // namespace
 
 extern const StrongKernel kStrongKernel;
@@ -41,7 +50,7 @@ const StrongKernel kStrongKernel = {
 #else
     "baseline",
 #endif
-    SearchRootEntry, EvaluateEntry, FeaturesEntry, StableDiscsEntry,
+    SearchRootEntry, EvaluateEntry, FeaturesEntry, StableDiscsEntry, TableMoveEntry,
 };
 
 }  // namespace flipstone::strong::FLIPSTONE_KERNEL_NAMESPACE

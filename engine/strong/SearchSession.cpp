@@ -125,6 +125,7 @@ SearchShared SearchSession::SharedFor(const std::atomic<bool>* stop) const {
     shared.probCut = resources_.weights.ProbCut();
     shared.stop = stop;
     shared.progress = &resources_.progress;
+    shared.nodeLimit = nodeLimit_;
     return shared;
 }
 

@@ -40,9 +40,15 @@ public:
     // Orders the moves by their last values, best first (the first among equals staying first).
     void SortMoves();
     int Empties() const;
+    // Whether the weights can cut nodes on a guess (Multi-ProbCut).
+    bool Selective() const { return resources_.weights.ProbCut() != nullptr; }
     bool Stopped() const { return resources_.stop.load(); }
     // The share of the budget used so far.
     double Share() const;
+    // The positions the session's searches have visited so far.
+    std::int64_t Nodes() const { return resources_.progress.nodes.load(); }
+    // The searches that follow stop once the session has visited `nodes` positions (0: never).
+    void LimitNodes(std::int64_t nodes) { nodeLimit_ = nodes; }
     // Whether a solve at `selectivity` is expected to finish within its share of the time left,
     // from the empty squares and the positions a second measured so far.
     bool SolveFits(int selectivity) const;
@@ -72,6 +78,7 @@ private:
     const Bits other_;
     const std::chrono::steady_clock::time_point start_;
     double budgetSeconds_ = 0;
+    std::int64_t nodeLimit_ = 0;
     std::vector<RootMove> moves_;
 
     std::mutex mutex_;

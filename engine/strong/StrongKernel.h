@@ -15,6 +15,13 @@ constexpr int kWindowEdge = 65;
 // (73, 87, 95, 98, 99 %) is cut there (Multi-ProbCut).
 constexpr int kExact = 5;
 
+// From this depth on, the depth-limited searches cut nodes on a guess at this selectivity.
+constexpr int kSelectiveDepth = 6;
+constexpr int kMidgameSelectivity = 2;
+// With at most this many empty squares a solve goes straight for the exact value; with more it
+// first solves at rising selectivity, which orders the moves for the exact one.
+constexpr int kDirectSolveEmpties = 18;
+
 // What a running search shows: the root move it examines (-1 for none), its best value so far in
 // discs and the positions all its threads have visited. Any thread may read it at any time.
 struct SearchProgress {
@@ -49,6 +56,9 @@ struct SearchShared {
     const ProbCutTable* probCut = nullptr;
     const std::atomic<bool>* stop = nullptr;
     SearchProgress* progress = nullptr;
+    // The search stops, as for the stop flag, once the progress counts this many positions; 0 for
+    // no limit. With one thread the positions counted, and so where it stops, are always the same.
+    std::int64_t nodeLimit = 0;
 };
 
 // A root move and the value the last search found for it (the next one tries the best first).
@@ -93,6 +103,8 @@ struct StrongKernel {
     // The discs of `mover` that no sequence of moves can turn.
     std::uint64_t (*stableDiscs)(const std::uint8_t* lines, std::uint64_t mover,
                                  std::uint64_t other);
+    // The best move the table holds for the position, -1 for none.
+    int (*tableMove)(const SearchShared& shared, std::uint64_t mover, std::uint64_t other);
 
     static const StrongKernel& Best();
     static const StrongKernel& Baseline();

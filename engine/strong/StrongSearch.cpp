@@ -13,12 +13,6 @@ namespace {
 // Each deeper search takes a few times as long as the one before: none starts past this share
 // of the budget.
 constexpr double kDeepenShare = 0.4;
-// From this depth on, the depth-limited search cuts nodes on a guess at this selectivity.
-constexpr int kSelectiveDepth = 6;
-constexpr int kMidgameSelectivity = 2;
-// With at most this many empty squares the solve goes straight for the exact value; with more
-// it first solves at rising selectivity, which orders the moves for the exact one.
-constexpr int kDirectSolveEmpties = 18;
 // The last selectivity a long solve passes before the exact one (95 %): 98 and 99 % cost almost
 // what the exact solve does and order its moves no better.
 constexpr int kLastPresolve = 2;
@@ -187,59 +181,32 @@ ThinkResult StrongSearch::SearchToDepth(Bits mover, Bits other, int depth, int s
 }
 
 std::vector<MoveValue> StrongSearch::ValueEveryMove(Bits mover, Bits other,
-                                                    std::chrono::duration<double> budget) {
-    SearchSession session(Resources(), mover, other, budget);
-    std::vector<RootMove>& moves = session.Moves();
-    std::vector<MoveValue> values;
-    for (const RootMove& move : moves) {
-        values.push_back({move.bit, move.value, false, 0});
+                                                    const AnalysisBudget& budget) {
+    SearchSession session(Resources(), mover, other, std::chrono::duration<double>::max());
+    return EveryMoveSearch(session, budget).Run();
+}
+
+std::vector<int> StrongSearch::PrincipalLine(Bits mover, Bits other, int first, int length) const {
+    SearchShared shared;
+    shared.buckets = table_.Buckets();
+    shared.bucketMask = table_.Mask();
+    const SearchKernel& kernel = SearchKernel::Best();
+    std::vector<int> line;
+    for (int bit = first; bit >= 0 && static_cast<int>(line.size()) < length;) {
+        const Bits flips = kernel.flips(bit, mover, other);
+        if (flips == 0) {
+            break;  // what the table holds for this position is not a move here
+        }
+        line.push_back(bit);
+        const Bits moved = mover | flips | (Bits{1} << bit);
+        mover = other & ~flips;
+        other = moved;
+        if (kernel.legalMoves(mover, other) == 0) {
+            std::swap(mover, other);  // a pass
+        }
+        bit = StrongKernel::Best().tableMove(shared, mover, other);
     }
-    const int empties = session.Empties();
-    const int count = static_cast<int>(moves.size());
-    // Each move searched on its own with the whole window, deeper and deeper; the last depth
-    // that every move finished gives the values.
-    auto searchAll = [&](int depth, int selectivity) {
-        std::vector<RootMove> found = moves;
-        for (int i = 0; i < count; ++i) {
-            const RootReply reply =
-                session.Search(depth, selectivity, -kWindowEdge, kWindowEdge, i, 1);
-            if (reply.stopped) {
-                moves = found;
-                return false;
-            }
-            found[i].value = reply.value;
-        }
-        moves = found;
-        return true;
-    };
-    bool exact = false;
-    for (int depth = 1; depth < empties && !session.Stopped(); ++depth) {
-        if (empties <= kSolveEmpties && session.SolveFits(kExact)) {
-            break;
-        }
-        const int selectivity = depth >= kSelectiveDepth ? kMidgameSelectivity : kExact;
-        if (!searchAll(depth, selectivity)) {
-            break;
-        }
-        for (int i = 0; i < count; ++i) {
-            values[i] = {moves[i].bit, moves[i].value, false, depth};
-        }
-        // The next depth takes a few times as long as this one did: none starts past the share.
-        if (session.Share() > kDeepenShare) {
-            break;
-        }
-    }
-    if (empties <= kSolveEmpties && !session.Stopped() && session.SolveFits(kExact)) {
-        exact = searchAll(empties, kExact);
-    }
-    if (exact) {
-        for (int i = 0; i < count; ++i) {
-            values[i] = {moves[i].bit, moves[i].value, true, empties};
-        }
-    }
-    std::stable_sort(values.begin(), values.end(),
-                     [](const MoveValue& a, const MoveValue& b) { return a.value > b.value; });
-    return values;
+    return line;
 }
 
 }  // namespace flipstone::strong

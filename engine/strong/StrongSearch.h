@@ -7,6 +7,7 @@
 
 #include "engine/strong/Bits.h"
 #include "engine/strong/EvaluationWeights.h"
+#include "engine/strong/EveryMoveSearch.h"
 #include "engine/strong/SearchSession.h"
 #include "engine/strong/StrongKernel.h"
 #include "engine/strong/StrongTable.h"
@@ -19,17 +20,10 @@ namespace flipstone::strong {
 struct ThinkResult {
     int bit = -1;  // the square, BitBoard's bit; -1 when the side has no legal move
     int value = 0;
-    int depth = 0;        // the deepest finished search, in plies
-    bool solved = false;  // the value is the exact final disc difference
+    int depth = 0;          // the deepest finished search, in plies
+    bool solved = false;    // the value is the exact final disc difference
+    bool fromBook = false;  // the move and its value come from the opening book
     std::int64_t nodes = 0;
-};
-
-// One legal move and its value in discs for the side that plays it; exact when `exact`.
-struct MoveValue {
-    int bit = -1;
-    int value = 0;
-    bool exact = false;
-    int depth = 0;  // of the search that gave the value, in plies from the position
 };
 
 // The strongest player: deeper and deeper searches with a pattern evaluation and Multi-ProbCut,
@@ -58,10 +52,12 @@ public:
     // The value and best move of a search `depth` plies deep, exact from the empty squares on,
     // cutting nothing on a guess when `selectivity` is kExact; however long it takes.
     ThinkResult SearchToDepth(Bits mover, Bits other, int depth, int selectivity = kExact);
-    // Every legal move's value: exact when the position is within solving reach of the budget,
-    // otherwise the deepest search's that the budget allows. Best first.
-    std::vector<MoveValue> ValueEveryMove(Bits mover, Bits other,
-                                          std::chrono::duration<double> budget);
+    // Every legal move's value within the budget (see EveryMoveSearch), best first. On a player
+    // of one thread whose table was just cleared, the same position always gets the same values.
+    std::vector<MoveValue> ValueEveryMove(Bits mover, Bits other, const AnalysisBudget& budget);
+    // The moves the table expects from the position after `first`, `first` included: at most
+    // `length` of them, passes left out.
+    std::vector<int> PrincipalLine(Bits mover, Bits other, int first, int length) const;
 
     // Asks the running Think, Solve or ValueEveryMove to return at once with what it has.
     void Stop();

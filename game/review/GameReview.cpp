@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "engine/BitBoard.h"
-#include "engine/strong/StrongSearch.h"
+#include "game/review/PositionAnalyst.h"
 
 namespace flipstone {
 
@@ -15,54 +15,65 @@ Square SquareOfBit(int bit) {
 
 }  // namespace
 
-GameReview::GameReview(std::vector<ReviewPosition> positions,
-                       std::chrono::duration<double> perPosition)
-    : results_(std::move(positions)),
-      perPosition_(perPosition),
-      next_(results_.PositionCount() - 1) {}
+PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst) {
+    if (position.mover == kEmpty) {
+        return {position.board.FinalDifference(kBlack), Square{}, true, {}, {}, false};
+    }
+    const BitBoard bits = BitBoard::FromBoard(position.board);
+    const PositionAnalysis analysis =
+        analyst.Analyse(bits.Discs(position.mover), bits.Discs(Opponent(position.mover)));
+    const int sign = position.mover == kWhite ? -1 : 1;
+    PositionValue value;
+    for (const strong::MoveValue& move : analysis.moves) {
+        value.moves.push_back({SquareOfBit(move.bit), sign * move.value, move.exact});
+    }
+    for (const int bit : analysis.line) {
+        value.line.push_back(SquareOfBit(bit));
+    }
+    value.book = analysis.book;
+    if (!value.moves.empty()) {
+        value.best = value.moves.front().square;
+        value.black = value.moves.front().black;
+        value.exact = value.moves.front().exact;
+    }
+    return value;
+}
+
+GameReview::GameReview(std::vector<ReviewPosition> positions)
+    : results_(std::move(positions)), next_(results_.PositionCount() - 1) {}
 
 void GameReview::Stop() {
     stopped_ = true;
 }
 
-bool GameReview::Step(strong::StrongSearch& search) {
-    if (next_ < 0 || stopped_) {
-        return false;
+bool GameReview::HasWork() const {
+    std::lock_guard lock(mutex_);
+    return next_ >= 0 && !stopped_;
+}
+
+ReviewResults GameReview::Results() const {
+    std::lock_guard lock(mutex_);
+    return results_;
+}
+
+bool GameReview::Step(PositionAnalyst& analyst) {
+    int ply = 0;
+    ReviewPosition position;
+    {
+        std::lock_guard lock(mutex_);
+        if (next_ < 0 || stopped_) {
+            return false;
+        }
+        ply = next_--;
+        position = results_.Position(ply);
     }
-    const PositionValue value = Judge(next_, search);
+    const PositionValue value = JudgePosition(position, analyst);
+    std::lock_guard lock(mutex_);
     if (stopped_) {
         return false;
     }
-    results_.SetValue(next_, value);
-    --next_;
+    results_.SetValue(ply, value);
     return next_ >= 0;
-}
-
-PositionValue GameReview::Judge(int ply, strong::StrongSearch& search) {
-    const ReviewPosition& position = results_.Position(ply);
-    if (position.mover == kEmpty) {
-        return {position.board.FinalDifference(kBlack), Square{}, true, {}};
-    }
-    // A forced move is worth what the position after it is worth.
-    const bool forced = position.board.LegalSquares(position.mover).size() == 1;
-    if (forced && position.played.column >= 0 && ply + 1 < results_.PositionCount()) {
-        const PositionValue after = *results_.ValueAfter(ply + 1);
-        return {after.black,
-                position.played,
-                after.exact,
-                {{position.played, after.black, after.exact}}};
-    }
-    const BitBoard bits = BitBoard::FromBoard(position.board);
-    const int sign = position.mover == kWhite ? -1 : 1;
-    PositionValue value;
-    for (const strong::MoveValue& move : search.ValueEveryMove(
-             bits.Discs(position.mover), bits.Discs(Opponent(position.mover)), perPosition_)) {
-        value.moves.push_back({SquareOfBit(move.bit), sign * move.value, move.exact});
-    }
-    value.best = value.moves.front().square;
-    value.black = value.moves.front().black;
-    value.exact = value.moves.front().exact;
-    return value;
 }
 
 }  // namespace flipstone

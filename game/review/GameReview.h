@@ -1,41 +1,43 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
+#include <mutex>
 #include <vector>
 
 #include "game/review/ReviewResults.h"
 
 namespace flipstone {
 
-namespace strong {
-class StrongSearch;
-}
+class PositionAnalyst;
 
-// Reviews a game with the strongest player: every position's moves valued by one search, so the
-// move played is judged against the best one there. It works from the end backwards: the last
-// positions are solved exactly and quickly, and what each solve learns helps the ones before it.
+// Reviews a game: every position's moves valued by one analysis of the position, so the move
+// played is judged against the best one there. Each position's verdict is its own (see
+// PositionAnalyst), so several threads can judge positions at once, each with its analyst; they
+// take the positions from the end backwards, where the exact ones come quickly.
 class GameReview {
 public:
     // `positions` runs from the game's start to the position after its last move.
-    GameReview(std::vector<ReviewPosition> positions, std::chrono::duration<double> perPosition);
+    explicit GameReview(std::vector<ReviewPosition> positions);
     GameReview(const GameReview&) = delete;
     GameReview& operator=(const GameReview&) = delete;
 
-    // Judges the next position with the search, which keeps what it learns in its table for the
-    // positions after; false once every position is judged or the review is stopped.
-    bool Step(strong::StrongSearch& search);
+    // Judges the next position no thread has taken; false once none is left or the review is
+    // stopped. Any number of threads may step at once, each with an analyst of its own.
+    bool Step(PositionAnalyst& analyst);
+    // Whether a position is left that no thread has taken.
+    bool HasWork() const;
     // Any thread: the review judges no further position.
     void Stop();
-    const ReviewResults& Results() const { return results_; }
+    ReviewResults Results() const;
 
 private:
-    PositionValue Judge(int ply, strong::StrongSearch& search);
-
+    mutable std::mutex mutex_;
     ReviewResults results_;
-    std::chrono::duration<double> perPosition_;
     int next_;
     std::atomic<bool> stopped_{false};
 };
+
+// The judgement of one position of a game, as the review gives it.
+PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst);
 
 }  // namespace flipstone

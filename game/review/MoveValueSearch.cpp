@@ -1,6 +1,5 @@
 #include "game/review/MoveValueSearch.h"
 
-#include <chrono>
 #include <utility>
 
 #include "engine/Position.h"
@@ -19,9 +18,8 @@ void MoveValueSearch::Value(const Board& board, std::uint8_t colour) {
         worker_.Cancel();
         return;
     }
-    // The position alone, judged as a review judges one: every move valued by one search.
-    worker_.Start({ReviewPosition{board, colour, Square{}}},
-                  std::chrono::duration<double>(kSecondsPerPosition));
+    // The position alone, judged as a review judges one: every move valued by one analysis.
+    worker_.Start({ReviewPosition{board, colour, Square{}}});
 }
 
 void MoveValueSearch::Clear() {
@@ -39,6 +37,16 @@ bool MoveValueSearch::Collect() {
     const bool news = results.JudgedCount() != results_.JudgedCount();
     results_ = std::move(results);
     return news;
+}
+
+std::vector<Square> MoveValueSearch::Line() const {
+    const std::optional<PositionValue> position = results_.ValueAfter(0);
+    return position ? position->line : std::vector<Square>{};
+}
+
+bool MoveValueSearch::FromBook() const {
+    const std::optional<PositionValue> position = results_.ValueAfter(0);
+    return position && position->book;
 }
 
 std::optional<int> MoveValueSearch::ValueOf(Square move) const {

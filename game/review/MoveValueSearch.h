@@ -11,13 +11,11 @@
 
 namespace flipstone {
 
-// The value of every legal move of one position, found in the background within about a second
-// by one search of the position, exactly near the end of the game.
+// The value of every legal move of one position, found in the background by the analysis a
+// review gives the position (about a second of one core): from the book in the opening, exactly
+// near the end of the game.
 class MoveValueSearch {
 public:
-    // The time all the moves of a position share.
-    static constexpr double kSecondsPerPosition = 1.0;
-
     // Starts valuing the colour's moves on the board, unless that position is the one already
     // valued or under way; any other valuing is abandoned.
     void Value(const Board& board, std::uint8_t colour);
@@ -28,6 +26,10 @@ public:
     bool Collect();
     // The move's value from the mover's side, once it is known.
     std::optional<int> ValueOf(Square move) const;
+    // The moves expected after the best one (it first), once the values are known.
+    std::vector<Square> Line() const;
+    // Whether the values known come from the opening book.
+    bool FromBook() const;
 
 private:
     ReviewWorker worker_;

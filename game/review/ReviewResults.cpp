@@ -40,7 +40,7 @@ std::optional<ValuedMove> PositionValue::MoveAt(Square square) const {
     return *found;
 }
 
-// The move played and the best one are valued by the same search of the position, so that the
+// The move played and the best one are valued by the same analysis of the position, so that the
 // loss compares like with like.
 std::optional<MoveReview> ReviewResults::Move(int ply) const {
     const std::optional<PositionValue> before = ValueAfter(ply - 1);
@@ -60,6 +60,7 @@ std::optional<MoveReview> ReviewResults::Move(int ply) const {
     move.bestValue = ForMover(position.mover, before->black);
     move.value = ForMover(position.mover, played->black);
     move.exact = before->exact && played->exact;
+    move.book = before->book;
     if (move.value >= move.bestValue) {
         move.best = move.move;
         move.bestValue = move.value;

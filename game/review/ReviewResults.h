@@ -24,13 +24,18 @@ struct ValuedMove {
     bool exact = false;
 };
 
-// One position as the search judged it: its value for black (its best move's), the best move, and
-// every legal move's value from the same search, best first.
+// One position as the analysis judged it: its value for black (its best move's), the best move,
+// and every legal move's value from the same analysis, best first.
 struct PositionValue {
     int black = 0;
     Square best;
     bool exact = false;
     std::vector<ValuedMove> moves;
+    // The moves expected from here, the best move first (a few plies; empty once the game is
+    // over).
+    std::vector<Square> line;
+    // The values come from the opening book.
+    bool book = false;
 
     // The move's value; none for a square that is not a legal move there.
     std::optional<ValuedMove> MoveAt(Square square) const;
@@ -46,6 +51,7 @@ struct MoveReview {
     int bestValue = 0;
     int loss = 0;  // bestValue - value, never negative
     bool exact = false;
+    bool book = false;  // the values come from the opening book
 };
 
 // What a review knows so far: the game's positions and the values of those it has judged.

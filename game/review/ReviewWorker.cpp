@@ -3,9 +3,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
-#include "engine/strong/StrongSearch.h"
+#include "game/review/PositionAnalyst.h"
 
 namespace flipstone {
 
@@ -13,12 +14,18 @@ namespace {
 
 // The niceness of the review's threads: well below the window's, above the idle class.
 constexpr int kBackgroundNiceness = 10;
-// The review's table: 2^18 buckets of four entries (16 MB), enough at the review's pace.
-constexpr int kTableBits = 18;
+
+int ThreadsFor(int asked) {
+    return asked > 0 ? asked : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 }  // namespace
 
-ReviewWorker::ReviewWorker() : thread_([this] { Run(); }) {}
+ReviewWorker::ReviewWorker(int threads) : analysts_(ThreadsFor(threads)) {
+    for (std::size_t i = 0; i < analysts_.size(); ++i) {
+        threads_.emplace_back([this, i] { Run(static_cast<int>(i)); });
+    }
+}
 
 ReviewWorker::~ReviewWorker() {
     {
@@ -27,35 +34,41 @@ ReviewWorker::~ReviewWorker() {
         StopReview();
     }
     wake_.notify_all();
-    thread_.join();
+    for (std::thread& thread : threads_) {
+        thread.join();
+    }
 }
 
-void ReviewWorker::Start(std::vector<ReviewPosition> positions,
-                         std::chrono::duration<double> perPosition) {
-    auto review = std::make_shared<GameReview>(std::move(positions), perPosition);
+void ReviewWorker::Start(std::vector<ReviewPosition> positions) {
+    auto review = std::make_shared<GameReview>(std::move(positions));
     {
         std::lock_guard lock(mutex_);
         StopReview();
         review_ = review;
         results_ = review->Results();
-        running_ = true;
+        running_ = review->HasWork();
     }
     wake_.notify_all();
 }
 
 void ReviewWorker::Cancel() {
-    std::lock_guard lock(mutex_);
-    StopReview();
-    review_.reset();
-    running_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        StopReview();
+        review_.reset();
+        running_ = false;
+    }
+    wake_.notify_all();
 }
 
 void ReviewWorker::StopReview() {
     if (review_) {
         review_->Stop();
     }
-    if (search_) {
-        search_->Stop();
+    for (const std::unique_ptr<PositionAnalyst>& analyst : analysts_) {
+        if (analyst) {
+            analyst->Stop();
+        }
     }
 }
 
@@ -64,35 +77,42 @@ bool ReviewWorker::Running() const {
     return running_;
 }
 
+void ReviewWorker::Wait() const {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return !running_; });
+}
+
 ReviewResults ReviewWorker::Results() const {
     std::lock_guard lock(mutex_);
     return results_;
 }
 
-void ReviewWorker::Run() {
+void ReviewWorker::Run(int index) {
     // The review yields the processor to the window's thread whenever both want it.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kBackgroundNiceness);
     std::unique_lock lock(mutex_);
     while (true) {
-        wake_.wait(lock, [this] { return quit_ || review_ != nullptr; });
+        wake_.wait(lock, [this] { return quit_ || (review_ != nullptr && review_->HasWork()); });
         if (quit_) {
             return;
         }
-        // The review is searched without the lock; a newer one may replace it meanwhile.
+        // The position is judged without the lock; a newer review may replace this one meanwhile.
         const std::shared_ptr<GameReview> review = review_;
-        if (!search_) {
-            search_ = std::make_unique<strong::StrongSearch>(kTableBits);
+        if (!analysts_[index]) {
+            analysts_[index] = std::make_unique<PositionAnalyst>();
         }
+        PositionAnalyst& analyst = *analysts_[index];
         lock.unlock();
-        const bool more = review->Step(*search_);
+        review->Step(analyst);
         lock.lock();
         if (review_ != review) {
             continue;
         }
         results_ = review->Results();
-        if (!more) {
+        if (results_.Complete()) {
             review_.reset();
             running_ = false;
+            wake_.notify_all();
         }
     }
 }

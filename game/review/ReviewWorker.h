@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -12,45 +11,46 @@
 
 namespace flipstone {
 
-namespace strong {
-class StrongSearch;
-}
+class PositionAnalyst;
 
-// Runs a review on a thread of its own, so that the window's thread never waits for a search;
-// the window reads what is known so far whenever it likes.
+// Runs a review on threads of its own, one per processor core, so that the window's thread never
+// waits for a search; the window reads what is known so far whenever it likes.
 class ReviewWorker {
 public:
-    ReviewWorker();
-    // Stops the review under way and ends the thread.
+    // `threads` 0 takes one per processor core.
+    explicit ReviewWorker(int threads = 0);
+    // Stops the review under way and ends the threads.
     ~ReviewWorker();
     ReviewWorker(const ReviewWorker&) = delete;
     ReviewWorker& operator=(const ReviewWorker&) = delete;
 
     // Reviews the game, abandoning any review under way.
-    void Start(std::vector<ReviewPosition> positions, std::chrono::duration<double> perPosition);
+    void Start(std::vector<ReviewPosition> positions);
     // Abandons the review under way; what it found so far stays readable.
     void Cancel();
     // True from Start until the review is complete or cancelled.
     bool Running() const;
+    // Waits until the review is complete or cancelled.
+    void Wait() const;
     // What the review has found so far.
     ReviewResults Results() const;
 
 private:
-    void Run();
-    // Makes the review under way and its search stop at once; the lock is held.
+    void Run(int index);
+    // Makes the review under way and its analyses stop at once; the lock is held.
     void StopReview();
 
     mutable std::mutex mutex_;
-    // The thread's search, made at its first review (a window that never reviews keeps no
-    // table); its threads take the review thread's low priority.
-    std::unique_ptr<strong::StrongSearch> search_;
-    std::condition_variable wake_;
+    mutable std::condition_variable wake_;
+    // Each thread's analyst, made at its first review (a window that never reviews keeps no
+    // table); its searches take the review threads' low priority.
+    std::vector<std::unique_ptr<PositionAnalyst>> analysts_;
     bool quit_ = false;
-    // The review the thread works on, and a copy of what it found for the readers.
+    // The review the threads work on, and a copy of what it found for the readers.
     std::shared_ptr<GameReview> review_;
     ReviewResults results_;
     bool running_ = false;
-    std::thread thread_;
+    std::vector<std::thread> threads_;
 };
 
 }  // namespace flipstone

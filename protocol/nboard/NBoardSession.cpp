@@ -4,10 +4,12 @@
 #include <charconv>
 #include <chrono>
 
+#include "engine/BitBoard.h"
 #include "game/records/RecordReader.h"
 #include "game/review/GameReview.h"
 #include "game/review/ReviewPositions.h"
 #include "protocol/LineQueue.h"
+#include "protocol/SearchStopRelay.h"
 #include "protocol/Vocabulary.h"
 #include "protocol/nboard/NBoardWords.h"
 
@@ -52,10 +54,6 @@ std::vector<GgfPosition> GgfPositions(const GameRecord& record) {
     }
 }
 
-std::string Depth(const MoveChoice& choice) {
-    return choice.exact ? std::string(nboard::kExactDepth) : std::to_string(choice.depth);
-}
-
 }  // namespace
 
 const std::array<NBoardSession::Command, 9> NBoardSession::kCommands = {{
@@ -70,7 +68,7 @@ const std::array<NBoardSession::Command, 9> NBoardSession::kCommands = {{
     {nboard::kQuit, &NBoardSession::Quit},
 }};
 
-NBoardSession::NBoardSession(EnginePlayer& player, StrongPlayer& analyst, double moveSeconds,
+NBoardSession::NBoardSession(EnginePlayer& player, PositionAnalyst& analyst, double moveSeconds,
                              std::ostream& out)
     : player_(player), analyst_(analyst), moveSeconds_(moveSeconds), out_(out) {}
 
@@ -142,12 +140,21 @@ void NBoardSession::Hint(std::string_view arguments, const StopSignal& stop) {
     int count = 1;
     std::from_chars(arguments.data(), arguments.data() + arguments.size(), count);
     Say(nboard::kStatus, "Flipstone is thinking");
-    const std::vector<MoveChoice> values = analyst_.ValueEveryMove(position_, moveSeconds_, stop);
-    const std::size_t shown = std::min(values.size(), static_cast<std::size_t>(std::max(count, 1)));
+    PositionAnalysis analysis;
+    if (!position_.IsOver()) {
+        const std::uint8_t side = position_.ToMove();
+        const BitBoard bits = BitBoard::FromBoard(position_.GetBoard());
+        const SearchStopRelay relay(stop, analyst_);
+        analysis = analyst_.Analyse(bits.Discs(side), bits.Discs(Opponent(side)));
+    }
+    const std::size_t shown =
+        std::min(analysis.moves.size(), static_cast<std::size_t>(std::max(count, 1)));
     for (std::size_t i = 0; i < shown; ++i) {
-        const MoveChoice& value = values[i];
-        Say(nboard::kSearch, SquareWord(value.square) + " " +
-                                 NBoardNumber(value.value.value_or(0)) + " 0 " + Depth(value));
+        const strong::MoveValue& value = analysis.moves[i];
+        const Square square{BitBoard::ColumnOf(value.bit), BitBoard::RowOf(value.bit)};
+        const std::string depth =
+            value.exact ? std::string(nboard::kExactDepth) : std::to_string(value.depth);
+        Say(nboard::kSearch, SquareWord(square) + " " + NBoardNumber(value.value) + " 0 " + depth);
     }
     Say(nboard::kStatus);
 }
@@ -176,12 +183,13 @@ void NBoardSession::Learn(std::string_view, const StopSignal&) {
 
 void NBoardSession::Analyze(std::string_view, const StopSignal& stop) {
     const std::vector<GgfPosition> positions = GgfPositions(game_);
-    GameReview review(ReviewPositionsOf(game_), std::chrono::duration<double>(moveSeconds_));
+    GameReview review(ReviewPositionsOf(game_));
+    const SearchStopRelay relay(stop, analyst_);
     Say(nboard::kStatus, "Flipstone is analysing the game");
     // The review judges the positions from the end backwards, and each is told as it is judged.
     auto next = positions.rbegin();
     for (int ply = positions.back().ply; ply >= 0 && !stop.StopRequested(); --ply) {
-        review.Step(analyst_.Search());
+        review.Step(analyst_);
         const std::optional<PositionValue> value = review.Results().ValueAfter(ply);
         for (; value && next != positions.rend() && next->ply == ply; ++next) {
             const int forMover = next->toMove == kBlack ? value->black : -value->black;

@@ -8,9 +8,9 @@
 
 #include "engine/Position.h"
 #include "game/records/GameRecord.h"
+#include "game/review/PositionAnalyst.h"
 #include "protocol/EnginePlayer.h"
 #include "protocol/StopSignal.h"
-#include "protocol/StrongPlayer.h"
 
 namespace flipstone::protocol {
 
@@ -22,10 +22,10 @@ namespace flipstone::protocol {
 // are told in a status line.
 class NBoardSession {
 public:
-    // `player` chooses the moves for go, `analyst` values them for hint; each thinks about
-    // `moveSeconds` a request, and analyze about that long on each position. Lines go to `out`,
-    // each one flushed.
-    NBoardSession(EnginePlayer& player, StrongPlayer& analyst, double moveSeconds,
+    // `player` chooses the moves for go, thinking about `moveSeconds` a move; `analyst` values
+    // them for hint and every position for analyze, as the game's review does. Lines go to
+    // `out`, each one flushed.
+    NBoardSession(EnginePlayer& player, PositionAnalyst& analyst, double moveSeconds,
                   std::ostream& out);
 
     // Answers the lines of `in` until its end or quit; a ping that arrives stops the thinking.
@@ -58,7 +58,7 @@ private:
     void Say(std::string_view word, const std::string& text = "");
 
     EnginePlayer& player_;
-    StrongPlayer& analyst_;
+    PositionAnalyst& analyst_;
     double moveSeconds_;
     std::ostream& out_;
     GameRecord game_;

@@ -87,7 +87,7 @@ TEST(FlipstoneCliTest, BadArgumentsGiveOneLineAndStatusTwo) {
         {"selfplay", "--games", "1", "--levels", "2,1", "--worker", "both"},
         {"review", "--moves", "f5d6c3d3d3"},
         {"review", "--moves", "nonsense"},
-        {"review", "--moves", "f5", "--move-time", "0"},
+        {"review", "--moves", "f5", "--threads", "0"},
         {"solve", "--board", kStart},
         {"solve", "--side", "b", "--file", "x.txt"},
         {"solve", "--board", kStart, "--side", "b", "--file", "x.txt"},
@@ -110,7 +110,7 @@ TEST(FlipstoneCliTest, ReviewNamesTheIllegalMoveAndJudgesEveryMoveOtherwise) {
     const CliRun illegal = Cli({"review", "--moves", "f5d6c3d3d3"});
     EXPECT_NE(illegal.err.find("Move 5, d3"), std::string::npos) << illegal.err;
 
-    const CliRun review = Cli({"review", "--moves", "f5d6c3", "--move-time", "0.05"});
+    const CliRun review = Cli({"review", "--moves", "f5d6c3"});
     ASSERT_EQ(review.status, 0) << review.err;
     std::istringstream lines(review.out);
     std::string line;
@@ -122,6 +122,7 @@ TEST(FlipstoneCliTest, ReviewNamesTheIllegalMoveAndJudgesEveryMoveOtherwise) {
     }
     ASSERT_TRUE(std::getline(lines, line));
     EXPECT_EQ(Field(line, "moves"), "3");
+    EXPECT_EQ(Field(line, "opening"), "\"Perpendicular opening\"");
 }
 
 // A suite line that names the solver's value and move is right; one that names another value is

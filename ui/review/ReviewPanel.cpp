@@ -64,7 +64,7 @@ void ReviewPanel::Review(std::vector<ReviewPosition> positions) {
     moveList_->setCurrentCell(-1, -1);
     moveList_->setRowCount(0);
     graph_->SetSelectedPly(-1);
-    worker_.Start(std::move(positions), std::chrono::duration<double>(kSecondsPerPosition));
+    worker_.Start(std::move(positions));
     ShowResults(worker_.Results());
     ShowProgress(true);
     poll_.start();

@@ -26,9 +26,6 @@ class ReviewPanel : public QDockWidget {
     Q_OBJECT
 
 public:
-    // The time the review gives each position: a whole game in well under half a minute.
-    static constexpr double kSecondsPerPosition = 0.4;
-
     explicit ReviewPanel(CFlipstoneView& view, QWidget* parent = nullptr);
 
     // Reviews the game from its start to the position after its last move.

@@ -46,10 +46,13 @@ TEST(StrongSearchTest, ExactValuesAgreeWithFullMinimax) {
             const ThinkResult thought = search.Think(mover, other, std::chrono::seconds(10));
             EXPECT_TRUE(thought.solved);
             EXPECT_EQ(Played(board, side, thought.bit), exact) << text;
-            for (const MoveValue& move :
-                 search.ValueEveryMove(mover, other, std::chrono::seconds(10))) {
-                EXPECT_TRUE(move.exact);
-                EXPECT_EQ(move.value, Played(board, side, move.bit)) << text << " " << move.bit;
+            // Solved straight away, and by the ladder of selective solves within a budget.
+            for (const AnalysisBudget& budget :
+                 {AnalysisBudget::Exact(), AnalysisBudget{1'000'000'000, 0, 64}}) {
+                for (const MoveValue& move : search.ValueEveryMove(mover, other, budget)) {
+                    EXPECT_TRUE(move.exact);
+                    EXPECT_EQ(move.value, Played(board, side, move.bit)) << text << " " << move.bit;
+                }
             }
         }
     }

@@ -6,9 +6,11 @@
 #include <random>
 #include <thread>
 
+#include "engine/BitBoard.h"
 #include "engine/BoardText.h"
+#include "engine/strong/BoardSymmetry.h"
 #include "engine/Position.h"
-#include "engine/strong/StrongSearch.h"
+#include "game/review/PositionAnalyst.h"
 #include "game/review/ReviewPositions.h"
 #include "game/review/ReviewWorker.h"
 #include "support/PlainSolve.h"
@@ -48,11 +50,11 @@ GameRecord RandomGame(std::uint32_t seed, int emptySquares) {
 TEST(GameReviewTest, AgreesWithFullMinimaxOnTheLastMoves) {
     for (const std::uint32_t seed : {3u, 8u, 21u}) {
         const GameRecord record = RandomGame(seed, 10);
-        strong::StrongSearch search;
-        GameReview review(ReviewPositionsOf(record), std::chrono::seconds(10));
-        while (review.Step(search)) {
+        PositionAnalyst analyst;
+        GameReview review(ReviewPositionsOf(record));
+        while (review.Step(analyst)) {
         }
-        const ReviewResults& results = review.Results();
+        const ReviewResults results = review.Results();
         ASSERT_TRUE(results.Complete());
         ASSERT_EQ(results.MoveCount(), static_cast<int>(record.moves.size()));
         for (int ply = 1; ply <= results.MoveCount(); ++ply) {
@@ -74,23 +76,74 @@ TEST(GameReviewTest, AgreesWithFullMinimaxOnTheLastMoves) {
     }
 }
 
+// The positions of a review judged on `threads` threads at once, each with a small budget.
+ReviewResults ReviewOn(int threads, const GameRecord& record) {
+    const book::OpeningBook noBook;
+    GameReview review(ReviewPositionsOf(record));
+    std::vector<std::thread> pool;
+    for (int t = 0; t < threads; ++t) {
+        pool.emplace_back([&] {
+            PositionAnalyst analyst(noBook, {300'000, 12, 14});
+            while (review.Step(analyst)) {
+            }
+        });
+    }
+    for (std::thread& thread : pool) {
+        thread.join();
+    }
+    return review.Results();
+}
+
+Square Turned(Square square, int symmetry) {
+    const int bit =
+        strong::symmetry::TransformBit(BitBoard::BitOf(square.column, square.row), symmetry);
+    return {BitBoard::ColumnOf(bit), BitBoard::RowOf(bit)};
+}
+
+// One verdict per position: the same on two runs on any threads, and the same, turned, on every
+// mirror image of the game (in a position that is its own image, either of two mirror-image best
+// moves may be named).
+TEST(GameReviewTest, ReviewsAgreeOnEveryRunAndEveryMirrorImage) {
+    const GameRecord record = RandomGame(13, 32);
+    const ReviewResults once = ReviewOn(2, record);
+    ASSERT_TRUE(once.Complete());
+    for (const int symmetry : {0, 2, 5, 7}) {
+        GameRecord image = record;
+        const BitBoard start = BitBoard::FromBoard(record.start);
+        image.start = BitBoard{strong::symmetry::Transform(start.black, symmetry),
+                               strong::symmetry::Transform(start.white, symmetry)}
+                          .ToBoard();
+        for (Square& move : image.moves) {
+            move = Turned(move, symmetry);
+        }
+        const ReviewResults again = ReviewOn(symmetry == 0 ? 1 : 2, image);
+        for (int ply = 0; ply < once.PositionCount(); ++ply) {
+            const PositionValue a = *once.ValueAfter(ply);
+            const PositionValue b = *again.ValueAfter(ply);
+            EXPECT_EQ(a.black, b.black) << ply << " " << symmetry;
+            if (a.best.column >= 0) {
+                EXPECT_EQ(b.MoveAt(Turned(a.best, symmetry))->black, b.black)
+                    << ply << " " << symmetry;
+            }
+        }
+    }
+}
+
 TEST(GameReviewTest, TheWorkerReviewsOnItsThreadAndStopsWhenCancelled) {
     const GameRecord record = RandomGame(5, 10);
     ReviewWorker worker;
-    worker.Start(ReviewPositionsOf(record), std::chrono::seconds(10));
-    while (worker.Running()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    strong::StrongSearch search;
-    GameReview alone(ReviewPositionsOf(record), std::chrono::seconds(10));
-    while (alone.Step(search)) {
+    worker.Start(ReviewPositionsOf(record));
+    worker.Wait();
+    PositionAnalyst analyst;
+    GameReview alone(ReviewPositionsOf(record));
+    while (alone.Step(analyst)) {
     }
     for (int ply = 1; ply <= alone.Results().MoveCount(); ++ply) {
         EXPECT_EQ(worker.Results().Move(ply)->value, alone.Results().Move(ply)->value);
     }
 
     // A whole game from the start takes long: once cancelled, the worker judges nothing more.
-    worker.Start(ReviewPositionsOf(RandomGame(5, 60)), std::chrono::seconds(10));
+    worker.Start(ReviewPositionsOf(RandomGame(5, 60)));
     worker.Cancel();
     EXPECT_FALSE(worker.Running());
     const int judged = worker.Results().JudgedCount();

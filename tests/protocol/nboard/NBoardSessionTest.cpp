@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "game/records/RecordWriter.h"
+#include "game/review/PositionAnalyst.h"
 #include "protocol/LevelPlayer.h"
+#include "protocol/StrongPlayer.h"
 
 namespace flipstone::protocol {
 namespace {
@@ -34,8 +36,8 @@ TEST(NBoardSessionTest, AScriptedSessionKeepsItsGameThroughABrokenGgfAndAnIllega
                           "ping 2\nhint 2\n");
     std::ostringstream out;
     LevelPlayer level(1);
-    StrongPlayer strongest;
-    NBoardSession session(level, strongest, 0.05, out);
+    PositionAnalyst analyst;
+    NBoardSession session(level, analyst, 0.05, out);
     session.Serve(in);
 
     const std::vector<std::string> lines = Lines(out.str());
@@ -65,19 +67,23 @@ TEST(NBoardSessionTest, AnalyzeTellsEveryPositionsValueFromTheEndBackwards) {
         "move E1\nmove A1//0.5\nmove F1\nanalyze\n");
     std::ostringstream out;
     StrongPlayer strongest;
-    NBoardSession(strongest, strongest, 0.5, out).Serve(in);
+    PositionAnalyst analyst;
+    NBoardSession(strongest, analyst, 0.5, out).Serve(in);
     EXPECT_EQ(out.str(),
               "status Flipstone is analysing the game\nanalysis 3 -14.00\nanalysis 2 14.00\n"
               "analysis 1 12.00\nanalysis 0 6.00\nstatus\n");
 }
 
-// A ping waiting behind a hint of ten minutes ends it at once, every opening move valued.
+// A ping waiting behind a hint of hours (no book, a budget without end) ends it at once, every
+// opening move valued.
 TEST(NBoardSessionTest, APingCutsALongHintShortWithEveryMoveValued) {
     std::istringstream in("hint 4\nping 1\n");
     std::ostringstream out;
     StrongPlayer strongest;
+    const book::OpeningBook noBook;
+    PositionAnalyst analyst(noBook, {std::int64_t{1} << 50, 0, 0});
     const auto began = std::chrono::steady_clock::now();
-    NBoardSession(strongest, strongest, 600, out).Serve(in);
+    NBoardSession(strongest, analyst, 600, out).Serve(in);
     EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60));
     EXPECT_EQ(Lines(out.str()).size(), 7u) << out.str();  // status, four moves, status, pong
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "engine/book/OpeningBook.h"
+#include "engine/strong/StrongSearch.h"
+
+namespace flipstone::book {
+
+// The strongest player's move in play: while every move of the position leads into the book, one
+// of the book's best moves (the `draw`-th of those within a disc of the best, so that its games
+// vary), at once; otherwise what its search finds within the budget.
+strong::ThinkResult ThinkWithBook(strong::StrongSearch& search, const OpeningBook& book, Bits mover,
+                                  Bits other, std::chrono::duration<double> budget,
+                                  std::uint64_t draw);
+
+}  // namespace flipstone::book
