@@ -50,4 +50,9 @@ std::optional<int> MoveValueSearch::ValueOf(Square move) const {
     return colour_ == kWhite ? -valued->black : valued->black;
 }
 
+std::vector<Square> MoveValueSearch::Line() const {
+    const std::optional<PositionValue> position = results_.ValueAfter(0);
+    return position ? position->line : std::vector<Square>{};
+}
+
 }  // namespace flipstone

@@ -28,6 +28,8 @@ public:
     bool Collect();
     // The move's value from the mover's side, once it is known.
     std::optional<int> ValueOf(Square move) const;
+    // The expected line from the valued position, its best move first; empty while not known.
+    std::vector<Square> Line() const;
 
 private:
     ReviewWorker worker_;

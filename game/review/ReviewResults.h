@@ -31,6 +31,7 @@ struct PositionValue {
     Square best;
     bool exact = false;
     std::vector<ValuedMove> moves;
+    std::vector<Square> line{};  // the expected moves, the best move first, a few plies
 
     // The move's value; none for a square that is not a legal move there.
     std::optional<ValuedMove> MoveAt(Square square) const;
