@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "FrameTestFixture.h"
+#include "game/review/ReviewResults.h"
 #include "ui/HelpWindow.h"
 
 namespace flipstone {
@@ -78,7 +79,8 @@ TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
               (QStringList{"&Start", "&Hint", "-", "&Review Game...", "&Import Game...",
                            "&Export Game...", "-", "E&xit"}));
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&Edit")->actions()),
-              (QStringList{"&Undo", "&Redo", "-", "&Copy Moves", "&Paste Moves"}));
+              (QStringList{"&Undo", "&Redo", "-", "&Copy Moves", "&Paste Moves", "-",
+                           "&Set Up Position...", "&Analysis Mode", "Play &from Here..."}));
     QMenu* set = MenuNamed(bar, "&Set");
     EXPECT_EQ(TextsOf(set->actions()), (QStringList{"&Level", "&Sound"}));
     EXPECT_EQ(TextsOf(set->actions().at(0)->menu()->actions()),
@@ -331,6 +333,52 @@ TEST_F(FrameTest, LevelAfterTheFirstMoveAndHintMakeATrainingGame) {
     Action(ID_GAME_HINT).trigger();
     EXPECT_EQ(document.hintState, 1);
     EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+}
+
+// Analysis: each click plays for the colour to move and the computer never answers; Undo takes
+// one move back; turned off, the computer plays the colour not to move.
+TEST_F(FrameTest, AnalysisPlaysBothColoursWithoutComputerRepliesUntilItIsTurnedOff) {
+    ShowFrame();
+    auto stepUntilTheHumanMayMove = [&] {
+        for (int step = 0; step < 5000 && !document.HumanMayMove(); ++step) {
+            View().OnTimer();
+            ASSERT_TRUE(document.thinking == 0 || !document.AnalysisMode());
+        }
+        for (int step = 0; step < 50; ++step) {
+            View().OnTimer();
+        }
+    };
+    Action(ID_EDIT_ANALYSIS).trigger();
+    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+    for (const Square move : {Square{3, 2}, Square{2, 2}}) {  // black d3, then white c3
+        QTest::mouseClick(&View(), Qt::LeftButton, {}, View().InvalidationBox(move).center());
+        stepUntilTheHumanMayMove();
+    }
+    EXPECT_EQ(document.History().Record().moves, (std::vector<Square>{{3, 2}, {2, 2}}));
+    EXPECT_EQ(View().grab().toImage().pixel(View().InvalidationBox({2, 2}).center()) & 0xFFFFFF,
+              0xFFFFFFu);
+    EXPECT_EQ(document.humanColour, kBlack);
+    Action(ID_EDIT_UNDO).trigger();
+    EXPECT_EQ(document.History().Record().moves.size(), 1u);
+    EXPECT_EQ(document.humanColour, kWhite) << "white to move again";
+    Action(ID_EDIT_REDO).trigger();
+    EXPECT_EQ(document.History().Record().moves.size(), 2u);
+
+    Action(ID_EDIT_ANALYSIS).trigger();
+    frame.RefreshCommandStates();
+    EXPECT_FALSE(Action(ID_EDIT_ANALYSIS).isChecked());
+    EXPECT_EQ(document.computerColour, kWhite);
+    ASSERT_TRUE(ClickFirstMarkedSquare());
+    stepUntilTheHumanMayMove();
+    EXPECT_EQ(document.History().Record().moves.size(), 4u) << "the computer answered";
+}
+
+TEST(LineTextTest, WritesTheExpectedLineOfAJudgedPosition) {
+    ReviewResults results({ReviewPosition{Position::Start().GetBoard(), kBlack, Square{}}});
+    PositionValue value;
+    value.line = {{3, 2}, {2, 2}, {2, 3}};
+    results.SetValue(0, value);
+    EXPECT_EQ(CMainFrame::LineText(results.ValueAfter(0)->line), "Expected line: d3 c3 c4");
 }
 
 // ---- Keys, view toggles, help, about ----

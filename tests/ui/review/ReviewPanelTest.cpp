@@ -2,11 +2,15 @@
 // and in their widgets, by keys and by mouse, on light and dark palettes.
 #include "ui/review/ReviewPanel.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "FrameTestFixture.h"
 #include "game/records/RecordReader.h"
 #include "ui/accessibility/SquareText.h"
+#include "ui/explore/PlayFromHereDialog.h"
 #include "ui/review/ReviewGraph.h"
 #include "ui/review/ReviewMoveList.h"
 
@@ -77,6 +81,37 @@ TEST_F(ReviewPanelTest, SelectingAMoveByKeysShowsItsPositionAndClosingReturnsToT
     QCoreApplication::processEvents();
     EXPECT_FALSE(View().ShowsReviewPosition());
     EXPECT_EQ(View().ShownBoard(), document.board);
+}
+
+TEST_F(ReviewPanelTest, PlayFromHereStartsAGameFromTheSelectedMovesPosition) {
+    ShowFrame();
+    LoadLateGame();
+    ReviewPanel& review = ReviewToTheEnd();
+    review.MoveList().setCurrentCell(3, 0);
+    const ReviewPosition before = review.Shown().Position(3);
+    const std::uint8_t human = Opponent(before.mover);
+    WhenShown<PlayFromHereDialog>(
+        [](PlayFromHereDialog*) { return true; },
+        [&](PlayFromHereDialog* dialog) {
+            EXPECT_EQ(dialog->HumanColour(), before.mover);
+            for (auto* choice : dialog->findChildren<QRadioButton*>()) {
+                if (choice->text().contains(human == kWhite ? "white" : "black")) {
+                    QTest::mouseClick(choice, Qt::LeftButton);
+                }
+            }
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+    Action(ID_EDIT_PLAY_FROM_HERE).trigger();
+    EXPECT_FALSE(review.isVisible());
+    EXPECT_FALSE(View().ShowsReviewPosition());
+    EXPECT_EQ(document.board, before.board);
+    EXPECT_EQ(document.History().Record().moves.size(), 3u);
+    EXPECT_EQ(document.humanColour, human);
+    EXPECT_EQ(document.sideToMove, kComputerSide);
+    for (int step = 0; step < 5000 && !document.HumanMayMove(); ++step) {
+        View().OnTimer();
+    }
+    EXPECT_EQ(document.History().Record().moves.size(), 4u) << "the computer moved";
 }
 
 TEST_F(ReviewPanelTest, TheGraphReadsOnADarkPaletteAndSaysItsValue) {
