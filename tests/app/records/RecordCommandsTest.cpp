@@ -13,6 +13,7 @@
 #include "app/records/RecordCommandHost.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
+#include "game/records/GgfText.h"
 #include "game/records/RecordWriter.h"
 
 namespace flipstone {
@@ -90,6 +91,26 @@ TEST_F(RecordCommandsTest, CopiedExportedAndImportedGamesKeepTheirMoves) {
     ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
     EXPECT_EQ(transcript.readAll(), "f5d6c3d3c4f4\n");
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(RecordCommandsTest, ASetUpPositionKeepsItsStartingBoardOnTheClipboardAndInEveryFile) {
+    GameRecord setUp;
+    setUp.start.Set(2, 3, kBlack);  // c4 black beside the four discs, white to move
+    setUp.firstToMove = kWhite;
+    setUp.moves = {Position::FromBoard(setUp.start, kWhite).LegalSquares().front()};
+    document.LoadRecord(setUp);
+    commands.OnCopyMoves();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
+        QString::fromStdString("BO[" + GgfBoard(setUp.start, kWhite) + "]")));
+    for (const char* name : {"game.ggf", "game.txt"}) {
+        dialogs.exportAnswer = folder.filePath(QString::fromLatin1(name));
+        commands.OnExportGame();
+        document.NewGame();
+        dialogs.importAnswer = dialogs.exportAnswer;
+        commands.OnImportGame();
+        EXPECT_EQ(document.History().Record().start, setUp.start) << name;
+        EXPECT_EQ(document.History().Record().moves, setUp.moves) << name;
+    }
 }
 
 TEST_F(RecordCommandsTest, FilesThatCannotBeReadOrWrittenSaySoAndChangeNothing) {
