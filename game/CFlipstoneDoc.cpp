@@ -23,25 +23,13 @@ private:
     DocumentHost& host_;
 };
 
-const char* GameOverText(int humanDiscs, int computerDiscs) {
-    if (humanDiscs > computerDiscs) {
-        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Win.");
+// The game-over text: `more` when the first side has more discs than the second, `fewer` when
+// it has fewer.
+const char* GameOverText(int discs, int otherDiscs, const char* more, const char* fewer) {
+    if (discs > otherDiscs) {
+        return more;
     }
-    if (humanDiscs < computerDiscs) {
-        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Lose");
-    }
-    return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Draw Game");
-}
-
-// In analysis the human played both colours: the result is told by colour.
-const char* AnalysisOverText(int blackDiscs, int whiteDiscs) {
-    if (blackDiscs > whiteDiscs) {
-        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Black wins.");
-    }
-    if (blackDiscs < whiteDiscs) {
-        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "White wins.");
-    }
-    return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Draw Game");
+    return discs < otherDiscs ? fewer : FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Draw Game");
 }
 
 }  // namespace
@@ -256,8 +244,14 @@ void CFlipstoneDoc::EndGame() {
     const int computerDiscs = computerColour == kBlack ? board.CountBlack() : board.CountWhite();
     // The game is over before the box opens: steps that run while it is open do nothing.
     passCount = kGameOverPasses;
-    host_.ShowGameOver(analysis_ ? AnalysisOverText(board.CountBlack(), board.CountWhite())
-                                 : GameOverText(humanDiscs, computerDiscs));
+    // In analysis the human played both colours: the result is told by colour.
+    host_.ShowGameOver(analysis_
+                           ? GameOverText(board.CountBlack(), board.CountWhite(),
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Black wins."),
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "White wins."))
+                           : GameOverText(humanDiscs, computerDiscs,
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Win."),
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Lose")));
 }
 
 std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {

@@ -99,28 +99,27 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+253"/>
         <source>You Win.</source>
         <translation>Vous avez gagné.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>You Lose</source>
         <translation>Vous avez perdu</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+11"/>
+        <location line="-222"/>
         <source>Draw Game</source>
         <translation>Partie nulle</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="+218"/>
         <source>Black wins.</source>
         <translation>Noir gagne.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>White wins.</source>
         <translation>Blanc gagne.</translation>
     </message>

@@ -99,28 +99,27 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+253"/>
         <source>You Win.</source>
         <translation>Hai vinto.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>You Lose</source>
         <translation>Hai perso</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+11"/>
+        <location line="-222"/>
         <source>Draw Game</source>
         <translation>Pareggio</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="+218"/>
         <source>Black wins.</source>
         <translation>Vince il nero.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>White wins.</source>
         <translation>Vince il bianco.</translation>
     </message>
