@@ -15,17 +15,6 @@
 
 namespace flipstone {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-    auto* button = new QPushButton(text);
-    // Enter presses the focused button, as in a dialog.
-    button->setAutoDefault(true);
-    return button;
-}
-
-}  // namespace
-
 SetUpPanel::SetUpPanel(CFlipstoneDoc& document, CFlipstoneView& view, QWidget* parent)
     : QDockWidget(tr("Set Up Position"), parent),
       document_(document),
@@ -36,43 +25,50 @@ SetUpPanel::SetUpPanel(CFlipstoneDoc& document, CFlipstoneView& view, QWidget* p
     setObjectName(QStringLiteral("SetUp"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
+    auto* colours = new QButtonGroup(this);
+    colours->addButton(blackToMove_);
+    colours->addButton(whiteToMove_);
+    setWidget(MakeContent());
+}
+
+QWidget* SetUpPanel::MakeContent() {
     auto* help =
         new QLabel(tr("Click a square, or press Enter or Space on it, to make it empty, "
                       "black or white."));
     help->setWordWrap(true);
-    auto* colours = new QButtonGroup(this);
-    colours->addButton(blackToMove_);
-    colours->addButton(whiteToMove_);
-    QPushButton* clear = Button(tr("Clear"));
-    //: Fills the board with the four discs a game starts with.
-    QPushButton* start = Button(tr("Start Position"));
-    QPushButton* ok = Button(tr("OK"));
-    QPushButton* cancel = Button(tr("Cancel"));
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(clear, 0, 0);
-    buttons->addWidget(start, 0, 1);
-    buttons->addWidget(ok, 1, 0);
-    buttons->addWidget(cancel, 1, 1);
+    QPushButton* const buttons[] = {
+        Button(tr("Clear"), &SetUpPanel::OnClear),
+        //: Fills the board with the four discs a game starts with.
+        Button(tr("Start Position"), &SetUpPanel::OnStartPosition),
+        Button(tr("OK"), &SetUpPanel::OnOk),
+        Button(tr("Cancel"), &SetUpPanel::End),
+    };
+    auto* grid = new QGridLayout;
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(help);
     layout->addWidget(blackToMove_);
     layout->addWidget(whiteToMove_);
-    layout->addLayout(buttons);
+    layout->addLayout(grid);
     layout->addStretch(1);
-    setWidget(content);
-
-    connect(clear, &QPushButton::clicked, this, &SetUpPanel::OnClear);
-    connect(start, &QPushButton::clicked, this, &SetUpPanel::OnStartPosition);
-    connect(ok, &QPushButton::clicked, this, &SetUpPanel::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &SetUpPanel::OnCancel);
     // From the board, Tab reaches the colour to move, then the buttons.
     setTabOrder(&view_, blackToMove_);
     setTabOrder(blackToMove_, whiteToMove_);
-    setTabOrder(whiteToMove_, clear);
-    setTabOrder(clear, start);
-    setTabOrder(start, ok);
-    setTabOrder(ok, cancel);
+    QWidget* previous = whiteToMove_;
+    for (int k = 0; k < 4; ++k) {
+        grid->addWidget(buttons[k], k / 2, k % 2);
+        setTabOrder(previous, buttons[k]);
+        previous = buttons[k];
+    }
+    return content;
+}
+
+QPushButton* SetUpPanel::Button(const QString& text, void (SetUpPanel::*handler)()) {
+    auto* button = new QPushButton(text);
+    // Enter presses the focused button, as in a dialog.
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
 }
 
 void SetUpPanel::Begin(const Position& position) {

@@ -7,6 +7,7 @@
 #include "engine/Position.h"
 #include "game/records/GameRecord.h"
 
+class QPushButton;
 class QRadioButton;
 
 namespace flipstone {
@@ -26,23 +27,25 @@ public:
 
     // Shows the position on the board, its colour to move chosen, with the board's keys.
     void Begin(const Position& position);
-    std::uint8_t ColourToMove() const;
-    void SetColourToMove(std::uint8_t colour);
     // The position as a record to play from; none, and a message saying why, when neither colour
     // could move in it.
     std::optional<GameRecord> PlayableRecord();
     // Ends the setting up and returns the board to the game.
     void End();
 
-    void OnClear();
-    void OnStartPosition();
-    void OnOk();
-    void OnCancel() { End(); }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* MakeContent();
+    // A button that runs the handler when pressed.
+    QPushButton* Button(const QString& text, void (SetUpPanel::*handler)());
+    std::uint8_t ColourToMove() const;
+    void SetColourToMove(std::uint8_t colour);
+    void OnClear();
+    void OnStartPosition();
+    void OnOk();
+
     CFlipstoneDoc& document_;
     CFlipstoneView& view_;
     QRadioButton* blackToMove_;
