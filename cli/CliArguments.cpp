@@ -273,12 +273,10 @@ void DeclareAnalyse(CLI::App& app, CliArguments& arguments, OptionTexts& texts) 
               "with --strongest: the side to move")
         ->needs(strongest);
     AddChoice(analyse, "--computer", texts.computer, {"b", "w", "black", "white"},
-              "the computer's colour")
-        ->excludes(strongest);
-    AddWholeNumber(analyse, "--level", texts.level, 1, 4, "the level")->excludes(strongest);
+              "the computer's colour");
+    AddWholeNumber(analyse, "--level", texts.level, 1, 4, "the level");
     AddFlag(analyse, "--hint", arguments.analyse.forHint,
-            "search the hint for the other colour instead")
-        ->excludes(strongest);
+            "search the hint for the other colour instead");
 }
 
 void DeclareBook(CLI::App& app, CliArguments& arguments, OptionTexts& texts) {
@@ -504,6 +502,9 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
         if (arguments.analyseStrongest) {
             if (texts.side.empty()) {
                 throw UsageError("--strongest needs --side");
+            }
+            if (!texts.computer.empty() || texts.level != 0 || arguments.analyse.forHint) {
+                throw UsageError("--strongest takes no --computer, --level or --hint");
             }
             arguments.analysePosition = Position::FromBoard(*board, Colour(texts.side));
             return;

@@ -23,14 +23,13 @@ private:
     DocumentHost& host_;
 };
 
-const char* GameOverText(int humanDiscs, int computerDiscs) {
-    if (humanDiscs > computerDiscs) {
-        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Win.");
+// The game-over text: `more` when the first side has more discs than the second, `fewer` when
+// it has fewer.
+const char* GameOverText(int discs, int otherDiscs, const char* more, const char* fewer) {
+    if (discs > otherDiscs) {
+        return more;
     }
-    if (humanDiscs < computerDiscs) {
-        return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Lose");
-    }
-    return FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Draw Game");
+    return discs < otherDiscs ? fewer : FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Draw Game");
 }
 
 }  // namespace
@@ -67,6 +66,7 @@ void CFlipstoneDoc::ResetGameFields() {
 bool CFlipstoneDoc::NewGame() {
     // The framework's new-document step forgets the file; only New, Open and Save rename.
     documentPath.clear();
+    analysis_ = false;
     ResetGameFields();
     history_.Start(board, kBlack);
     AbandonSearches();
@@ -191,6 +191,10 @@ void CFlipstoneDoc::ShowNextDisc() {
 
 void CFlipstoneDoc::HandTurnOver() {
     sideToMove = sideToMove == kComputerSide ? kHumanSide : kComputerSide;
+    if (analysis_ && sideToMove == kComputerSide) {
+        GiveHumanTheColour(computerColour);
+        sideToMove = kHumanSide;
+    }
     if (sideToMove == kHumanSide) {
         markerState = kMarkersToShow;
         host_.UpdateViews();
@@ -240,7 +244,14 @@ void CFlipstoneDoc::EndGame() {
     const int computerDiscs = computerColour == kBlack ? board.CountBlack() : board.CountWhite();
     // The game is over before the box opens: steps that run while it is open do nothing.
     passCount = kGameOverPasses;
-    host_.ShowGameOver(GameOverText(humanDiscs, computerDiscs));
+    // In analysis the human played both colours: the result is told by colour.
+    host_.ShowGameOver(analysis_
+                           ? GameOverText(board.CountBlack(), board.CountWhite(),
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "Black wins."),
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "White wins."))
+                           : GameOverText(humanDiscs, computerDiscs,
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Win."),
+                                          FLIPSTONE_TRANSLATABLE("CFlipstoneDoc", "You Lose")));
 }
 
 std::int32_t CFlipstoneDoc::Evaluate(const Board& position) {
@@ -504,7 +515,7 @@ bool CFlipstoneDoc::OnCommand(int id) {
 }
 
 std::vector<Square> CFlipstoneDoc::OnUndo() {
-    std::vector<Square> takenBack = history_.Undo(humanColour);
+    std::vector<Square> takenBack = analysis_ ? history_.UndoMove() : history_.Undo(humanColour);
     if (!takenBack.empty()) {
         RestoreHistoryPosition();
         host_.SetMainTitle(kTrainingTitle);
@@ -513,7 +524,7 @@ std::vector<Square> CFlipstoneDoc::OnUndo() {
 }
 
 std::vector<Square> CFlipstoneDoc::OnRedo() {
-    std::vector<Square> replayed = history_.Redo(humanColour);
+    std::vector<Square> replayed = analysis_ ? history_.RedoMove() : history_.Redo(humanColour);
     if (!replayed.empty()) {
         RestoreHistoryPosition();
         host_.SetMainTitle(kTrainingTitle);
@@ -522,7 +533,7 @@ std::vector<Square> CFlipstoneDoc::OnRedo() {
 }
 
 void CFlipstoneDoc::OnUpdateUndo(CommandUpdate& update) const {
-    update.Enable(history_.CanUndo(humanColour));
+    update.Enable(analysis_ ? history_.CanUndoMove() : history_.CanUndo(humanColour));
 }
 
 void CFlipstoneDoc::OnUpdateRedo(CommandUpdate& update) const {
@@ -533,6 +544,43 @@ void CFlipstoneDoc::LoadRecord(const GameRecord& record) {
     history_.Start(record);
     RestoreHistoryPosition();
     host_.SetMainTitle(kTrainingTitle);
+}
+
+void CFlipstoneDoc::OnAnalysisMode(bool on) {
+    if (on == analysis_) {
+        return;
+    }
+    analysis_ = on;
+    host_.SetMainTitle(kTrainingTitle);
+    const std::uint8_t mover = SideColour(sideToMove);
+    if (flipList.count > 0) {
+        // The move being shown is answered by the human in analysis, by the computer otherwise.
+        if (!on) {
+            GiveHumanTheColour(Opponent(mover));
+            sideToMove = kComputerSide;
+        }
+        return;
+    }
+    if (on && sideToMove == kComputerSide) {
+        AbandonSearches();
+        thinking = 0;
+        examinedSquare = Square{};
+        GiveHumanTheColour(mover);
+        sideToMove = kHumanSide;
+        markerState = kMarkersToShow;
+        host_.UpdateViews();
+    }
+}
+
+void CFlipstoneDoc::PlayFrom(const GameRecord& record, std::uint8_t human) {
+    analysis_ = false;
+    GiveHumanTheColour(human);
+    LoadRecord(record);
+}
+
+void CFlipstoneDoc::GiveHumanTheColour(std::uint8_t colour) {
+    humanColour = colour;
+    computerColour = Opponent(colour);
 }
 
 void CFlipstoneDoc::RestoreHistoryPosition() {
@@ -555,6 +603,9 @@ void CFlipstoneDoc::RestoreHistoryPosition() {
     // steps then find the passes and the end as after any move.
     const std::uint8_t lastMover = movers.empty() ? Opponent(position.ToMove()) : movers.back();
     const std::uint8_t next = position.IsOver() ? Opponent(lastMover) : position.ToMove();
+    if (analysis_) {
+        GiveHumanTheColour(next);
+    }
     sideToMove = next == humanColour ? kHumanSide : kComputerSide;
     passCount = !position.IsOver() && !movers.empty() && lastMover == next ? 1 : 0;
     markerState = sideToMove == kHumanSide ? kMarkersToShow : kNoMarkers;

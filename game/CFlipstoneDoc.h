@@ -30,6 +30,7 @@ enum CommandId : int {
     ID_GAME_HINT = 32780,
     ID_EDIT_UNDO = 57643,
     ID_EDIT_REDO = 57644,
+    ID_EDIT_ANALYSIS = 32797,
 };
 
 // Sound cue ids.
@@ -175,6 +176,14 @@ public:
     // Makes a record's game the game in progress, as a training game; the human keeps their
     // colour, and the computer moves next if it is its turn.
     void LoadRecord(const GameRecord& record);
+    // Analysis: the human plays both colours and the computer does not move; the human is always
+    // the colour to move. Turning it on or off makes a training game; turned off, the game goes on
+    // with the computer playing the colour not to move. A new game ends it.
+    void OnAnalysisMode(bool on);
+    bool AnalysisMode() const { return analysis_; }
+    // A game against the computer from the record's last position, the human playing `human`;
+    // analysis ends. A training game.
+    void PlayFrom(const GameRecord& record, std::uint8_t human);
     const GameHistory& History() const { return history_; }
     // Help beyond the hint (the move values) makes a training game, as a hint does.
     void MarkTrainingGame() { host_.SetMainTitle(kTrainingTitle); }
@@ -209,6 +218,8 @@ private:
     // Sets the game to the history's position as a game played there would have it: the turn
     // handed on, nothing shown or searched.
     void RestoreHistoryPosition();
+    // The human plays `colour`, the computer the other.
+    void GiveHumanTheColour(std::uint8_t colour);
 
     DocumentHost& host_;
     RootSearchState computerSearch_;
@@ -224,6 +235,7 @@ private:
     // The strongest player, and whether it thinks about the computer's move now.
     StrongestComputer strongest_;
     bool strongestThinks_ = false;
+    bool analysis_ = false;
 };
 
 }  // namespace flipstone

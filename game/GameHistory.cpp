@@ -56,17 +56,36 @@ std::vector<Square> GameHistory::Undo(std::uint8_t human) {
 std::vector<Square> GameHistory::Redo(std::uint8_t human) {
     std::vector<Square> replayed;
     Position position = Current();
-    while (!redo_.empty() && (replayed.empty() || position.ToMove() != human)) {
-        const Square move = redo_.back();
-        if (!position.Play(move)) {
-            redo_.clear();
-            break;
-        }
-        redo_.pop_back();
-        record_.moves.push_back(move);
-        replayed.push_back(move);
+    while ((replayed.empty() || position.ToMove() != human) && RedoNext(position, replayed)) {
     }
     return replayed;
+}
+
+std::vector<Square> GameHistory::UndoMove() {
+    const std::vector<std::uint8_t> movers = Movers();
+    return movers.empty() ? std::vector<Square>{} : Undo(movers.back());
+}
+
+std::vector<Square> GameHistory::RedoMove() {
+    std::vector<Square> replayed;
+    Position position = Current();
+    RedoNext(position, replayed);
+    return replayed;
+}
+
+bool GameHistory::RedoNext(Position& position, std::vector<Square>& replayed) {
+    if (redo_.empty()) {
+        return false;
+    }
+    const Square move = redo_.back();
+    if (!position.Play(move)) {
+        redo_.clear();
+        return false;
+    }
+    redo_.pop_back();
+    record_.moves.push_back(move);
+    replayed.push_back(move);
+    return true;
 }
 
 }  // namespace flipstone

@@ -31,6 +31,10 @@ public:
     // Plays again the next move taken back and the replies after it, up to the human's next
     // turn; returns them in the order played.
     std::vector<Square> Redo(std::uint8_t human);
+    // One move at a time, whoever played it: for a player who plays both colours.
+    bool CanUndoMove() const { return !record_.moves.empty(); }
+    std::vector<Square> UndoMove();
+    std::vector<Square> RedoMove();
 
     const GameRecord& Record() const { return record_; }
     // The position after the moves so far.
@@ -39,6 +43,10 @@ public:
     std::vector<std::uint8_t> Movers() const;
 
 private:
+    // Plays the next move taken back on the position and keeps it; false when there is none or
+    // it is not legal there, when the moves taken back are dropped.
+    bool RedoNext(Position& position, std::vector<Square>& replayed);
+
     GameRecord record_;
     // The moves taken back, the next to play again last.
     std::vector<Square> redo_;

@@ -11,6 +11,7 @@
 #include "game/CFlipstoneDoc.h"
 #include "ui/Artwork.h"
 #include "ui/accessibility/BoardAccessible.h"
+#include "ui/accessibility/SquareText.h"
 
 namespace flipstone {
 
@@ -98,9 +99,10 @@ void CFlipstoneView::OnDraw(QPainter& painter) {
     painter.fillRect(layout.RightShadow(), kBlackColour);
     painter.fillRect(layout.BottomShadow(), kBlackColour);
     DrawDiscs(painter, layout);
-    if (reviewBoard_) {
+    // A position being set up shows its discs alone.
+    if (ShowsReviewPosition()) {
         DrawReviewMarks(painter, layout);
-    } else {
+    } else if (!setUpBoard_) {
         DrawLastMoveCross(painter, layout);
         DrawMarkers(painter, layout);
         DrawExaminedSquare(painter, layout);
@@ -153,7 +155,32 @@ void CFlipstoneView::DrawReviewMarks(QPainter& painter, const BoardLayout& layou
 }
 
 const Board& CFlipstoneView::ShownBoard() const {
+    if (setUpBoard_) {
+        return *setUpBoard_;
+    }
     return reviewBoard_ ? *reviewBoard_ : document_.board;
+}
+
+void CFlipstoneView::ShowSetUpBoard(const Board& board) {
+    setUpBoard_ = board;
+    unsetCursor();
+    InvalidateAll();
+}
+
+void CFlipstoneView::EndSetUp() {
+    if (setUpBoard_) {
+        setUpBoard_.reset();
+        InvalidateAll();
+        WakeTimer();
+    }
+}
+
+void CFlipstoneView::CycleSetUpSquare(Square square) {
+    const std::uint8_t code = setUpBoard_->At(square.column, square.row);
+    const std::uint8_t next = code == kEmpty ? kBlack : code == kBlack ? kWhite : kEmpty;
+    setUpBoard_->Set(square.column, square.row, next);
+    InvalidateSquare(square);
+    announcer_.Announce(SquareText(*this, square));
 }
 
 void CFlipstoneView::ShowReviewPosition(const Board& board, Square best, Square played) {
@@ -196,7 +223,15 @@ void CFlipstoneView::DrawMoveValue(QPainter& painter, const QRect& box, int valu
 
 void CFlipstoneView::ShowMoveValues(bool show) {
     showMoveValues_ = show;
-    if (show) {
+    RefreshMoveValues();
+}
+
+bool CFlipstoneView::ValuesWanted() const {
+    return showMoveValues_ || document_.AnalysisMode();
+}
+
+void CFlipstoneView::RefreshMoveValues() {
+    if (ValuesWanted()) {
         ValueMarkedMoves();
     } else {
         moveValues_.Clear();
@@ -205,15 +240,22 @@ void CFlipstoneView::ShowMoveValues(bool show) {
     InvalidateMarkedSquares();
 }
 
+std::vector<Square> CFlipstoneView::ExpectedLine() const {
+    if (!ValuesWanted() || document_.markerState != kMarkersShown) {
+        return {};
+    }
+    return moveValues_.Line();
+}
+
 std::optional<int> CFlipstoneView::MoveValueAt(Square square) const {
-    if (!showMoveValues_ || document_.markerState != kMarkersShown) {
+    if (!ValuesWanted() || document_.markerState != kMarkersShown) {
         return std::nullopt;
     }
     return moveValues_.ValueOf(square);
 }
 
 void CFlipstoneView::ValueMarkedMoves() {
-    if (!showMoveValues_ || document_.markerState != kMarkersShown || markedSquares_.count == 0) {
+    if (!ValuesWanted() || document_.markerState != kMarkersShown || markedSquares_.count == 0) {
         return;
     }
     moveValues_.Value(document_.board, document_.humanColour);
@@ -272,12 +314,20 @@ void CFlipstoneView::DrawKeyboardCursor(QPainter& painter, const BoardLayout& la
 // While the game waits for the human, ticks would only wake the program a hundred times a
 // second to do nothing: the timer sleeps until the next click, command or view update.
 void CFlipstoneView::OnTimer() {
+    if (setUpBoard_) {
+        SleepTimer();
+        return;
+    }
     document_.TurnStep();
     narrator_.StepTaken();
     if (document_.WaitsForTheHuman()) {
-        tickTimer_.stop();
-        timerAsleep_ = true;
+        SleepTimer();
     }
+}
+
+void CFlipstoneView::SleepTimer() {
+    tickTimer_.stop();
+    timerAsleep_ = true;
 }
 
 void CFlipstoneView::WakeTimer() {
@@ -357,7 +407,9 @@ bool CFlipstoneView::OnKeyDown(int key) {
 
 void CFlipstoneView::ClickSquare(Square square) {
     WakeTimer();
-    if (!reviewBoard_) {
+    if (setUpBoard_) {
+        CycleSetUpSquare(square);
+    } else if (!reviewBoard_) {
         document_.PlayHumanMove(square.column, square.row);
     }
 }
@@ -392,7 +444,7 @@ void CFlipstoneView::OnMouseMove(QPoint point) {
         HideKeyboardCursor();
     }
     const bool placeable =
-        square && !reviewBoard_ && document_.sideToMove == kHumanSide &&
+        square && !reviewBoard_ && !setUpBoard_ && document_.sideToMove == kHumanSide &&
         document_.board.CanPlace(square->column, square->row, document_.humanColour) &&
         document_.flipList.count == 0;
     if (placeable) {

@@ -47,17 +47,29 @@ public:
     // until ShowGame returns the board to the game.
     void ShowReviewPosition(const Board& board, Square best, Square played);
     void ShowGame();
-    bool ShowsReviewPosition() const { return reviewBoard_.has_value(); }
+    bool ShowsReviewPosition() const { return reviewBoard_.has_value() && !setUpBoard_; }
     Square ReviewBest() const { return reviewBest_; }
     Square ReviewPlayed() const { return reviewPlayed_; }
-    // The board the view shows: the game's, or the position under review.
+    // The board the view shows: the position being set up, the position under review, or the
+    // game's.
     const Board& ShownBoard() const;
+    // Shows a position being set up instead of the game: a click, or Enter or Space, changes its
+    // square from empty to black to white and back, and the screen reader reads the square. The
+    // game stands still until EndSetUp.
+    void ShowSetUpBoard(const Board& board);
+    void EndSetUp();
+    bool SettingUp() const { return setUpBoard_.has_value(); }
     // Shows or hides the value of each of the human's moves on its legal-move marker; the values
     // are found in the background whenever the markers are shown.
     void ShowMoveValues(bool show);
     bool MoveValuesShown() const { return showMoveValues_; }
+    // Starts or stops valuing the moves as they are wanted now: by Move Values, or in analysis.
+    void RefreshMoveValues();
     // The value shown on a marked square, from the human's side; none while it is not known.
     std::optional<int> MoveValueAt(Square square) const;
+    // The expected line from the position whose moves are valued, its best move first; empty
+    // while the values are hidden or the line is not known.
+    std::vector<Square> ExpectedLine() const;
     // Undo took these moves back, or Redo played them again: the screen reader is told.
     void TellMovesTakenBack(const std::vector<Square>& moves) { narrator_.MovesTakenBack(moves); }
     void TellMovesReplayed(const std::vector<Square>& moves) { narrator_.MovesReplayed(moves); }
@@ -106,9 +118,13 @@ private:
 
     // What a click on the square does, whether the mouse or the keyboard gives it.
     void ClickSquare(Square square);
+    void CycleSetUpSquare(Square square);
+    // Stops the timer until the next click, command or update.
+    void SleepTimer();
     void MoveKeyboardCursor(int columns, int rows);
     void HideKeyboardCursor();
 
+    bool ValuesWanted() const;
     bool UpdateMarkers();
     // Starts valuing the marked moves when the values are shown; reads them as they arrive.
     void ValueMarkedMoves();
@@ -135,6 +151,7 @@ private:
     std::optional<Board> reviewBoard_;
     Square reviewBest_;
     Square reviewPlayed_;
+    std::optional<Board> setUpBoard_;
     bool showMoveValues_ = false;
     MoveValueSearch moveValues_;
     QTimer moveValuePoll_;

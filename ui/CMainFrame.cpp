@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/review/ReviewPositions.h"
 #include "ui/ActionCommandUpdate.h"
@@ -21,6 +22,8 @@
 #include "ui/GameText.h"
 #include "ui/HelpWindow.h"
 #include "ui/StatusPanes.h"
+#include "ui/explore/PlayFromHereDialog.h"
+#include "ui/explore/SetUpPanel.h"
 #include "ui/review/ReviewMoveList.h"
 #include "ui/review/ReviewPanel.h"
 
@@ -43,6 +46,13 @@ constexpr struct {
     {ID_LEVEL_2, Artwork::kLevel2Image, false},   {ID_LEVEL_3, Artwork::kLevel3Image, false},
     {ID_LEVEL_4, Artwork::kLevel4Image, false},   {ID_HELP_FINDER, Artwork::kHelpImage, true},
     {ID_APP_ABOUT, Artwork::kAboutImage, false},
+};
+
+// The commands without an update handler that would change the game, or read it as it was,
+// while a position is set up.
+constexpr int kCommandsHeldWhileSettingUp[] = {
+    ID_GAME_START, ID_GAME_REVIEW, ID_GAME_IMPORT, ID_GAME_EXPORT, ID_EDIT_COPY,
+    ID_EDIT_PASTE, ID_FILE_NEW,    ID_FILE_OPEN,   ID_EDIT_SET_UP,
 };
 
 }  // namespace
@@ -125,6 +135,9 @@ void CMainFrame::ConnectCommands() {
     On(ID_EDIT_REDO, [this] { OnRedo(); });
     On(ID_GAME_REVIEW, [this] { OnReviewGame(); });
     On(ID_VIEW_MOVE_VALUES, [this](bool checked) { OnMoveValues(checked); });
+    On(ID_EDIT_SET_UP, [this] { OnSetUpPosition(); });
+    On(ID_EDIT_ANALYSIS, [this](bool checked) { OnAnalysisMode(checked); });
+    On(ID_EDIT_PLAY_FROM_HERE, [this] { OnPlayFromHere(); });
     for (int k = 0; k <= kStrongestLevel; ++k) {
         On(kLevelCommands[k], [this, k] { document_.OnLevel(k); });
     }
@@ -210,6 +223,18 @@ void CMainFrame::CreateEditMenu() {
             edit->addSeparator();
         }
     }
+    edit->addSeparator();
+    edit->addAction(AddCommand(ID_EDIT_SET_UP, tr("&Set Up Position..."),
+                               tr("Set up a position on the board\nSet Up Position")));
+    QAction* analysis =
+        AddCommand(ID_EDIT_ANALYSIS, tr("&Analysis Mode"),
+                   tr("Play both colours with the moves' values shown; the computer does not "
+                      "move\nAnalysis Mode"));
+    analysis->setCheckable(true);
+    edit->addAction(analysis);
+    edit->addAction(
+        AddCommand(ID_EDIT_PLAY_FROM_HERE, tr("Play &from Here..."),
+                   tr("Play against the computer from the position shown\nPlay from Here")));
 }
 
 void CMainFrame::CreateLevelMenu(QMenu& setMenu) {
@@ -393,26 +418,95 @@ void CMainFrame::OnMoveValues(bool show) {
 void CMainFrame::OnReviewGame() {
     if (reviewPanel_ == nullptr) {
         reviewPanel_ = new ReviewPanel(*view_, this);
-        addDockWidget(Qt::RightDockWidgetArea, reviewPanel_);
-        reviewPanel_->hide();
-        // The window widens by the panel while it is docked beside the board, and narrows again
-        // when it closes, so that the board keeps its size.
-        connect(reviewPanel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-            if (!visible && widthBeforeReview_ > 0 && !reviewPanel_->isFloating()) {
-                resize(std::exchange(widthBeforeReview_, 0), height());
-            }
-        });
+        DockBesideBoard(*reviewPanel_);
     }
-    if (reviewPanel_->isHidden()) {
-        widthBeforeReview_ = width();
+    ShowBesideBoard(*reviewPanel_);
+    reviewedRecord_ = document_.History().Record();
+    reviewPanel_->Review(ReviewPositionsOf(reviewedRecord_));
+    reviewPanel_->MoveList().setFocus();
+}
+
+void CMainFrame::DockBesideBoard(QDockWidget& panel) {
+    addDockWidget(Qt::RightDockWidgetArea, &panel);
+    panel.hide();
+    connect(&panel, &QDockWidget::visibilityChanged, this, [this, &panel](bool visible) {
+        if (!visible && widthBeforePanel_ > 0 && !panel.isFloating()) {
+            resize(std::exchange(widthBeforePanel_, 0), height());
+        }
+    });
+}
+
+void CMainFrame::ShowBesideBoard(QDockWidget& panel) {
+    if (panel.isHidden() && widthBeforePanel_ == 0) {
+        widthBeforePanel_ = width();
         const QScreen* shown = screen();
         const int widest = shown != nullptr ? shown->availableGeometry().width() : width();
-        resize(std::min(width() + reviewPanel_->sizeHint().width(), widest), height());
+        resize(std::min(width() + panel.sizeHint().width(), widest), height());
     }
-    reviewPanel_->show();
-    reviewPanel_->raise();
-    reviewPanel_->Review(ReviewPositionsOf(document_.History().Record()));
-    reviewPanel_->MoveList().setFocus();
+    panel.show();
+    panel.raise();
+}
+
+void CMainFrame::OnSetUpPosition() {
+    if (reviewPanel_ != nullptr) {
+        reviewPanel_->close();
+    }
+    if (setUpPanel_ == nullptr) {
+        setUpPanel_ = new SetUpPanel(document_, *view_, this);
+        DockBesideBoard(*setUpPanel_);
+    }
+    ShowBesideBoard(*setUpPanel_);
+    setUpPanel_->Begin(document_.History().Current());
+}
+
+void CMainFrame::OnAnalysisMode(bool on) {
+    document_.OnAnalysisMode(on);
+    view_->RefreshMoveValues();
+}
+
+void CMainFrame::OnPlayFromHere() {
+    const std::optional<GameRecord> record = RecordToPlayFrom();
+    if (!record) {
+        return;
+    }
+    const std::uint8_t toMove = record->FinalPosition().ToMove();
+    const std::optional<std::uint8_t> human =
+        PlayFromHereDialog::Ask(this, toMove == kWhite ? kWhite : kBlack);
+    if (!human) {
+        return;
+    }
+    if (view_->SettingUp()) {
+        setUpPanel_->End();
+    }
+    if (reviewPanel_ != nullptr) {
+        reviewPanel_->close();
+    }
+    document_.PlayFrom(*record, *human);
+    view_->RefreshMoveValues();
+}
+
+std::optional<GameRecord> CMainFrame::RecordToPlayFrom() {
+    if (view_->SettingUp()) {
+        return setUpPanel_->PlayableRecord();
+    }
+    if (view_->ShowsReviewPosition() && reviewPanel_ != nullptr &&
+        reviewPanel_->MoveList().CurrentPly() > 0) {
+        GameRecord record = reviewedRecord_;
+        record.moves.resize(
+            std::min<std::size_t>(record.moves.size(), reviewPanel_->MoveList().CurrentPly() - 1));
+        return record;
+    }
+    return document_.History().Record();
+}
+
+QString CMainFrame::LineText(const std::vector<Square>& line) {
+    QStringList moves;
+    for (const Square move : line) {
+        moves << QString::fromStdString(BoardText::SquareName(move));
+    }
+    //: The status bar in analysis: the moves the computer expects from the position, the best
+    //: move first ("d3 c3 c4").
+    return tr("Expected line: %1").arg(moves.join(QLatin1Char(' ')));
 }
 
 void CMainFrame::OnHelpFinder() {
@@ -426,7 +520,25 @@ void CMainFrame::RefreshCommandStates() {
     RunUpdateHandlers();
     Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
     Action(ID_VIEW_MOVE_VALUES)->setChecked(view_->MoveValuesShown());
+    Action(ID_EDIT_ANALYSIS)->setChecked(document_.AnalysisMode());
+    Action(ID_EDIT_PLAY_FROM_HERE)
+        ->setEnabled(view_->SettingUp() || view_->ShowsReviewPosition() ||
+                     !document_.History().Current().IsOver());
+    HoldCommandsWhileSettingUp();
     RefreshPanes();
+}
+
+void CMainFrame::HoldCommandsWhileSettingUp() {
+    const bool settingUp = view_->SettingUp();
+    for (const int id : kCommandsHeldWhileSettingUp) {
+        Action(id)->setEnabled(!settingUp);
+    }
+    Action(ID_EDIT_ANALYSIS)->setEnabled(!settingUp);
+    if (settingUp) {
+        for (const int id : {ID_GAME_HINT, ID_EDIT_UNDO, ID_EDIT_REDO}) {
+            Action(id)->setEnabled(false);
+        }
+    }
 }
 
 void CMainFrame::RunUpdateHandlers() {
@@ -444,6 +556,12 @@ void CMainFrame::RunUpdateHandlers() {
 }
 
 void CMainFrame::RefreshPanes() {
+    const std::vector<Square> line =
+        document_.AnalysisMode() ? view_->ExpectedLine() : std::vector<Square>{};
+    const QString message = line.empty() ? tr("For Help, press F1") : LineText(line);
+    if (panes_[0]->text() != message) {
+        panes_[0]->setText(message);
+    }
     const Board& board = document_.board;
     const QString texts[] = {
         PlyText(document_.moveCount),

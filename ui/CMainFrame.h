@@ -4,7 +4,11 @@
 #include <QString>
 #include <array>
 #include <map>
+#include <optional>
 
+#include "game/records/GameRecord.h"
+
+class QDockWidget;
 class QLabel;
 class QToolBar;
 class QMenu;
@@ -15,6 +19,7 @@ class CFlipstoneDoc;
 class CFlipstoneView;
 class HelpWindow;
 class ReviewPanel;
+class SetUpPanel;
 
 // Commands the frame itself carries, beside the game's commands of CFlipstoneDoc.
 enum FrameCommandId : int {
@@ -34,6 +39,9 @@ enum FrameCommandId : int {
     ID_GAME_IMPORT = 32791,
     ID_GAME_EXPORT = 32792,
     ID_VIEW_MOVE_VALUES = 32793,
+    // Beside those: exploring any position.
+    ID_EDIT_SET_UP = 32796,
+    ID_EDIT_PLAY_FROM_HERE = 32798,
 };
 
 // Status bar panes after the message pane.
@@ -71,6 +79,8 @@ public:
     HelpWindow* Help() { return helpWindow_; }
     // The review beside the board; null until the first review.
     ReviewPanel* Review() { return reviewPanel_; }
+    // The setting up of a position beside the board; null until it is first used.
+    SetUpPanel* SetUp() { return setUpPanel_; }
 
     // A command id that a dialog's button carries (the start dialog's level buttons): passed
     // to the document, whether or not its menu item is enabled.
@@ -92,6 +102,15 @@ public:
     void OnReviewGame();
     // Shows or hides the value of each of the human's moves; showing them makes a training game.
     void OnMoveValues(bool show);
+    // Sets up a position beside the board, starting from the game's.
+    void OnSetUpPosition();
+    // Analysis shows the values of the moves of the colour to move, and the expected line.
+    void OnAnalysisMode(bool on);
+    // A game against the computer from the position being set up, the one selected in the
+    // review, or the game's, the human's colour asked for.
+    void OnPlayFromHere();
+    // "Expected line: d3 c3 c4".
+    static QString LineText(const std::vector<Square>& line);
 
 signals:
     // The update handlers of commands the frame does not carry itself run now.
@@ -122,6 +141,15 @@ private:
     void CreateStatusBar();
     void RefreshPanes();
     void RunUpdateHandlers();
+    // What stands still while a position is set up.
+    void HoldCommandsWhileSettingUp();
+    // Docks the panel at the right of the board; shown, it widens the window by its width, and
+    // hidden, it gives the width back, so that the board keeps its size.
+    void DockBesideBoard(QDockWidget& panel);
+    void ShowBesideBoard(QDockWidget& panel);
+    // The game to play from: the position set up, the position before the move selected in the
+    // review, or the game so far; none when the position set up cannot be played.
+    std::optional<GameRecord> RecordToPlayFrom();
 
     CFlipstoneDoc& document_;
     CFlipstoneView* view_;
@@ -129,8 +157,11 @@ private:
     std::array<QLabel*, 5> panes_{};
     HelpWindow* helpWindow_ = nullptr;
     ReviewPanel* reviewPanel_ = nullptr;
-    // The window's width before the review widened it; 0 while no review is shown.
-    int widthBeforeReview_ = 0;
+    // The game the review judges.
+    GameRecord reviewedRecord_;
+    SetUpPanel* setUpPanel_ = nullptr;
+    // The window's width before a panel beside the board widened it; 0 while none is shown.
+    int widthBeforePanel_ = 0;
     std::map<int, QAction*> actions_;
     // Until a window manager's frame is known: the square the whole window is to fill.
     QRect firstGeometry_;

@@ -105,8 +105,10 @@ void RecordCommands::OnExportGame() {
         return;
     }
     const GameRecord& record = document_.History().Record();
+    // A transcript holds no starting board: a game set up elsewhere keeps it as GGF there too.
     const bool transcript = path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
-    const std::string text = (transcript ? WriteTranscript(record) : WriteGgf(record)) + "\n";
+    const std::string text =
+        (transcript ? ClipboardForm(record).toStdString() : WriteGgf(record)) + "\n";
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=

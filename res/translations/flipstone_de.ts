@@ -99,22 +99,32 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+253"/>
         <source>You Win.</source>
         <translation>Sie haben gewonnen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>You Lose</source>
         <translation>Sie haben verloren</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-222"/>
         <source>Draw Game</source>
         <translation>Unentschieden</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+56"/>
+        <location line="+218"/>
+        <source>Black wins.</source>
+        <translation>Schwarz gewinnt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White wins.</source>
+        <translation>Weiß gewinnt.</translation>
+    </message>
+    <message>
+        <location filename="../../game/CFlipstoneDoc.h" line="+57"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -252,7 +262,7 @@
         <translation>%1 ist zu lang für eine Partienotation. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -346,7 +356,7 @@
         <translation>minus %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>move played</source>
         <translation>gespielter Zug</translation>
     </message>
@@ -457,7 +467,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+165"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+178"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -627,7 +637,43 @@ Züge einfügen</translation>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>&amp;Set Up Position...</source>
+        <translation>Stellung &amp;aufbauen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Set up a position on the board
+Set Up Position</source>
+        <translation>Eine Stellung auf dem Brett aufbauen
+Stellung aufbauen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Analysis Mode</source>
+        <translation>Analyse&amp;modus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play both colours with the moves&apos; values shown; the computer does not move
+Analysis Mode</source>
+        <translation>Beide Farben selbst spielen, mit den Zugwerten; der Computer zieht nicht
+Analysemodus</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Play &amp;from Here...</source>
+        <translation>Von &amp;hier spielen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play against the computer from the position shown
+Play from Here</source>
+        <translation>Von der gezeigten Stellung aus gegen den Computer spielen
+Von hier spielen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;Level</source>
         <translation>&amp;Stufe</translation>
     </message>
@@ -762,11 +808,12 @@ Hilfe</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location line="+209"/>
         <source>For Help, press F1</source>
         <translation>Hilfe mit F1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-203"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -791,6 +838,12 @@ Hilfe</translation>
         <extracomment>A status pane: the number of black discs and of white discs on the board, each colour by its first letter.</extracomment>
         <translation>S: %1 / W: %2</translation>
     </message>
+    <message>
+        <location line="+127"/>
+        <source>Expected line: %1</source>
+        <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
+        <translation>Erwartete Zugfolge: %1</translation>
+    </message>
 </context>
 <context>
     <name>flipstone::HelpWindow</name>
@@ -798,6 +851,31 @@ Hilfe</translation>
         <location filename="../../ui/HelpWindow.cpp" line="+12"/>
         <source>Flipstone Help</source>
         <translation>Flipstone-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::PlayFromHereDialog</name>
+    <message>
+        <location filename="../../ui/explore/PlayFromHereDialog.cpp" line="+15"/>
+        <source>Play &amp;black</source>
+        <extracomment>The human&apos;s colour in the game played from here.</extracomment>
+        <translation>&amp;Schwarz spielen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play &amp;white</source>
+        <translation>&amp;Weiß spielen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play from Here</source>
+        <translation>Von hier spielen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your colour</source>
+        <extracomment>The caption over the choice of the human&apos;s colour; the computer plays the other.</extracomment>
+        <translation>Ihre Farbe</translation>
     </message>
 </context>
 <context>
@@ -896,7 +974,7 @@ Hilfe</translation>
         <translation>Züge der Partie</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+42"/>
         <source>Blunder</source>
         <translation>Patzer</translation>
     </message>
@@ -911,20 +989,21 @@ Hilfe</translation>
         <translation>Ungenauigkeit</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+35"/>
+        <location line="-27"/>
+        <location line="+40"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-41"/>
+        <location line="+41"/>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="-41"/>
+        <location line="+1"/>
+        <location line="+43"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
         <translation>%1. %2 %3</translation>
@@ -972,6 +1051,56 @@ Hilfe</translation>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Analyse abgebrochen: %1 von %2 Stellungen bewertet.</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::SetUpPanel</name>
+    <message>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <source>Set Up Position</source>
+        <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black to move</source>
+        <extracomment>The colour that makes the first move from the position being set up.</extracomment>
+        <translation>Schwarz am Zug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White to move</source>
+        <translation>Weiß am Zug</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
+        <translation>Klicken Sie auf ein Feld oder drücken Sie darauf die Eingabe- oder Leertaste, um es leer, schwarz oder weiß zu machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Position</source>
+        <extracomment>Fills the board with the four discs a game starts with.</extracomment>
+        <translation>Anfangsstellung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
+        <translation>In dieser Stellung kann weder Schwarz noch Weiß ziehen, also lässt sich von ihr aus keine Partie spielen. Ändern Sie einige Felder, oder kehren Sie mit Abbrechen zur Partie zurück.</translation>
     </message>
 </context>
 </TS>

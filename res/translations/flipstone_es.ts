@@ -99,22 +99,32 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+253"/>
         <source>You Win.</source>
         <translation>Ha ganado.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>You Lose</source>
         <translation>Ha perdido</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-222"/>
         <source>Draw Game</source>
         <translation>Empate</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+56"/>
+        <location line="+218"/>
+        <source>Black wins.</source>
+        <translation>Ganan las negras.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White wins.</source>
+        <translation>Ganan las blancas.</translation>
+    </message>
+    <message>
+        <location filename="../../game/CFlipstoneDoc.h" line="+57"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -252,7 +262,7 @@
         <translation>%1 es demasiado largo para ser un registro de partida. No se ha cambiado nada.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Cannot write %1: %2</source>
         <translation>No se puede escribir %1: %2</translation>
     </message>
@@ -346,7 +356,7 @@
         <translation>menos %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>move played</source>
         <translation>jugada realizada</translation>
     </message>
@@ -457,7 +467,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+165"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+178"/>
         <source>&amp;Game</source>
         <translation>&amp;Juego</translation>
     </message>
@@ -627,7 +637,43 @@ Pegar jugadas</translation>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>&amp;Set Up Position...</source>
+        <translation>&amp;Montar posición...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Set up a position on the board
+Set Up Position</source>
+        <translation>Monta una posición en el tablero
+Montar posición</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Analysis Mode</source>
+        <translation>Modo de &amp;análisis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play both colours with the moves&apos; values shown; the computer does not move
+Analysis Mode</source>
+        <translation>Juega con los dos colores viendo los valores de las jugadas; el ordenador no juega
+Modo de análisis</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Play &amp;from Here...</source>
+        <translation>&amp;Jugar desde aquí...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play against the computer from the position shown
+Play from Here</source>
+        <translation>Juega contra el ordenador desde la posición mostrada
+Jugar desde aquí</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;Level</source>
         <translation>&amp;Nivel</translation>
     </message>
@@ -762,11 +808,12 @@ Ayuda</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location line="+209"/>
         <source>For Help, press F1</source>
         <translation>Ayuda: F1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-203"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -791,6 +838,12 @@ Ayuda</translation>
         <extracomment>A status pane: the number of black discs and of white discs on the board, each colour by its first letter.</extracomment>
         <translation>N: %1 / B: %2</translation>
     </message>
+    <message>
+        <location line="+127"/>
+        <source>Expected line: %1</source>
+        <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
+        <translation>Línea esperada: %1</translation>
+    </message>
 </context>
 <context>
     <name>flipstone::HelpWindow</name>
@@ -798,6 +851,31 @@ Ayuda</translation>
         <location filename="../../ui/HelpWindow.cpp" line="+12"/>
         <source>Flipstone Help</source>
         <translation>Ayuda de Flipstone</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::PlayFromHereDialog</name>
+    <message>
+        <location filename="../../ui/explore/PlayFromHereDialog.cpp" line="+15"/>
+        <source>Play &amp;black</source>
+        <extracomment>The human&apos;s colour in the game played from here.</extracomment>
+        <translation>Jugar con &amp;negras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play &amp;white</source>
+        <translation>Jugar con &amp;blancas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play from Here</source>
+        <translation>Jugar desde aquí</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your colour</source>
+        <extracomment>The caption over the choice of the human&apos;s colour; the computer plays the other.</extracomment>
+        <translation>Su color</translation>
     </message>
 </context>
 <context>
@@ -896,7 +974,7 @@ Ayuda</translation>
         <translation>Jugadas de la partida</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+42"/>
         <source>Blunder</source>
         <translation>Error grave</translation>
     </message>
@@ -911,20 +989,21 @@ Ayuda</translation>
         <translation>Imprecisión</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+35"/>
+        <location line="-27"/>
+        <location line="+40"/>
         <source>White</source>
         <translation>Blancas</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-41"/>
+        <location line="+41"/>
         <source>Black</source>
         <translation>Negras</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="-41"/>
+        <location line="+1"/>
+        <location line="+43"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
         <translation>%1. %2 %3</translation>
@@ -972,6 +1051,56 @@ Ayuda</translation>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Análisis cancelado: %1 de %2 posiciones evaluadas.</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::SetUpPanel</name>
+    <message>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <source>Set Up Position</source>
+        <translation>Montar posición</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black to move</source>
+        <extracomment>The colour that makes the first move from the position being set up.</extracomment>
+        <translation>Juegan negras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White to move</source>
+        <translation>Juegan blancas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
+        <translation>Haga clic en una casilla, o pulse Intro o Espacio sobre ella, para dejarla vacía, negra o blanca.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Position</source>
+        <extracomment>Fills the board with the four discs a game starts with.</extracomment>
+        <translation>Posición inicial</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
+        <translation>Ni las negras ni las blancas pueden jugar en esta posición, así que no se puede jugar una partida desde ella. Cambie algunas casillas, o pulse Cancelar para volver a la partida.</translation>
     </message>
 </context>
 </TS>

@@ -99,22 +99,32 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+253"/>
         <source>You Win.</source>
         <translation>Você venceu.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>You Lose</source>
         <translation>Você perdeu</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-222"/>
         <source>Draw Game</source>
         <translation>Empate</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+56"/>
+        <location line="+218"/>
+        <source>Black wins.</source>
+        <translation>Vencem as pretas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White wins.</source>
+        <translation>Vencem as brancas.</translation>
+    </message>
+    <message>
+        <location filename="../../game/CFlipstoneDoc.h" line="+57"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -252,7 +262,7 @@
         <translation>%1 é longo demais para ser o registro de uma partida. Nada foi alterado.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Cannot write %1: %2</source>
         <translation>Não é possível gravar %1: %2</translation>
     </message>
@@ -346,7 +356,7 @@
         <translation>menos %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>move played</source>
         <translation>jogada feita</translation>
     </message>
@@ -457,7 +467,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+165"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+178"/>
         <source>&amp;Game</source>
         <translation>&amp;Jogo</translation>
     </message>
@@ -627,7 +637,43 @@ Colar jogadas</translation>
         <translation>E&amp;ditar</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>&amp;Set Up Position...</source>
+        <translation>&amp;Montar posição...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Set up a position on the board
+Set Up Position</source>
+        <translation>Monta uma posição no tabuleiro
+Montar posição</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Analysis Mode</source>
+        <translation>Modo de &amp;análise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play both colours with the moves&apos; values shown; the computer does not move
+Analysis Mode</source>
+        <translation>Joga com as duas cores vendo os valores das jogadas; o computador não joga
+Modo de análise</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Play &amp;from Here...</source>
+        <translation>&amp;Jogar daqui...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play against the computer from the position shown
+Play from Here</source>
+        <translation>Joga contra o computador a partir da posição mostrada
+Jogar daqui</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;Level</source>
         <translation>&amp;Nível</translation>
     </message>
@@ -762,11 +808,12 @@ Ajuda</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location line="+209"/>
         <source>For Help, press F1</source>
         <translation>Ajuda: F1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-203"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -791,6 +838,12 @@ Ajuda</translation>
         <extracomment>A status pane: the number of black discs and of white discs on the board, each colour by its first letter.</extracomment>
         <translation>P: %1 / B: %2</translation>
     </message>
+    <message>
+        <location line="+127"/>
+        <source>Expected line: %1</source>
+        <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
+        <translation>Linha esperada: %1</translation>
+    </message>
 </context>
 <context>
     <name>flipstone::HelpWindow</name>
@@ -798,6 +851,31 @@ Ajuda</translation>
         <location filename="../../ui/HelpWindow.cpp" line="+12"/>
         <source>Flipstone Help</source>
         <translation>Ajuda do Flipstone</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::PlayFromHereDialog</name>
+    <message>
+        <location filename="../../ui/explore/PlayFromHereDialog.cpp" line="+15"/>
+        <source>Play &amp;black</source>
+        <extracomment>The human&apos;s colour in the game played from here.</extracomment>
+        <translation>Jogar com as &amp;pretas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play &amp;white</source>
+        <translation>Jogar com as &amp;brancas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play from Here</source>
+        <translation>Jogar daqui</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your colour</source>
+        <extracomment>The caption over the choice of the human&apos;s colour; the computer plays the other.</extracomment>
+        <translation>Sua cor</translation>
     </message>
 </context>
 <context>
@@ -896,7 +974,7 @@ Ajuda</translation>
         <translation>Jogadas da partida</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+42"/>
         <source>Blunder</source>
         <translation>Erro grave</translation>
     </message>
@@ -911,20 +989,21 @@ Ajuda</translation>
         <translation>Imprecisão</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+35"/>
+        <location line="-27"/>
+        <location line="+40"/>
         <source>White</source>
         <translation>Brancas</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-41"/>
+        <location line="+41"/>
         <source>Black</source>
         <translation>Pretas</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="-41"/>
+        <location line="+1"/>
+        <location line="+43"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
         <translation>%1. %2 %3</translation>
@@ -972,6 +1051,56 @@ Ajuda</translation>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Análise cancelada: %1 de %2 posições avaliadas.</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::SetUpPanel</name>
+    <message>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <source>Set Up Position</source>
+        <translation>Montar posição</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black to move</source>
+        <extracomment>The colour that makes the first move from the position being set up.</extracomment>
+        <translation>Pretas jogam</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White to move</source>
+        <translation>Brancas jogam</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
+        <translation>Clique numa casa, ou pressione Enter ou Espaço sobre ela, para deixá-la vazia, preta ou branca.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Position</source>
+        <extracomment>Fills the board with the four discs a game starts with.</extracomment>
+        <translation>Posição inicial</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
+        <translation>Nem as pretas nem as brancas podem jogar nesta posição, então não é possível jogar uma partida a partir dela. Mude algumas casas, ou pressione Cancelar para voltar à partida.</translation>
     </message>
 </context>
 </TS>

@@ -99,22 +99,32 @@
 <context>
     <name>CFlipstoneDoc</name>
     <message>
-        <location filename="../../game/CFlipstoneDoc.cpp" line="+28"/>
+        <location filename="../../game/CFlipstoneDoc.cpp" line="+253"/>
         <source>You Win.</source>
         <translation>Вы выиграли.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>You Lose</source>
         <translation>Вы проиграли</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-222"/>
         <source>Draw Game</source>
         <translation>Ничья</translation>
     </message>
     <message>
-        <location filename="../../game/CFlipstoneDoc.h" line="+56"/>
+        <location line="+218"/>
+        <source>Black wins.</source>
+        <translation>Победили чёрные.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White wins.</source>
+        <translation>Победили белые.</translation>
+    </message>
+    <message>
+        <location filename="../../game/CFlipstoneDoc.h" line="+57"/>
         <source>Flipstone</source>
         <translation>Flipstone</translation>
     </message>
@@ -252,7 +262,7 @@
         <translation>%1 слишком длинный для записи партии. Ничего не изменено.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Cannot write %1: %2</source>
         <translation>Не удаётся записать %1: %2</translation>
     </message>
@@ -346,7 +356,7 @@
         <translation>минус %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>move played</source>
         <translation>сделанный ход</translation>
     </message>
@@ -457,7 +467,7 @@
     <name>flipstone::CMainFrame</name>
     <message>
         <location filename="../../app/language/Translations.cpp" line="+39"/>
-        <location filename="../../ui/CMainFrame.cpp" line="+165"/>
+        <location filename="../../ui/CMainFrame.cpp" line="+178"/>
         <source>&amp;Game</source>
         <translation>&amp;Игра</translation>
     </message>
@@ -627,7 +637,43 @@ Paste Moves</source>
         <translation>&amp;Правка</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>&amp;Set Up Position...</source>
+        <translation>&amp;Расставить позицию...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Set up a position on the board
+Set Up Position</source>
+        <translation>Расставить позицию на доске
+Расставить позицию</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Analysis Mode</source>
+        <translation>Режим &amp;анализа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play both colours with the moves&apos; values shown; the computer does not move
+Analysis Mode</source>
+        <translation>Играть за обе стороны с оценками ходов; компьютер не ходит
+Режим анализа</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Play &amp;from Here...</source>
+        <translation>&amp;Играть отсюда...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play against the computer from the position shown
+Play from Here</source>
+        <translation>Играть с компьютером из показанной позиции
+Играть отсюда</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;Level</source>
         <translation>&amp;Уровень</translation>
     </message>
@@ -762,11 +808,12 @@ Help</source>
     </message>
     <message>
         <location line="+31"/>
+        <location line="+209"/>
         <source>For Help, press F1</source>
         <translation>Справка: F1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-203"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -791,6 +838,12 @@ Help</source>
         <extracomment>A status pane: the number of black discs and of white discs on the board, each colour by its first letter.</extracomment>
         <translation>Ч: %1 / Б: %2</translation>
     </message>
+    <message>
+        <location line="+127"/>
+        <source>Expected line: %1</source>
+        <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
+        <translation>Ожидаемый вариант: %1</translation>
+    </message>
 </context>
 <context>
     <name>flipstone::HelpWindow</name>
@@ -798,6 +851,31 @@ Help</source>
         <location filename="../../ui/HelpWindow.cpp" line="+12"/>
         <source>Flipstone Help</source>
         <translation>Справка Flipstone</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::PlayFromHereDialog</name>
+    <message>
+        <location filename="../../ui/explore/PlayFromHereDialog.cpp" line="+15"/>
+        <source>Play &amp;black</source>
+        <extracomment>The human&apos;s colour in the game played from here.</extracomment>
+        <translation>Играть &amp;чёрными</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play &amp;white</source>
+        <translation>Играть &amp;белыми</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play from Here</source>
+        <translation>Играть отсюда</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your colour</source>
+        <extracomment>The caption over the choice of the human&apos;s colour; the computer plays the other.</extracomment>
+        <translation>Ваш цвет</translation>
     </message>
 </context>
 <context>
@@ -896,7 +974,7 @@ Help</source>
         <translation>Ходы партии</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+42"/>
         <source>Blunder</source>
         <translation>Зевок</translation>
     </message>
@@ -911,20 +989,21 @@ Help</source>
         <translation>Неточность</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+35"/>
+        <location line="-27"/>
+        <location line="+40"/>
         <source>White</source>
         <translation>Белые</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-41"/>
+        <location line="+41"/>
         <source>Black</source>
         <translation>Чёрные</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="-41"/>
+        <location line="+1"/>
+        <location line="+43"/>
         <source>%1. %2 %3</source>
         <extracomment>A move in the review&apos;s list: %1 its number, %2 the colour that played it, %3 its square (&quot;23. Black f5&quot;).</extracomment>
         <translation>%1. %2 %3</translation>
@@ -972,6 +1051,56 @@ Help</source>
         <location line="+2"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Анализ прерван: оценено позиций: %1 из %2.</translation>
+    </message>
+</context>
+<context>
+    <name>flipstone::SetUpPanel</name>
+    <message>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <source>Set Up Position</source>
+        <translation>Расстановка позиции</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Black to move</source>
+        <extracomment>The colour that makes the first move from the position being set up.</extracomment>
+        <translation>Ход чёрных</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White to move</source>
+        <translation>Ход белых</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
+        <translation>Щёлкните клетку или нажмите на ней Enter или пробел, чтобы сделать её пустой, чёрной или белой.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Position</source>
+        <extracomment>Fills the board with the four discs a game starts with.</extracomment>
+        <translation>Начальная позиция</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
+        <translation>В этой позиции не могут ходить ни чёрные, ни белые, поэтому партию с неё не сыграть. Измените несколько клеток или нажмите «Отмена», чтобы вернуться к партии.</translation>
     </message>
 </context>
 </TS>

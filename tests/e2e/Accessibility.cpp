@@ -43,4 +43,17 @@ bool HearUntil(const std::function<bool()>& condition, int limitMs) {
         limitMs);
 }
 
+Accessible StartAndFindBoard(RealProgram& program) {
+    program.AddEnvironment({QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")});
+    program.Start();
+    Accessible board(nullptr, g_object_unref);
+    if (program.WaitForWindow()) {
+        HearUntil([&] {
+            board = Find(Accessible(atspi_get_desktop(0), g_object_unref), "Board");
+            return board != nullptr;
+        });
+    }
+    return board;
+}
+
 }  // namespace flipstone::e2e

@@ -50,14 +50,8 @@ TEST(ScreenReader, ReadsTheSquaresFollowsTheCursorAndHearsTheComputersReply) {
     }
     VirtualDisplay display(true);
     RealProgram program(display);
-    program.AddEnvironment({QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")});
-    program.Start();
-    ASSERT_TRUE(program.WaitForWindow());
-    Accessible board(nullptr, g_object_unref);
-    ASSERT_TRUE(HearUntil([&] {
-        board = Find(Accessible(atspi_get_desktop(0), g_object_unref), "Board");
-        return board != nullptr;
-    }));
+    const Accessible board = StartAndFindBoard(program);
+    ASSERT_NE(board, nullptr);
 
     const std::map<std::string, std::string> names = SquareNames(board.get());
     const std::string legal = "d3 c4 f5 e6", white = "d4 e5", black = "d5 e4";

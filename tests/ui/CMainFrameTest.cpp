@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "FrameTestFixture.h"
+#include "game/review/ReviewResults.h"
 #include "ui/HelpWindow.h"
 
 namespace flipstone {
@@ -78,7 +79,8 @@ TEST_F(FrameTest, MenusCarryTheirTextsAndMnemonicsInOrder) {
               (QStringList{"&Start", "&Hint", "-", "&Review Game...", "&Import Game...",
                            "&Export Game...", "-", "E&xit"}));
     EXPECT_EQ(TextsOf(MenuNamed(bar, "&Edit")->actions()),
-              (QStringList{"&Undo", "&Redo", "-", "&Copy Moves", "&Paste Moves"}));
+              (QStringList{"&Undo", "&Redo", "-", "&Copy Moves", "&Paste Moves", "-",
+                           "&Set Up Position...", "&Analysis Mode", "Play &from Here..."}));
     QMenu* set = MenuNamed(bar, "&Set");
     EXPECT_EQ(TextsOf(set->actions()), (QStringList{"&Level", "&Sound"}));
     EXPECT_EQ(TextsOf(set->actions().at(0)->menu()->actions()),
@@ -331,6 +333,42 @@ TEST_F(FrameTest, LevelAfterTheFirstMoveAndHintMakeATrainingGame) {
     Action(ID_GAME_HINT).trigger();
     EXPECT_EQ(document.hintState, 1);
     EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+}
+
+// Analysis: each click plays for the colour to move and the computer never answers; Undo takes
+// one move back; turned off, the computer plays the colour not to move.
+TEST_F(FrameTest, AnalysisPlaysBothColoursWithoutComputerRepliesUntilItIsTurnedOff) {
+    ShowFrame();
+    auto playAndStep = [&](Square move) {
+        QTest::mouseClick(&View(), Qt::LeftButton, {}, View().InvalidationBox(move).center());
+        for (int step = 0; step < 5000 && !document.HumanMayMove(); ++step) {
+            View().OnTimer();
+            ASSERT_TRUE(document.thinking == 0 || !document.AnalysisMode());
+        }
+    };
+    Action(ID_EDIT_ANALYSIS).trigger();
+    playAndStep({3, 2});  // black d3, then white c3
+    playAndStep({2, 2});
+    EXPECT_EQ(document.History().Record().moves, (std::vector<Square>{{3, 2}, {2, 2}}));
+    EXPECT_EQ(View().grab().toImage().pixel(View().InvalidationBox({2, 2}).center()),
+              qRgb(255, 255, 255));
+    Action(ID_EDIT_UNDO).trigger();
+    EXPECT_EQ(document.History().Record().moves.size(), 1u);
+    EXPECT_EQ(document.humanColour, kWhite) << "white to move again";
+
+    Action(ID_EDIT_ANALYSIS).trigger();
+    EXPECT_EQ(document.computerColour, kBlack);
+    playAndStep({2, 2});
+    EXPECT_EQ(document.History().Record().moves.size(), 3u) << "the computer answered";
+    EXPECT_EQ(frame.windowTitle(), "Flipstone - Training game");
+}
+
+TEST(LineTextTest, WritesTheExpectedLineOfAJudgedPosition) {
+    ReviewResults results({ReviewPosition{Position::Start().GetBoard(), kBlack, Square{}}});
+    PositionValue value;
+    value.line = {{3, 2}, {2, 2}, {2, 3}};
+    results.SetValue(0, value);
+    EXPECT_EQ(CMainFrame::LineText(results.ValueAfter(0)->line), "Expected line: d3 c3 c4");
 }
 
 // ---- Keys, view toggles, help, about ----

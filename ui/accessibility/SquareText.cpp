@@ -61,6 +61,9 @@ QString SquareText(const CFlipstoneView& view, Square square) {
     const CFlipstoneDoc& document = view.Document();
     QStringList parts{QString::fromStdString(BoardText::SquareName(square)),
                       ContentWord(view.ShownBoard().At(square.column, square.row))};
+    if (view.SettingUp()) {
+        return parts.join(QStringLiteral(", "));
+    }
     if (view.ShowsReviewPosition()) {
         if (view.ReviewPlayed() == square) {
             parts << QCoreApplication::translate("SquareText", "move played");

@@ -21,6 +21,7 @@
 #include "ui/Artwork.h"
 #include "ui/GameText.h"
 #include "ui/StatusPanes.h"
+#include "ui/explore/PlayFromHereDialog.h"
 
 namespace flipstone {
 namespace {
@@ -101,7 +102,9 @@ TEST_P(ShippedLanguage, TranslatesTheProgramAndTheToolkitAndCutsNoText) {
 
     CGameStartDialog start;
     CAboutDialog about;
-    for (QDialog* dialog : {static_cast<QDialog*>(&start), static_cast<QDialog*>(&about)}) {
+    PlayFromHereDialog playFromHere(kBlack);
+    for (QDialog* dialog : {static_cast<QDialog*>(&start), static_cast<QDialog*>(&about),
+                            static_cast<QDialog*>(&playFromHere)}) {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
         EXPECT_EQ(CutTexts(*dialog), "") << dialog->windowTitle().toStdString();

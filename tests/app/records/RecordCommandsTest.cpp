@@ -35,6 +35,15 @@ protected:
 
     std::string Moves() const { return WriteTranscript(document.History().Record()); }
 
+    // Exports the game to the file, starts a new game and imports the file.
+    void ExportNewGameAndImport(const char* name) {
+        dialogs.exportAnswer = folder.filePath(QString::fromLatin1(name));
+        commands.OnExportGame();
+        document.NewGame();
+        dialogs.importAnswer = dialogs.exportAnswer;
+        commands.OnImportGame();
+    }
+
     HeadlessHost gameHost;
     CFlipstoneDoc document{gameHost, SearchMode::kSynchronous};
     RecordedDialogs dialogs;
@@ -79,17 +88,26 @@ TEST_F(RecordCommandsTest, CopiedExportedAndImportedGamesKeepTheirMoves) {
     commands.OnCopyMoves();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("f5d6c3d3c4f4"));
     for (const char* name : {"game.ggf", "game.txt"}) {
-        dialogs.exportAnswer = folder.filePath(QString::fromLatin1(name));
-        commands.OnExportGame();
-        document.NewGame();
-        dialogs.importAnswer = dialogs.exportAnswer;
-        commands.OnImportGame();
+        ExportNewGameAndImport(name);
         EXPECT_EQ(Moves(), "f5d6c3d3c4f4") << name;
     }
     QFile transcript(folder.filePath(QStringLiteral("game.txt")));
     ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
     EXPECT_EQ(transcript.readAll(), "f5d6c3d3c4f4\n");
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(RecordCommandsTest, AGameSetUpFromAnotherBoardKeepsItInEveryFile) {
+    GameRecord setUp;
+    setUp.start.Set(2, 3, kBlack);  // c4 black beside the four discs, white to move
+    setUp.firstToMove = kWhite;
+    setUp.moves = {Position::FromBoard(setUp.start, kWhite).LegalSquares().front()};
+    document.LoadRecord(setUp);
+    for (const char* name : {"game.ggf", "game.txt"}) {
+        ExportNewGameAndImport(name);
+        EXPECT_EQ(document.History().Record().start, setUp.start) << name;
+        EXPECT_EQ(document.History().Record().moves, setUp.moves) << name;
+    }
 }
 
 TEST_F(RecordCommandsTest, FilesThatCannotBeReadOrWrittenSaySoAndChangeNothing) {

@@ -2,11 +2,13 @@
 // and in their widgets, by keys and by mouse, on light and dark palettes.
 #include "ui/review/ReviewPanel.h"
 
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "FrameTestFixture.h"
 #include "game/records/RecordReader.h"
 #include "ui/accessibility/SquareText.h"
+#include "ui/explore/PlayFromHereDialog.h"
 #include "ui/review/ReviewGraph.h"
 #include "ui/review/ReviewMoveList.h"
 
@@ -77,6 +79,30 @@ TEST_F(ReviewPanelTest, SelectingAMoveByKeysShowsItsPositionAndClosingReturnsToT
     QCoreApplication::processEvents();
     EXPECT_FALSE(View().ShowsReviewPosition());
     EXPECT_EQ(View().ShownBoard(), document.board);
+}
+
+TEST_F(ReviewPanelTest, PlayFromHereStartsAGameFromTheSelectedMovesPosition) {
+    ShowFrame();
+    LoadLateGame();
+    ReviewPanel& review = ReviewToTheEnd();
+    review.MoveList().setCurrentCell(3, 0);
+    const ReviewPosition before = review.Shown().Position(3);
+    // The dialog proposes the colour to move; the human takes the other.
+    WhenShown<PlayFromHereDialog>([](PlayFromHereDialog*) { return true; },
+                                  [&](PlayFromHereDialog* dialog) {
+                                      EXPECT_EQ(dialog->HumanColour(), before.mover);
+                                      const int other = before.mover == kBlack ? 1 : 0;
+                                      dialog->findChildren<QRadioButton*>().at(other)->click();
+                                      dialog->accept();
+                                  });
+    Action(ID_EDIT_PLAY_FROM_HERE).trigger();
+    EXPECT_FALSE(review.isVisible());
+    EXPECT_EQ(document.board, before.board);
+    EXPECT_EQ(document.humanColour, Opponent(before.mover));
+    for (int step = 0; step < 5000 && !document.HumanMayMove(); ++step) {
+        View().OnTimer();
+    }
+    EXPECT_EQ(document.History().Record().moves.size(), 4u) << "3 moves kept, the computer's";
 }
 
 TEST_F(ReviewPanelTest, TheGraphReadsOnADarkPaletteAndSaysItsValue) {
