@@ -27,7 +27,7 @@ void PrintMove(const MoveReview& move, std::ostream& out) {
 }
 
 std::string OpeningJson(const GameRecord& record) {
-    const char* name = record.StartsAtTheStandardPosition() ? OpeningNameOf(record.moves) : nullptr;
+    const char* name = OpeningNameOf(record);
     return name == nullptr ? "null" : "\"" + std::string(name) + "\"";
 }
 

@@ -15,7 +15,7 @@
 
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
-#include "game/review/ReviewPositions.h"
+#include "game/review/OpeningNames.h"
 #include "ui/ActionCommandUpdate.h"
 #include "ui/Artwork.h"
 #include "ui/CFlipstoneView.h"
@@ -422,7 +422,7 @@ void CMainFrame::OnReviewGame() {
     }
     ShowBesideBoard(*reviewPanel_);
     reviewedRecord_ = document_.History().Record();
-    reviewPanel_->Review(ReviewPositionsOf(reviewedRecord_));
+    reviewPanel_->Review(reviewedRecord_);
     reviewPanel_->MoveList().setFocus();
 }
 
@@ -509,6 +509,25 @@ QString CMainFrame::LineText(const std::vector<Square>& line) {
     return tr("Expected line: %1").arg(moves.join(QLatin1Char(' ')));
 }
 
+// In analysis the expected line; while the values of moves show, the well-known opening the game
+// follows; otherwise the help message.
+QString CMainFrame::MessageText() const {
+    const bool analysing = document_.AnalysisMode();
+    const std::vector<Square> line = analysing ? view_->ExpectedLine() : std::vector<Square>{};
+    if (!line.empty()) {
+        return LineText(line);
+    }
+    const char* opening = analysing || view_->MoveValuesShown()
+                              ? OpeningNameOf(document_.History().Record())
+                              : nullptr;
+    if (opening != nullptr) {
+        //: The status bar while the values of moves show, for a game that follows a well-known
+        //: opening (%1, its name).
+        return tr("Opening: %1").arg(OpeningName(opening));
+    }
+    return tr("For Help, press F1");
+}
+
 void CMainFrame::OnHelpFinder() {
     if (helpWindow_ == nullptr) {
         helpWindow_ = new HelpWindow(this);
@@ -556,9 +575,7 @@ void CMainFrame::RunUpdateHandlers() {
 }
 
 void CMainFrame::RefreshPanes() {
-    const std::vector<Square> line =
-        document_.AnalysisMode() ? view_->ExpectedLine() : std::vector<Square>{};
-    const QString message = line.empty() ? tr("For Help, press F1") : LineText(line);
+    const QString message = MessageText();
     if (panes_[0]->text() != message) {
         panes_[0]->setText(message);
     }

@@ -111,6 +111,7 @@ public:
     void OnPlayFromHere();
     // "Expected line: d3 c3 c4".
     static QString LineText(const std::vector<Square>& line);
+    QString MessageText() const;
 
 signals:
     // The update handlers of commands the frame does not carry itself run now.

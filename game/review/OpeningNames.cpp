@@ -67,4 +67,8 @@ const char* OpeningNameOf(const std::vector<Square>& moves) {
     return name;
 }
 
+const char* OpeningNameOf(const GameRecord& record) {
+    return record.StartsAtTheStandardPosition() ? OpeningNameOf(record.moves) : nullptr;
+}
+
 }  // namespace flipstone

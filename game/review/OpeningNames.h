@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/Square.h"
+#include "game/records/GameRecord.h"
 
 namespace flipstone {
 
@@ -19,5 +20,7 @@ std::span<const NamedOpening> NamedOpenings();
 // The name of the longest well-known opening whose moves the game's first moves are, in any
 // orientation of the board that keeps the start position; null when they follow none.
 const char* OpeningNameOf(const std::vector<Square>& moves);
+// The same for a game record: none for a game that starts from another position.
+const char* OpeningNameOf(const GameRecord& record);
 
 }  // namespace flipstone

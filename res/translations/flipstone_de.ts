@@ -232,6 +232,29 @@
     </message>
 </context>
 <context>
+    <name>Openings</name>
+    <message>
+        <location filename="../../game/review/OpeningNames.cpp" line="+17"/>
+        <source>Diagonal opening</source>
+        <translation>Diagonaleröffnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perpendicular opening</source>
+        <translation>Senkrechte Eröffnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parallel opening</source>
+        <translation>Parallele Eröffnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
@@ -808,12 +831,12 @@ Hilfe</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+209"/>
+        <location line="+176"/>
         <source>For Help, press F1</source>
         <translation>Hilfe mit F1</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-170"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -843,6 +866,12 @@ Hilfe</translation>
         <source>Expected line: %1</source>
         <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
         <translation>Erwartete Zugfolge: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Opening: %1</source>
+        <extracomment>The status bar while the values of moves show, for a game that follows a well-known opening (%1, its name).</extracomment>
+        <translation>Eröffnung: %1</translation>
     </message>
 </context>
 <context>
@@ -1009,13 +1038,24 @@ Hilfe</translation>
         <translation>%1. %2 %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Book</source>
+        <extracomment>The review&apos;s mark of a move whose values come from the opening book.</extracomment>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>exact</source>
-        <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
+        <extracomment>Tooltips of a value: found exactly by solving the end of the game, taken from the opening book, or estimated by a search.</extracomment>
         <translation>exakt</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <source>from the opening book</source>
+        <translation>aus dem Eröffnungsbuch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>searched</source>
         <translation>geschätzt</translation>
     </message>
@@ -1023,7 +1063,7 @@ Hilfe</translation>
 <context>
     <name>flipstone::ReviewPanel</name>
     <message>
-        <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
+        <location filename="../../ui/review/ReviewPanel.cpp" line="+30"/>
         <source>Review</source>
         <translation>Analyse</translation>
     </message>
@@ -1038,17 +1078,24 @@ Hilfe</translation>
         <translation>Fortschritt der Analyse</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Reviewing the game...</source>
         <translation>Die Partie wird analysiert...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+3"/>
         <source>Every move is reviewed.</source>
+        <extracomment>The review&apos;s status once it is complete, for a game that follows a well-known opening (%1, its name).</extracomment>
         <translation>Alle Züge sind analysiert.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
+        <source>Opening: %1</source>
+        <translation>Eröffnung: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Analyse abgebrochen: %1 von %2 Stellungen bewertet.</translation>
     </message>
@@ -1056,7 +1103,7 @@ Hilfe</translation>
 <context>
     <name>flipstone::SetUpPanel</name>
     <message>
-        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+19"/>
         <source>Set Up Position</source>
         <translation>Stellung aufbauen</translation>
     </message>
@@ -1072,12 +1119,12 @@ Hilfe</translation>
         <translation>Weiß am Zug</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
         <translation>Klicken Sie auf ein Feld oder drücken Sie darauf die Eingabe- oder Leertaste, um es leer, schwarz oder weiß zu machen.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
@@ -1098,7 +1145,7 @@ Hilfe</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
         <translation>In dieser Stellung kann weder Schwarz noch Weiß ziehen, also lässt sich von ihr aus keine Partie spielen. Ändern Sie einige Felder, oder kehren Sie mit Abbrechen zur Partie zurück.</translation>
     </message>

@@ -232,6 +232,29 @@
     </message>
 </context>
 <context>
+    <name>Openings</name>
+    <message>
+        <location filename="../../game/review/OpeningNames.cpp" line="+17"/>
+        <source>Diagonal opening</source>
+        <translation>Ouverture diagonale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perpendicular opening</source>
+        <translation>Ouverture perpendiculaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parallel opening</source>
+        <translation>Ouverture parallèle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
@@ -808,12 +831,12 @@ Aide</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+209"/>
+        <location line="+176"/>
         <source>For Help, press F1</source>
         <translation>Aide&#xa0;: F1</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-170"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -843,6 +866,12 @@ Aide</translation>
         <source>Expected line: %1</source>
         <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
         <translation>Suite attendue : %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Opening: %1</source>
+        <extracomment>The status bar while the values of moves show, for a game that follows a well-known opening (%1, its name).</extracomment>
+        <translation>Ouverture : %1</translation>
     </message>
 </context>
 <context>
@@ -1009,13 +1038,24 @@ Aide</translation>
         <translation>%1. %2 %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Book</source>
+        <extracomment>The review&apos;s mark of a move whose values come from the opening book.</extracomment>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>exact</source>
-        <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
+        <extracomment>Tooltips of a value: found exactly by solving the end of the game, taken from the opening book, or estimated by a search.</extracomment>
         <translation>exacte</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <source>from the opening book</source>
+        <translation>tiré du livre d’ouvertures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>searched</source>
         <translation>estimée</translation>
     </message>
@@ -1023,7 +1063,7 @@ Aide</translation>
 <context>
     <name>flipstone::ReviewPanel</name>
     <message>
-        <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
+        <location filename="../../ui/review/ReviewPanel.cpp" line="+30"/>
         <source>Review</source>
         <translation>Analyse</translation>
     </message>
@@ -1038,17 +1078,24 @@ Aide</translation>
         <translation>Progression de l&apos;analyse</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Reviewing the game...</source>
         <translation>Analyse de la partie en cours...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+3"/>
         <source>Every move is reviewed.</source>
+        <extracomment>The review&apos;s status once it is complete, for a game that follows a well-known opening (%1, its name).</extracomment>
         <translation>Tous les coups sont analysés.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
+        <source>Opening: %1</source>
+        <translation>Ouverture : %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Analyse annulée&#xa0;: %1 positions jugées sur %2.</translation>
     </message>
@@ -1056,7 +1103,7 @@ Aide</translation>
 <context>
     <name>flipstone::SetUpPanel</name>
     <message>
-        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+19"/>
         <source>Set Up Position</source>
         <translation>Placer une position</translation>
     </message>
@@ -1072,12 +1119,12 @@ Aide</translation>
         <translation>Blanc au trait</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
         <translation>Cliquez sur une case, ou appuyez sur Entrée ou Espace dessus, pour la rendre vide, noire ou blanche.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Clear</source>
         <translation>Vider</translation>
     </message>
@@ -1098,7 +1145,7 @@ Aide</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
         <translation>Ni Noir ni Blanc ne peut jouer dans cette position : aucune partie ne peut en partir. Changez quelques cases, ou appuyez sur Annuler pour revenir à la partie.</translation>
     </message>

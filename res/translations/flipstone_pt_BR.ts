@@ -232,6 +232,29 @@
     </message>
 </context>
 <context>
+    <name>Openings</name>
+    <message>
+        <location filename="../../game/review/OpeningNames.cpp" line="+17"/>
+        <source>Diagonal opening</source>
+        <translation>Abertura diagonal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perpendicular opening</source>
+        <translation>Abertura perpendicular</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parallel opening</source>
+        <translation>Abertura paralela</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
@@ -808,12 +831,12 @@ Ajuda</translation>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+209"/>
+        <location line="+176"/>
         <source>For Help, press F1</source>
         <translation>Ajuda: F1</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-170"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -843,6 +866,12 @@ Ajuda</translation>
         <source>Expected line: %1</source>
         <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
         <translation>Linha esperada: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Opening: %1</source>
+        <extracomment>The status bar while the values of moves show, for a game that follows a well-known opening (%1, its name).</extracomment>
+        <translation>Abertura: %1</translation>
     </message>
 </context>
 <context>
@@ -1009,13 +1038,24 @@ Ajuda</translation>
         <translation>%1. %2 %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Book</source>
+        <extracomment>The review&apos;s mark of a move whose values come from the opening book.</extracomment>
+        <translation>Livro</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>exact</source>
-        <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
+        <extracomment>Tooltips of a value: found exactly by solving the end of the game, taken from the opening book, or estimated by a search.</extracomment>
         <translation>exato</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <source>from the opening book</source>
+        <translation>do livro de aberturas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>searched</source>
         <translation>estimado</translation>
     </message>
@@ -1023,7 +1063,7 @@ Ajuda</translation>
 <context>
     <name>flipstone::ReviewPanel</name>
     <message>
-        <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
+        <location filename="../../ui/review/ReviewPanel.cpp" line="+30"/>
         <source>Review</source>
         <translation>Análise</translation>
     </message>
@@ -1038,17 +1078,24 @@ Ajuda</translation>
         <translation>Progresso da análise</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Reviewing the game...</source>
         <translation>Analisando a partida...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+3"/>
         <source>Every move is reviewed.</source>
+        <extracomment>The review&apos;s status once it is complete, for a game that follows a well-known opening (%1, its name).</extracomment>
         <translation>Todas as jogadas foram analisadas.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
+        <source>Opening: %1</source>
+        <translation>Abertura: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Análise cancelada: %1 de %2 posições avaliadas.</translation>
     </message>
@@ -1056,7 +1103,7 @@ Ajuda</translation>
 <context>
     <name>flipstone::SetUpPanel</name>
     <message>
-        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+19"/>
         <source>Set Up Position</source>
         <translation>Montar posição</translation>
     </message>
@@ -1072,12 +1119,12 @@ Ajuda</translation>
         <translation>Brancas jogam</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
         <translation>Clique numa casa, ou pressione Enter ou Espaço sobre ela, para deixá-la vazia, preta ou branca.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Clear</source>
         <translation>Limpar</translation>
     </message>
@@ -1098,7 +1145,7 @@ Ajuda</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
         <translation>Nem as pretas nem as brancas podem jogar nesta posição, então não é possível jogar uma partida a partir dela. Mude algumas casas, ou pressione Cancelar para voltar à partida.</translation>
     </message>

@@ -232,6 +232,29 @@
     </message>
 </context>
 <context>
+    <name>Openings</name>
+    <message>
+        <location filename="../../game/review/OpeningNames.cpp" line="+17"/>
+        <source>Diagonal opening</source>
+        <translation>Диагональный дебют</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perpendicular opening</source>
+        <translation>Перпендикулярный дебют</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parallel opening</source>
+        <translation>Параллельный дебют</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tiger</source>
+        <translation>Тигр</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <location filename="../../app/records/RecordCommands.cpp" line="+29"/>
@@ -808,12 +831,12 @@ Help</source>
     </message>
     <message>
         <location line="+31"/>
-        <location line="+209"/>
+        <location line="+176"/>
         <source>For Help, press F1</source>
         <translation>Справка: F1</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-170"/>
         <location line="+31"/>
         <source>Value:%1</source>
         <extracomment>A status pane: the computer&apos;s opinion of the position, a signed number (higher is better for the computer). Keep it short.</extracomment>
@@ -843,6 +866,12 @@ Help</source>
         <source>Expected line: %1</source>
         <extracomment>The status bar in analysis: the moves the computer expects from the position, the best move first (&quot;d3 c3 c4&quot;).</extracomment>
         <translation>Ожидаемый вариант: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Opening: %1</source>
+        <extracomment>The status bar while the values of moves show, for a game that follows a well-known opening (%1, its name).</extracomment>
+        <translation>Дебют: %1</translation>
     </message>
 </context>
 <context>
@@ -1009,13 +1038,24 @@ Help</source>
         <translation>%1. %2 %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Book</source>
+        <extracomment>The review&apos;s mark of a move whose values come from the opening book.</extracomment>
+        <translation>Теория</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>exact</source>
-        <extracomment>Tooltips of a value: found exactly by solving the end of the game, or estimated by a search.</extracomment>
+        <extracomment>Tooltips of a value: found exactly by solving the end of the game, taken from the opening book, or estimated by a search.</extracomment>
         <translation>точная</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
+        <source>from the opening book</source>
+        <translation>из дебютной книги</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>searched</source>
         <translation>приблизительная</translation>
     </message>
@@ -1023,7 +1063,7 @@ Help</source>
 <context>
     <name>flipstone::ReviewPanel</name>
     <message>
-        <location filename="../../ui/review/ReviewPanel.cpp" line="+27"/>
+        <location filename="../../ui/review/ReviewPanel.cpp" line="+30"/>
         <source>Review</source>
         <translation>Анализ</translation>
     </message>
@@ -1038,17 +1078,24 @@ Help</source>
         <translation>Прогресс анализа</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+81"/>
         <source>Reviewing the game...</source>
         <translation>Идёт анализ партии...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+3"/>
         <source>Every move is reviewed.</source>
+        <extracomment>The review&apos;s status once it is complete, for a game that follows a well-known opening (%1, its name).</extracomment>
         <translation>Все ходы проанализированы.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
+        <source>Opening: %1</source>
+        <translation>Дебют: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Review cancelled: %1 of %2 positions judged.</source>
         <translation>Анализ прерван: оценено позиций: %1 из %2.</translation>
     </message>
@@ -1056,7 +1103,7 @@ Help</source>
 <context>
     <name>flipstone::SetUpPanel</name>
     <message>
-        <location filename="../../ui/explore/SetUpPanel.cpp" line="+30"/>
+        <location filename="../../ui/explore/SetUpPanel.cpp" line="+19"/>
         <source>Set Up Position</source>
         <translation>Расстановка позиции</translation>
     </message>
@@ -1072,12 +1119,12 @@ Help</source>
         <translation>Ход белых</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
         <source>Click a square, or press Enter or Space on it, to make it empty, black or white.</source>
         <translation>Щёлкните клетку или нажмите на ней Enter или пробел, чтобы сделать её пустой, чёрной или белой.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
@@ -1098,7 +1145,7 @@ Help</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>Neither black nor white can move in this position, so no game can be played from it. Change some squares, or press Cancel to return to the game.</source>
         <translation>В этой позиции не могут ходить ни чёрные, ни белые, поэтому партию с неё не сыграть. Измените несколько клеток или нажмите «Отмена», чтобы вернуться к партии.</translation>
     </message>

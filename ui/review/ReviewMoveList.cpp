@@ -104,10 +104,14 @@ void ReviewMoveList::ShowMove(int row, const MoveReview& move) {
     SetText(row, kBest, NameOf(move.best));
     SetText(row, kBestValue, ValueText(move.bestValue));
     SetText(row, kLoss, QString::number(move.loss));
-    SetText(row, kMark, MarkOf(move.loss));
-    //: Tooltips of a value: found exactly by solving the end of the game, or estimated by a
-    //: search.
-    const QString exactness = move.exact ? tr("exact") : tr("searched");
+    const QString mark = MarkOf(move.loss);
+    //: The review's mark of a move whose values come from the opening book.
+    SetText(row, kMark, mark.isEmpty() && move.book ? tr("Book") : mark);
+    //: Tooltips of a value: found exactly by solving the end of the game, taken from the opening
+    //: book, or estimated by a search.
+    const QString exactness = move.exact  ? tr("exact")
+                              : move.book ? tr("from the opening book")
+                                          : tr("searched");
     item(row, kValue)->setToolTip(exactness);
     item(row, kBestValue)->setToolTip(exactness);
 }

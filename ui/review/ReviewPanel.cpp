@@ -10,7 +10,10 @@
 #include <chrono>
 #include <utility>
 
+#include "game/review/OpeningNames.h"
+#include "game/review/ReviewPositions.h"
 #include "ui/CFlipstoneView.h"
+#include "ui/GameText.h"
 #include "ui/review/ReviewGraph.h"
 #include "ui/review/ReviewMoveList.h"
 
@@ -59,12 +62,14 @@ ReviewPanel::ReviewPanel(CFlipstoneView& view, QWidget* parent)
     });
 }
 
-void ReviewPanel::Review(std::vector<ReviewPosition> positions) {
+void ReviewPanel::Review(const GameRecord& record) {
+    const char* opening = OpeningNameOf(record);
+    opening_ = opening != nullptr ? OpeningName(opening) : QString();
     view_.ShowGame();
     moveList_->setCurrentCell(-1, -1);
     moveList_->setRowCount(0);
     graph_->SetSelectedPly(-1);
-    worker_.Start(std::move(positions));
+    worker_.Start(ReviewPositionsOf(record));
     ShowResults(worker_.Results());
     ShowProgress(true);
     poll_.start();
@@ -114,6 +119,11 @@ void ReviewPanel::ShowProgress(bool running) {
     cancel_->setVisible(running);
     if (running) {
         status_->setText(tr("Reviewing the game..."));
+    } else if (shown_.Complete() && !opening_.isEmpty()) {
+        //: The review's status once it is complete, for a game that follows a well-known opening
+        //: (%1, its name).
+        status_->setText(tr("Every move is reviewed.") + QLatin1Char('\n') +
+                         tr("Opening: %1").arg(opening_));
     } else if (shown_.Complete()) {
         status_->setText(tr("Every move is reviewed."));
     } else {

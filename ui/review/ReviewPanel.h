@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "game/records/GameRecord.h"
 #include "game/review/ReviewResults.h"
 #include "game/review/ReviewWorker.h"
 
@@ -29,7 +30,7 @@ public:
     explicit ReviewPanel(CFlipstoneView& view, QWidget* parent = nullptr);
 
     // Reviews the game from its start to the position after its last move.
-    void Review(std::vector<ReviewPosition> positions);
+    void Review(const GameRecord& record);
     bool Running() const { return worker_.Running(); }
     // Ends the review under way; what it found so far stays.
     void Cancel();
@@ -57,6 +58,8 @@ private:
     QProgressBar* progress_;
     QPushButton* cancel_;
     QLabel* status_;
+    // The well-known opening the game follows, translated; empty for none.
+    QString opening_;
 };
 
 }  // namespace flipstone
