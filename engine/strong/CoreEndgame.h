@@ -11,7 +11,7 @@
 namespace flipstone::strong::FLIPSTONE_KERNEL_NAMESPACE {
 namespace {
 
-constexpr int kShallowEmpties = 7;
+constexpr int kShallowEmpties = 5;
 
 constexpr U64 kCorners = 0x8100000000000081ull;
 

@@ -24,6 +24,9 @@ constexpr int kSortBySearchEmpties = 14;
 // Enhanced transposition cut-off: from this depth on, a node looks its children up in the table
 // before searching any of them.
 constexpr int kEtcDepth = 12;
+// Solving nodes with fewer empty squares than this neither look in the table nor store in it: at
+// their pace a lookup in memory that the caches lack costs more than it saves.
+constexpr int kTableEmpties = 10;
 // The first move: the table's best move goes before all others.
 constexpr int kFirstKey = 1 << 30;
 // How far a selective search trusts a shallow one: t of Multi-ProbCut by selectivity, x 16.
@@ -74,7 +77,7 @@ int NwsFrontier(Context& context, U64 mover, U64 other, int alpha) {
 // The depth of the shallow search that orders a node's moves.
 inline int SortDepth(int depth, bool solving) {
     if (solving) {
-        return depth >= 24 ? 3 : depth >= 20 ? 2 : depth >= 17 ? 1 : 0;
+        return depth >= 26 ? 3 : depth >= 22 ? 2 : depth >= 19 ? 1 : 0;
     }
     return depth >= 12 ? 3 : depth >= 8 ? 2 : depth >= 5 ? 1 : 0;
 }
@@ -83,6 +86,12 @@ inline int SortDepth(int depth, bool solving) {
 inline int ReplyWeight(U64 childMover, U64 childOther) {
     const U64 replies = LegalMoves(childMover, childOther);
     return Count(replies) + Count(replies & kCorners);
+}
+
+// The empty squares next to the discs of the side that just moved: where its opponent might move
+// later.
+inline int PotentialReplies(U64 childMover, U64 childOther) {
+    return Count(Neighbours(childOther) & ~(childMover | childOther));
 }
 
 // Lists the moves with the key that orders them (higher first): the table's move, then the ones
@@ -119,7 +128,8 @@ int OrderMoves(Context& context, U64 mover, U64 other, U64 moves, int tableMove,
         }
         const int replies = ReplyWeight(childMover, childOther);
         if (!bySearch) {
-            entry.key = -16 * replies + ((Bit(square) & odd) != 0 ? 4 : 0);
+            entry.key = -16 * replies + ((Bit(square) & odd) != 0 ? 4 : 0) -
+                        4 * PotentialReplies(childMover, childOther);
             continue;
         }
         const int value =
@@ -214,10 +224,11 @@ int Nws(Context& context, U64 mover, U64 other, int alpha, int depth) {
             return most;
         }
     }
+    const bool tabled = !solving || depth >= kTableEmpties;
     const TableKey key = KeyOf(context.shared->buckets, context.shared->bucketMask, mover, other);
     TableHit hit;
     int tableMove = kNoMove;
-    if (Probe(key, hit)) {
+    if (tabled && Probe(key, hit)) {
         tableMove = hit.move;
         if (hit.depth >= depth && hit.selectivity >= context.selectivity) {
             if (hit.lower > alpha) {
@@ -233,15 +244,31 @@ int Nws(Context& context, U64 mover, U64 other, int alpha, int depth) {
         return value;
     }
     const std::int64_t nodesBefore = context.nodes;
+    int best = kBelowAll;
+    int bestMove = kNoMove;
+    U64 rest = moves;
+    // Below the look-ahead depth the table's move goes first, before the others are ordered: it
+    // often settles the node alone.
+    if (tableMove != kNoMove && (moves & Bit(tableMove)) != 0 && depth < kEtcDepth) {
+        const U64 flips = Flips(tableMove, mover, other);
+        best = -Nws(context, other ^ flips, mover | flips | Bit(tableMove), -alpha - 1, depth - 1);
+        if (context.stopped) {
+            return 0;
+        }
+        bestMove = tableMove;
+        rest &= ~Bit(tableMove);
+        if (best > alpha) {
+            rest = 0;
+        }
+    }
     MoveEntry list[kMaxMoves];
     int cut = kBelowAll;
-    const int count =
-        OrderMoves(context, mover, other, moves, tableMove, alpha, depth, solving, list, cut);
+    const int count = rest == 0 ? 0
+                                : OrderMoves(context, mover, other, rest, tableMove, alpha, depth,
+                                             solving, list, cut);
     if (cut != kBelowAll) {
         return cut;
     }
-    int best = kBelowAll;
-    int bestMove = kNoMove;
     for (int i = 0; i < count; ++i) {
         PickBest(list, i, count);
         const MoveEntry& move = list[i];
@@ -258,10 +285,12 @@ int Nws(Context& context, U64 mover, U64 other, int alpha, int depth) {
             }
         }
     }
-    Store(key, context.shared->date,
-          {best > alpha ? best : -kMaxScore, best > alpha ? kMaxScore : best, depth,
-           context.selectivity, best > alpha ? bestMove : kNoMove,
-           CostOf(context.nodes - nodesBefore)});
+    if (tabled) {
+        Store(key, context.shared->date,
+              {best > alpha ? best : -kMaxScore, best > alpha ? kMaxScore : best, depth,
+               context.selectivity, best > alpha ? bestMove : kNoMove,
+               CostOf(context.nodes - nodesBefore)});
+    }
     return best;
 }
 

@@ -19,6 +19,8 @@ constexpr double kSolveShare = 0.6;
 constexpr int kAspiration = 3;
 // The positions a thread visits in a second when the search has not yet measured it.
 constexpr double kAssumedNodesPerSecond = 1.5e7;
+// A move that no thread tested against the guess.
+constexpr int kUntested = -kWindowEdge - 1;
 // A budget this long or longer has no deadline.
 constexpr double kUnbounded = 1e9;
 
@@ -159,6 +161,9 @@ RootReply SearchSession::Search(int depth, int selectivity, int alpha, int beta,
 }
 
 RootReply SearchSession::Aspirate(int depth, int selectivity, int guess, bool& inWindow) {
+    if (depth >= Empties() && resources_.threads > 1 && moves_.size() > 1) {
+        return AspirateSplit(depth, selectivity, guess, inWindow);
+    }
     int alpha = std::max(guess - kAspiration, -kWindowEdge);
     int beta = std::min(guess + kAspiration, kWindowEdge);
     for (;;) {
@@ -172,6 +177,80 @@ RootReply SearchSession::Aspirate(int depth, int selectivity, int guess, bool& i
             alpha = -kWindowEdge;
         } else {
             beta = kWindowEdge;
+        }
+    }
+}
+
+void SearchSession::TestAgainst(int depth, int selectivity, int guess, std::atomic<int>& next,
+                                std::vector<int>& values) {
+    const SearchShared shared = SharedFor(&resources_.stop);
+    RootRequest request;
+    request.mover = mover_;
+    request.other = other_;
+    request.depth = depth;
+    request.selectivity = selectivity;
+    request.alpha = guess;
+    request.beta = guess + 1;
+    request.count = 1;
+    for (int i = next++; i < static_cast<int>(moves_.size()); i = next++) {
+        request.moves = &moves_[i];
+        const RootReply reply = StrongKernel::Best().searchRoot(shared, request);
+        if (reply.stopped) {
+            return;
+        }
+        values[i] = reply.value;
+    }
+}
+
+RootReply SearchSession::AspirateSplit(int depth, int selectivity, int guess, bool& inWindow) {
+    for (auto& helper : helpers_) {
+        helper->stop.store(true);  // the deepening helpers give their threads to the solve
+    }
+    const int count = static_cast<int>(moves_.size());
+    std::vector<int> tested(count, kUntested);
+    std::atomic<int> next{1};
+    std::vector<std::thread> testers;
+    for (int t = 1; t < resources_.threads; ++t) {
+        testers.emplace_back([&] { TestAgainst(depth, selectivity, guess, next, tested); });
+    }
+    const int alpha = std::max(guess - kAspiration, -kWindowEdge);
+    const int beta = std::min(guess + kAspiration, kWindowEdge);
+    RootReply reply = Search(depth, selectivity, alpha, beta, 0, 1);
+    TestAgainst(depth, selectivity, guess, next, tested);
+    for (std::thread& tester : testers) {
+        tester.join();
+    }
+    // The first move's value is exact within the window; every other move that was not shown to
+    // be no better than it is searched against it, in order.
+    for (int i = 1; i < count && !reply.stopped && reply.value < beta; ++i) {
+        const int low = std::max(reply.value, alpha);
+        if (tested[i] != kUntested && tested[i] <= guess && guess <= low) {
+            continue;
+        }
+        const RootReply move = Search(depth, selectivity, low, beta, i, 1);
+        reply.stopped = move.stopped;
+        if (!move.stopped && move.value > reply.value) {
+            reply.value = move.value;
+            reply.bit = move.bit;
+        }
+    }
+    inWindow = reply.value > alpha && reply.value < beta;
+    if (reply.stopped || inWindow) {
+        return reply;
+    }
+    // Outside the window: the one-thread search takes it from here, on what the table now holds.
+    int wideAlpha = reply.value <= alpha ? -kWindowEdge : alpha;
+    int wideBeta = reply.value <= alpha ? beta : kWindowEdge;
+    for (;;) {
+        reply = Search(depth, selectivity, wideAlpha, wideBeta, 0, count);
+        inWindow = reply.value > wideAlpha && reply.value < wideBeta;
+        if (reply.stopped || inWindow) {
+            return reply;
+        }
+        if (reply.value <= wideAlpha) {
+            wideAlpha = -kWindowEdge;
+        } else {
+            wideBeta = kWindowEdge;
         }
     }
 }

@@ -61,6 +61,15 @@ public:
     RootReply Aspirate(int depth, int selectivity, int guess, bool& inWindow);
 
 private:
+    // Aspirate for a solve on several threads: the first move is searched within the window
+    // while the other threads show meanwhile, move by move, that the others are no better than
+    // the guess; what they could not show is then searched as the one-thread search would.
+    RootReply AspirateSplit(int depth, int selectivity, int guess, bool& inWindow);
+    // Shows, for the moves [next, count) taken one by one, whether each is better than `guess`
+    // (kUntested where it was stopped first).
+    void TestAgainst(int depth, int selectivity, int guess, std::atomic<int>& next,
+                     std::vector<int>& values);
+
     struct Helper {
         std::thread thread;
         std::atomic<bool> stop{false};
