@@ -164,16 +164,27 @@ strength: deps
 	fi; exit $$status
 
 # The engine's figures, printed as JSON lines (a benchmark, not a test; it takes a while): the
-# game's own searches (flipstone-cli bench), the public endgame suite's positions 40 to 59
-# (bench/ffo-40-59.txt) solved on one thread and on all, each checked against its published
-# value, and the strongest player's evaluation error on held-out positions of 20 to 27 empty
-# squares (bench/evaluation-heldout.txt).
+# game's own searches (flipstone-cli bench), the public endgame suite's positions 40 to 49
+# (bench/ffo-40-59.txt) solved on one thread and on two, beside the flipstone-cli of another
+# build when OLD_CLI names one, then positions 50 to 59 on one thread and on all, each checked
+# against its published value; the strongest player's evaluation error on held-out positions of 20 to 27
+# empty squares (bench/evaluation-heldout.txt); and the review's verdicts over seeded games of
+# Level 4 against its hints (flipstone-review-verdicts: the same on two runs and on every mirror
+# image, the zigzag of its graph, its error and marks at 21 to 25 empty squares against exact
+# values, and the seconds a whole game's review takes).
+OLD_CLI ?=
+REVIEW_GAMES ?= 3
+
 .PHONY: bench
 
 bench: deps
 	cmake --preset release $(GENERATOR)
-	cmake --build --preset release -j $(JOBS) --target flipstone-cli flipstone-train
+	cmake --build --preset release -j $(JOBS) --target flipstone-cli flipstone-train flipstone-review-verdicts
 	$(CLI) bench
-	$(CLI) solve --file bench/ffo-40-59.txt --threads 1
-	$(CLI) solve --file bench/ffo-40-59.txt
+	grep -v '^%' bench/ffo-40-59.txt | head -n 10 > $(BUILD_DIR)/ffo-40-49.txt
+	grep -v '^%' bench/ffo-40-59.txt | tail -n 10 > $(BUILD_DIR)/ffo-50-59.txt
+	./scripts/compare-solvers $(BUILD_DIR)/ffo-40-49.txt $(CLI) $(OLD_CLI)
+	$(CLI) solve --file $(BUILD_DIR)/ffo-50-59.txt --threads 1
+	$(CLI) solve --file $(BUILD_DIR)/ffo-50-59.txt
 	$(BUILD_DIR)/train/flipstone-train error --text bench/evaluation-heldout.txt
+	$(BUILD_DIR)/bench/flipstone-review-verdicts --games $(REVIEW_GAMES) --seed 7100

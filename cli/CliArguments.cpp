@@ -84,8 +84,9 @@ per depth. A pass counts as a move; a finished game reached earlier counts as on
 constexpr const char* kReviewFooter =
     R"(Reviews a game as the window's Game > Review Game does: every position judged by the same
 analysis that Move Values and NBoard's hint give it, from the opening book while the game is in
-it, exact (solved) for the last 22 empty squares, solved at rising selectivity up to 26 and
-searched within a fixed number of positions before that. Each position is judged on one thread
+it, exact (solved) for the last 21 empty squares, from 26 solved at rising selectivity up to
+the exact value as far as a fixed number of positions allows, and searched within a fixed number
+of positions before that. Each position is judged on one thread
 in its canonical orientation, so the verdict is the same at any machine load and for every
 mirror image of the game; the positions are shared among --threads threads (default: one per
 core). The moves are a transcript (f5d6c3..., either case, spaces, commas, dashes or move

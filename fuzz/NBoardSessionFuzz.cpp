@@ -34,7 +34,7 @@ bool IsEngineLine(const std::string& line) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static flipstone::protocol::LevelPlayer level(1);
     static flipstone::PositionAnalyst analyst(flipstone::book::OpeningBook::BuiltIn(),
-                                              {kAnalysisNodes, 8, 8});
+                                              {kAnalysisNodes, 8, 8, kAnalysisNodes});
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
     flipstone::protocol::NBoardSession session(level, analyst, kThinkingSeconds, out);

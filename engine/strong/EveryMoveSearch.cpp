@@ -143,11 +143,11 @@ void EveryMoveSearch::Solve(bool capped) {
             continue;
         }
         if (capped) {
-            const std::int64_t left = budget_.nodes - session_.Nodes();
+            const std::int64_t left = budget_.solveNodes - session_.Nodes();
             if (left <= 0 || static_cast<double>(last) * kLadderGrowth[step] > left) {
                 break;
             }
-            session_.LimitNodes(budget_.nodes);
+            session_.LimitNodes(budget_.solveNodes);
         }
         const std::int64_t before = session_.Nodes();
         if (!SearchAll(empties_, selectivity, values)) {

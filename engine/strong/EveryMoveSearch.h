@@ -19,11 +19,12 @@ struct AnalysisBudget {
     // At or below this many empty squares every move is solved exactly, whatever it costs.
     int exactEmpties = 0;
     // At or below this many, every move is then solved at rising selectivity, up to the exact
-    // value, while each solve is expected to fit.
+    // value, while each solve is expected to fit, within `solveNodes` positions in all.
     int solveEmpties = 0;
+    std::int64_t solveNodes = 0;
 
     // Every move solved exactly, however long it takes.
-    static AnalysisBudget Exact() { return {0, 64, 64}; }
+    static AnalysisBudget Exact() { return {0, 64, 64, 0}; }
 };
 
 // One legal move and its value in discs for the side that plays it; exact when `exact`.

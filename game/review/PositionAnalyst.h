@@ -24,15 +24,19 @@ struct PositionAnalysis {
 // position after it is.
 class PositionAnalyst {
 public:
-    // How much a position gets: about a second of one core here, solved exactly from
-    // kExactEmpties empty squares and at rising selectivity from kSolveEmpties.
-    static constexpr int kExactEmpties = 22;
+    // How much a position gets: about a second of one core here (kNodes positions), solved
+    // exactly from kExactEmpties empty squares, and from kSolveEmpties every move solved at
+    // rising selectivity up to the exact value while the solves fit in kSolveNodes positions.
+    static constexpr int kExactEmpties = 21;
     static constexpr int kSolveEmpties = 26;
     static constexpr std::int64_t kNodes = 12'000'000;
+    static constexpr std::int64_t kSolveNodes = 40'000'000;
     // The expected line holds at most this many moves.
     static constexpr int kLineLength = 8;
 
-    static strong::AnalysisBudget DefaultBudget() { return {kNodes, kExactEmpties, kSolveEmpties}; }
+    static strong::AnalysisBudget DefaultBudget() {
+        return {kNodes, kExactEmpties, kSolveEmpties, kSolveNodes};
+    }
 
     explicit PositionAnalyst(const book::OpeningBook& book = book::OpeningBook::BuiltIn(),
                              const strong::AnalysisBudget& budget = DefaultBudget());

@@ -60,8 +60,8 @@ TEST(OpeningBookTest, AMadeBookIsConsistentTheSameOnAnyThreadsAndReadsBack) {
         position.Play({move[0] - 'a', move[1] - '1'});
     }
     const BitBoard line = BitBoard::FromBoard(position.GetBoard());
-    EXPECT_TRUE(book.MoveValues(line.Discs(position.ToMove()),
-                                line.Discs(Opponent(position.ToMove()))));
+    EXPECT_TRUE(
+        book.MoveValues(line.Discs(position.ToMove()), line.Discs(Opponent(position.ToMove()))));
 
     const OpeningBook again = SmallBook(book, 1);
     EXPECT_EQ(again.Size(), book.Size());

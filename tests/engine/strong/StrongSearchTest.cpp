@@ -48,7 +48,7 @@ TEST(StrongSearchTest, ExactValuesAgreeWithFullMinimax) {
             EXPECT_EQ(Played(board, side, thought.bit), exact) << text;
             // Solved straight away, and by the ladder of selective solves within a budget.
             for (const AnalysisBudget& budget :
-                 {AnalysisBudget::Exact(), AnalysisBudget{1'000'000'000, 0, 64}}) {
+                 {AnalysisBudget::Exact(), AnalysisBudget{1'000'000'000, 0, 64, 1'000'000'000}}) {
                 for (const MoveValue& move : search.ValueEveryMove(mover, other, budget)) {
                     EXPECT_TRUE(move.exact);
                     EXPECT_EQ(move.value, Played(board, side, move.bit)) << text << " " << move.bit;

@@ -8,8 +8,8 @@
 
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
-#include "engine/strong/BoardSymmetry.h"
 #include "engine/Position.h"
+#include "engine/strong/BoardSymmetry.h"
 #include "game/review/PositionAnalyst.h"
 #include "game/review/ReviewPositions.h"
 #include "game/review/ReviewWorker.h"
@@ -83,7 +83,7 @@ ReviewResults ReviewOn(int threads, const GameRecord& record) {
     std::vector<std::thread> pool;
     for (int t = 0; t < threads; ++t) {
         pool.emplace_back([&] {
-            PositionAnalyst analyst(noBook, {300'000, 12, 14});
+            PositionAnalyst analyst(noBook, {300'000, 12, 14, 1'000'000});
             while (review.Step(analyst)) {
             }
         });

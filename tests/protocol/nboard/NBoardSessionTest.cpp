@@ -81,7 +81,7 @@ TEST(NBoardSessionTest, APingCutsALongHintShortWithEveryMoveValued) {
     std::ostringstream out;
     StrongPlayer strongest;
     const book::OpeningBook noBook;
-    PositionAnalyst analyst(noBook, {std::int64_t{1} << 50, 0, 0});
+    PositionAnalyst analyst(noBook, {std::int64_t{1} << 50, 0, 0, 0});
     const auto began = std::chrono::steady_clock::now();
     NBoardSession(strongest, analyst, 600, out).Serve(in);
     EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60));
