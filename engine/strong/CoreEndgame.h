@@ -39,17 +39,12 @@ constexpr NeighbourTable MakeNeighbours() {
 
 constexpr NeighbourTable kNeighbours = MakeNeighbours();
 
-// Below these values of alpha, by empty squares, the stable discs are not worth counting: they
-// could not bring the opponent's best down to alpha.
-constexpr int kStabilityAlpha[65] = {
-    99, 99, 99, 99, 6,  8,  10, 12, 14, 16, 20, 22, 24, 26, 28, 30, 32, 34, 36, 38, 40, 42,
-    44, 46, 48, 48, 50, 50, 52, 52, 54, 54, 56, 56, 58, 58, 60, 60, 62, 62, 64, 64, 64, 64,
-    64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 64};
-
 // The most the side to move can get, when it is at most alpha: the opponent's stable discs stay
 // the opponent's. kAboveAll when that settles nothing.
-inline int StabilityCut(const Context& context, U64 mover, U64 other, int alpha, int empties) {
-    if (alpha < kStabilityAlpha[empties] || alpha < 64 - 2 * Count(other)) {
+inline int StabilityCut(const Context& context, U64 mover, U64 other, int alpha) {
+    // Worth counting only when the opponent's discs, were every one of them stable, would bring
+    // the mover down to alpha.
+    if (alpha < 64 - 2 * Count(other)) {
         return kAboveAll;
     }
     const int most = 64 - 2 * Count(StableDiscs(context.shared->stableLines, other, mover));
@@ -153,7 +148,7 @@ int SolveShallow(Context& context, U64 mover, U64 other, int alpha, int empties)
         }
         return -SolveShallow(context, other, mover, -alpha - 1, empties);
     }
-    const int most = StabilityCut(context, mover, other, alpha, empties);
+    const int most = StabilityCut(context, mover, other, alpha);
     if (most != kAboveAll) {
         return most;
     }

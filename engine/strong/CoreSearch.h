@@ -219,7 +219,7 @@ int Nws(Context& context, U64 mover, U64 other, int alpha, int depth) {
         return -Nws(context, other, mover, -alpha - 1, depth);
     }
     if (solving) {
-        const int most = StabilityCut(context, mover, other, alpha, empties);
+        const int most = StabilityCut(context, mover, other, alpha);
         if (most != kAboveAll) {
             return most;
         }
