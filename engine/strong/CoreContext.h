@@ -19,6 +19,9 @@ struct Context {
     std::int64_t nodes;
     std::int64_t nodesPublished;
     bool stopped;
+    // The root search solves the game: the shallow searches that order its moves then order
+    // their own as the solver does.
+    bool solving;
 };
 
 static_assert(sizeof(std::atomic<bool>) == sizeof(bool) && std::atomic<bool>::is_always_lock_free);
