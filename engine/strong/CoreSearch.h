@@ -82,7 +82,7 @@ int NwsFrontier(Context& context, U64 mover, U64 other, int alpha) {
 // The depth of the shallow search that orders a node's moves.
 inline int SortDepth(int depth, bool solving) {
     if (solving) {
-        return depth >= 26 ? 3 : depth >= 22 ? 2 : depth >= 19 ? 1 : 0;
+        return depth >= 28 ? 3 : depth >= 24 ? 2 : depth >= 21 ? 1 : 0;
     }
     return depth >= 12 ? 3 : depth >= 8 ? 2 : depth >= 5 ? 1 : 0;
 }
