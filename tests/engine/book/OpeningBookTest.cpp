@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "engine/BitBoard.h"
 #include "engine/Position.h"
 #include "engine/book/BookMaker.h"
+#include "engine/book/BookMove.h"
 #include "engine/book/BookMoves.h"
 
 namespace flipstone::book {
@@ -78,6 +80,25 @@ TEST(OpeningBookTest, AMadeBookIsConsistentTheSameOnAnyThreadsAndReadsBack) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << "FLIPSTONE-BOOK 1\x05";
     EXPECT_FALSE(OpeningBook::Load(path));
     std::remove(path.c_str());
+}
+
+// In play the book gives one of its moves within a disc of the best, at once, and leaves the rest
+// of the game to the search.
+TEST(OpeningBookTest, PlayTakesTheBooksGoodMovesThenSearches) {
+    const OpeningBook book = SmallBook(OpeningBook(), 2);
+    strong::StrongSearch search(14, 1);
+    const auto values = book.MoveValues(kStart.black, kStart.white);
+    for (std::uint64_t draw = 0; draw < 4; ++draw) {
+        const strong::ThinkResult played =
+            ThinkWithBook(search, book, kStart.black, kStart.white, std::chrono::seconds(10), draw);
+        EXPECT_TRUE(played.fromBook);
+        EXPECT_GE(played.value, values->front().value - OpeningBook::kPlaySpread);
+    }
+    const OpeningBook empty;
+    const strong::ThinkResult searched =
+        ThinkWithBook(search, empty, kStart.black, kStart.white, std::chrono::milliseconds(50), 0);
+    EXPECT_FALSE(searched.fromBook);
+    EXPECT_GE(searched.bit, 0);
 }
 
 TEST(OpeningBookTest, TheBuiltInBookIsConsistent) {
