@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "cli/BenchCommand.h"
+#include "cli/measure/BenchCommand.h"
 #include "engine/BitBoard.h"
 #include "engine/FastSearch.h"
 #include "engine/Position.h"

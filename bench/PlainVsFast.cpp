@@ -12,7 +12,7 @@
 #include <iostream>
 #include <string>
 
-#include "cli/BenchCommand.h"
+#include "cli/measure/BenchCommand.h"
 #include "support/PlainSearch.h"
 
 namespace {

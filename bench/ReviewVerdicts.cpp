@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/SelfPlayCommand.h"
+#include "cli/measure/SelfPlayCommand.h"
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "engine/strong/BoardSymmetry.h"

@@ -531,7 +531,10 @@ void Complete(const std::string& command, const OptionTexts& texts, CliArguments
         const bool threaded = texts.worker.empty() ? request.ticks : texts.worker == "threaded";
         request.mode = threaded ? SearchMode::kThreaded : SearchMode::kSynchronous;
     } else if (command == "solve") {
-        CompleteSolve(arguments.solve);
+        const std::string problem = SolveUsageProblem(arguments.solve);
+        if (!problem.empty()) {
+            throw UsageError(problem);
+        }
     }
 }
 

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/AnalyseCommand.h"
-#include "cli/BookCommand.h"
-#include "cli/GtpCommand.h"
-#include "cli/MatchCommand.h"
-#include "cli/NBoardCommand.h"
-#include "cli/ReviewCommand.h"
-#include "cli/SelfPlayCommand.h"
-#include "cli/SolveCommand.h"
+#include "cli/analysis/AnalyseCommand.h"
+#include "cli/analysis/BookCommand.h"
+#include "cli/analysis/ReviewCommand.h"
+#include "cli/analysis/SolveCommand.h"
+#include "cli/engines/GtpCommand.h"
+#include "cli/engines/MatchCommand.h"
+#include "cli/engines/NBoardCommand.h"
+#include "cli/measure/SelfPlayCommand.h"
 
 namespace flipstone::cli {
 

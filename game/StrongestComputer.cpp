@@ -1,8 +1,5 @@
 #include "game/StrongestComputer.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <chrono>
 
 #include "engine/BitBoard.h"
@@ -13,8 +10,6 @@ namespace flipstone {
 
 namespace {
 
-// The niceness of the thinking threads: well below the window's, above the idle class.
-constexpr int kBackgroundNiceness = 10;
 // 2^18 buckets of four entries (16 MB): plenty for moves of a fraction of a second.
 constexpr int kTableBits = 18;
 
@@ -24,45 +19,31 @@ Square SquareOfBit(int bit) {
 
 }  // namespace
 
-StrongestComputer::StrongestComputer() : thread_([this] { Run(); }) {}
+StrongestComputer::StrongestComputer() = default;
 
-StrongestComputer::~StrongestComputer() {
-    {
-        std::lock_guard lock(mutex_);
-        quit_ = true;
-        if (search_) {
-            search_->Stop();
-        }
-    }
-    wake_.notify_all();
-    thread_.join();
-}
+StrongestComputer::~StrongestComputer() = default;
 
 void StrongestComputer::Start(const Board& board, std::uint8_t colour, double seconds) {
     {
-        std::lock_guard lock(mutex_);
-        if (search_) {
-            search_->Stop();
-        }
+        const auto lock = thread_.Lock();
+        StopWork();
         job_ = Job{board, colour, seconds};
         ++ticket_;
         move_.reset();
     }
-    wake_.notify_all();
+    thread_.Notify();
 }
 
 void StrongestComputer::Abandon() {
-    std::lock_guard lock(mutex_);
-    if (search_) {
-        search_->Stop();
-    }
+    const auto lock = thread_.Lock();
+    StopWork();
     job_.reset();
     ++ticket_;
     move_.reset();
 }
 
 StrongestComputer::Progress StrongestComputer::Shown() const {
-    std::lock_guard lock(mutex_);
+    const auto lock = thread_.Lock();
     if (!search_) {
         return {};
     }
@@ -71,40 +52,41 @@ StrongestComputer::Progress StrongestComputer::Shown() const {
 }
 
 std::optional<Square> StrongestComputer::Move() const {
-    std::lock_guard lock(mutex_);
+    const auto lock = thread_.Lock();
     return move_;
 }
 
-void StrongestComputer::Run() {
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kBackgroundNiceness);
-    std::unique_lock lock(mutex_);
-    while (true) {
-        wake_.wait(lock, [this] { return quit_ || job_.has_value(); });
-        if (quit_) {
-            return;
-        }
-        const Job job = *job_;
-        job_.reset();
-        if (!search_) {
-            search_ = std::make_unique<strong::StrongSearch>(kTableBits);
-        }
-        const std::uint64_t ticket = ticket_;
-        lock.unlock();
-        Think(job, ticket);
-        lock.lock();
+bool StrongestComputer::HasWork() const {
+    return job_.has_value();
+}
+
+void StrongestComputer::DoWork(int, std::unique_lock<std::mutex>& lock) {
+    const Job job = *job_;
+    job_.reset();
+    if (!search_) {
+        search_ = std::make_unique<strong::StrongSearch>(kTableBits);
+    }
+    const std::uint64_t ticket = ticket_;
+    lock.unlock();
+    const Square move = Think(job);
+    lock.lock();
+    if (ticket == ticket_) {
+        move_ = move;
     }
 }
 
-// Runs without the lock; the search it uses lives as long as the thread.
-void StrongestComputer::Think(const Job& job, std::uint64_t ticket) {
+void StrongestComputer::StopWork() {
+    if (search_) {
+        search_->Stop();
+    }
+}
+
+Square StrongestComputer::Think(const Job& job) {
     const BitBoard bits = BitBoard::FromBoard(job.board);
     const strong::ThinkResult result = book::ThinkWithBook(
         *search_, book::OpeningBook::BuiltIn(), bits.Discs(job.colour),
         bits.Discs(Opponent(job.colour)), std::chrono::duration<double>(job.seconds), draws_());
-    std::lock_guard lock(mutex_);
-    if (ticket == ticket_) {
-        move_ = SquareOfBit(result.bit);
-    }
+    return SquareOfBit(result.bit);
 }
 
 }  // namespace flipstone

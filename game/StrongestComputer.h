@@ -1,15 +1,14 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <random>
-#include <thread>
 
 #include "engine/Board.h"
 #include "engine/Square.h"
+#include "game/BackgroundThreads.h"
 
 namespace flipstone {
 
@@ -21,7 +20,7 @@ class StrongSearch;
 // it, and otherwise thinks about a move on a thread of its own for the time it is given, while the
 // window shows what it examines, its value and the positions it has visited. The thread yields the
 // processor to the window's whenever both want it.
-class StrongestComputer {
+class StrongestComputer : private BackgroundThreads::Work {
 public:
     // What the thinking shows: the move it examines (none between two), its value in discs for
     // the computer, and the positions it has visited.
@@ -52,12 +51,12 @@ private:
         std::uint8_t colour = 0;
         double seconds = 0;
     };
-    void Run();
-    void Think(const Job& job, std::uint64_t ticket);
+    bool HasWork() const override;
+    void DoWork(int index, std::unique_lock<std::mutex>& lock) override;
+    void StopWork() override;
+    // The move chosen; runs without the lock, on the search that lives as long as the thread.
+    Square Think(const Job& job);
 
-    mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    bool quit_ = false;
     std::optional<Job> job_;
     // Names the thinking asked for last; a result of an older one is thrown away.
     std::uint64_t ticket_ = 0;
@@ -67,7 +66,8 @@ private:
     std::unique_ptr<strong::StrongSearch> search_;
     // Which of the book's good moves it plays, so that its games vary.
     std::mt19937_64 draws_{std::random_device()()};
-    std::thread thread_;
+    // Declared last: the thread ends before the members it uses.
+    BackgroundThreads thread_{1, *this};
 };
 
 }  // namespace flipstone

@@ -259,16 +259,17 @@ void CFlipstoneView::ValueMarkedMoves() {
         return;
     }
     moveValues_.Value(document_.board, document_.humanColour);
-    if (moveValues_.Running()) {
-        moveValuePoll_.start();
-    }
+    // The poll takes the values, even those of a valuing that has already finished.
+    moveValuePoll_.start();
 }
 
 void CFlipstoneView::CollectMoveValues() {
+    // Asked before collecting: once the valuing has finished, the values collected are its last.
+    const bool running = moveValues_.Running();
     if (moveValues_.Collect()) {
         InvalidateMarkedSquares();
     }
-    if (!moveValues_.Running()) {
+    if (!running) {
         moveValuePoll_.stop();
     }
 }

@@ -1,9 +1,7 @@
 #include "game/review/ReviewWorker.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 #include "game/review/PositionAnalyst.h"
@@ -12,56 +10,40 @@ namespace flipstone {
 
 namespace {
 
-// The niceness of the review's threads: well below the window's, above the idle class.
-constexpr int kBackgroundNiceness = 10;
-
 int ThreadsFor(int asked) {
     return asked > 0 ? asked : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
 }  // namespace
 
-ReviewWorker::ReviewWorker(int threads) : analysts_(ThreadsFor(threads)) {
-    for (std::size_t i = 0; i < analysts_.size(); ++i) {
-        threads_.emplace_back([this, i] { Run(static_cast<int>(i)); });
-    }
-}
+ReviewWorker::ReviewWorker(int threads)
+    : analysts_(ThreadsFor(threads)), threads_(static_cast<int>(analysts_.size()), *this) {}
 
-ReviewWorker::~ReviewWorker() {
-    {
-        std::lock_guard lock(mutex_);
-        quit_ = true;
-        StopReview();
-    }
-    wake_.notify_all();
-    for (std::thread& thread : threads_) {
-        thread.join();
-    }
-}
+ReviewWorker::~ReviewWorker() = default;
 
 void ReviewWorker::Start(std::vector<ReviewPosition> positions) {
     auto review = std::make_shared<GameReview>(std::move(positions));
     {
-        std::lock_guard lock(mutex_);
-        StopReview();
+        const auto lock = threads_.Lock();
+        StopWork();
         review_ = review;
         results_ = review->Results();
         running_ = review->HasWork();
     }
-    wake_.notify_all();
+    threads_.Notify();
 }
 
 void ReviewWorker::Cancel() {
     {
-        std::lock_guard lock(mutex_);
-        StopReview();
+        const auto lock = threads_.Lock();
+        StopWork();
         review_.reset();
         running_ = false;
     }
-    wake_.notify_all();
+    threads_.Notify();
 }
 
-void ReviewWorker::StopReview() {
+void ReviewWorker::StopWork() {
     if (review_) {
         review_->Stop();
     }
@@ -73,47 +55,42 @@ void ReviewWorker::StopReview() {
 }
 
 bool ReviewWorker::Running() const {
-    std::lock_guard lock(mutex_);
+    const auto lock = threads_.Lock();
     return running_;
 }
 
 void ReviewWorker::Wait() const {
-    std::unique_lock lock(mutex_);
-    wake_.wait(lock, [this] { return !running_; });
+    auto lock = threads_.Lock();
+    threads_.WaitUntil(lock, [this] { return !running_; });
 }
 
 ReviewResults ReviewWorker::Results() const {
-    std::lock_guard lock(mutex_);
+    const auto lock = threads_.Lock();
     return results_;
 }
 
-void ReviewWorker::Run(int index) {
-    // The review yields the processor to the window's thread whenever both want it.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kBackgroundNiceness);
-    std::unique_lock lock(mutex_);
-    while (true) {
-        wake_.wait(lock, [this] { return quit_ || (review_ != nullptr && review_->HasWork()); });
-        if (quit_) {
-            return;
-        }
-        // The position is judged without the lock; a newer review may replace this one meanwhile.
-        const std::shared_ptr<GameReview> review = review_;
-        if (!analysts_[index]) {
-            analysts_[index] = std::make_unique<PositionAnalyst>();
-        }
-        PositionAnalyst& analyst = *analysts_[index];
-        lock.unlock();
-        review->Step(analyst);
-        lock.lock();
-        if (review_ != review) {
-            continue;
-        }
-        results_ = review->Results();
-        if (results_.Complete()) {
-            review_.reset();
-            running_ = false;
-            wake_.notify_all();
-        }
+bool ReviewWorker::HasWork() const {
+    return review_ != nullptr && review_->HasWork();
+}
+
+void ReviewWorker::DoWork(int index, std::unique_lock<std::mutex>& lock) {
+    // The position is judged without the lock; a newer review may replace this one meanwhile.
+    const std::shared_ptr<GameReview> review = review_;
+    if (!analysts_[index]) {
+        analysts_[index] = std::make_unique<PositionAnalyst>();
+    }
+    PositionAnalyst& analyst = *analysts_[index];
+    lock.unlock();
+    review->Step(analyst);
+    lock.lock();
+    if (review_ != review) {
+        return;
+    }
+    results_ = review->Results();
+    if (results_.Complete()) {
+        review_.reset();
+        running_ = false;
+        threads_.Notify();
     }
 }
 

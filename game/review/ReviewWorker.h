@@ -1,11 +1,10 @@
 #pragma once
 
-#include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
+#include "game/BackgroundThreads.h"
 #include "game/review/GameReview.h"
 #include "game/review/ReviewResults.h"
 
@@ -15,7 +14,7 @@ class PositionAnalyst;
 
 // Runs a review on threads of its own, one per processor core, so that the window's thread never
 // waits for a search; the window reads what is known so far whenever it likes.
-class ReviewWorker {
+class ReviewWorker : private BackgroundThreads::Work {
 public:
     // `threads` 0 takes one per processor core.
     explicit ReviewWorker(int threads = 0);
@@ -36,21 +35,20 @@ public:
     ReviewResults Results() const;
 
 private:
-    void Run(int index);
+    bool HasWork() const override;
+    void DoWork(int index, std::unique_lock<std::mutex>& lock) override;
     // Makes the review under way and its analyses stop at once; the lock is held.
-    void StopReview();
+    void StopWork() override;
 
-    mutable std::mutex mutex_;
-    mutable std::condition_variable wake_;
     // Each thread's analyst, made at its first review (a window that never reviews keeps no
     // table); its searches take the review threads' low priority.
     std::vector<std::unique_ptr<PositionAnalyst>> analysts_;
-    bool quit_ = false;
     // The review the threads work on, and a copy of what it found for the readers.
     std::shared_ptr<GameReview> review_;
     ReviewResults results_;
     bool running_ = false;
-    std::vector<std::thread> threads_;
+    // Declared last: the threads end before the members they use.
+    BackgroundThreads threads_;
 };
 
 }  // namespace flipstone

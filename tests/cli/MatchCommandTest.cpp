@@ -1,4 +1,4 @@
-#include "cli/MatchCommand.h"
+#include "cli/engines/MatchCommand.h"
 
 #include <gtest/gtest.h>
 

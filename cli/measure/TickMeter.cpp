@@ -1,4 +1,4 @@
-#include "cli/TickMeter.h"
+#include "cli/measure/TickMeter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "cli/PerftCommand.h"
+#include "cli/measure/PerftCommand.h"
 
 #include <chrono>
 
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/BitBoard.h"
 #include "engine/Board.h"
 #include "engine/SearchKernel.h"

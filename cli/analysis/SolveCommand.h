@@ -21,8 +21,9 @@ struct SolveRequest {
 
 // Declares flipstone-cli solve and its options but --threads on the command line's parser.
 CLI::App& DeclareSolve(CLI::App& app, SolveRequest& request);
-// Checks what the options say together once the command line has parsed; throws UsageError.
-void CompleteSolve(const SolveRequest& request);
+// What is wrong with the options together once the command line has parsed; empty when
+// nothing is.
+std::string SolveUsageProblem(const SolveRequest& request);
 
 // flipstone-cli solve: prints a JSON line per position with the exact value and best move (and
 // every move's value with --all), then a summary. Returns 1 when a position of the file has a

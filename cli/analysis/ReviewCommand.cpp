@@ -1,9 +1,9 @@
-#include "cli/ReviewCommand.h"
+#include "cli/analysis/ReviewCommand.h"
 
 #include <array>
 #include <chrono>
 
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/BoardText.h"
 #include "game/review/OpeningNames.h"
 #include "game/review/ReviewPositions.h"

@@ -1,4 +1,4 @@
-#include "cli/NBoardCommand.h"
+#include "cli/engines/NBoardCommand.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/TickMeter.h"
+#include "cli/measure/TickMeter.h"
 #include "engine/SearchKernel.h"
 #include "game/SearchWorker.h"
 

@@ -1,4 +1,4 @@
-#include "cli/SolveCommand.h"
+#include "cli/analysis/SolveCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -6,8 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "cli/CliArguments.h"
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "engine/strong/StrongSearch.h"
@@ -196,21 +195,22 @@ CLI::App& DeclareSolve(CLI::App& app, SolveRequest& request) {
     return solve;
 }
 
-void CompleteSolve(const SolveRequest& request) {
+std::string SolveUsageProblem(const SolveRequest& request) {
     if (request.file.empty() == request.board.empty()) {
-        throw UsageError("solve: give either --board with --side, or --file");
+        return "solve: give either --board with --side, or --file";
     }
     if (!request.board.empty()) {
         std::string error;
         if (!BoardText::Parse(request.board, error)) {
-            throw UsageError("--board: " + error);
+            return "--board: " + error;
         }
         if (request.side.empty()) {
-            throw UsageError("--board needs --side");
+            return "--board needs --side";
         }
     } else if (!request.side.empty()) {
-        throw UsageError("--side goes with --board");
+        return "--side goes with --board";
     }
+    return "";
 }
 
 int RunSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {

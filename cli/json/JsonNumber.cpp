@@ -1,4 +1,4 @@
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 
 #include <algorithm>
 #include <cstdio>

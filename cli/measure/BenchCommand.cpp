@@ -1,4 +1,4 @@
-#include "cli/BenchCommand.h"
+#include "cli/measure/BenchCommand.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/Position.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"

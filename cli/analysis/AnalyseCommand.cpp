@@ -1,9 +1,9 @@
-#include "cli/AnalyseCommand.h"
+#include "cli/analysis/AnalyseCommand.h"
 
 #include <chrono>
 #include <sstream>
 
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "game/review/PositionAnalyst.h"

@@ -1,4 +1,4 @@
-#include "cli/MatchCommand.h"
+#include "cli/engines/MatchCommand.h"
 
 #include <array>
 #include <chrono>
@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "protocol/ChildProcess.h"
 #include "protocol/Vocabulary.h"
 #include "protocol/gtp/GtpPeer.h"

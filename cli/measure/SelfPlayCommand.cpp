@@ -1,10 +1,10 @@
-#include "cli/SelfPlayCommand.h"
+#include "cli/measure/SelfPlayCommand.h"
 
 #include <chrono>
 #include <random>
 #include <thread>
 
-#include "cli/JsonNumber.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/BoardText.h"
 #include "engine/Position.h"
 #include "game/CFlipstoneDoc.h"

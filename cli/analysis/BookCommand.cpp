@@ -1,11 +1,11 @@
-#include "cli/BookCommand.h"
+#include "cli/analysis/BookCommand.h"
 
 #include <chrono>
 #include <fstream>
 #include <sstream>
 
-#include "cli/AnalyseCommand.h"
-#include "cli/JsonNumber.h"
+#include "cli/analysis/AnalyseCommand.h"
+#include "cli/json/JsonNumber.h"
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "engine/book/OpeningBook.h"

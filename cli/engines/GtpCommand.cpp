@@ -1,4 +1,4 @@
-#include "cli/GtpCommand.h"
+#include "cli/engines/GtpCommand.h"
 
 #include <memory>
 #include <string>
