@@ -7,8 +7,10 @@
 #include <chrono>
 #include <thread>
 
+#include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
+#include "game/records/GameRecord.h"
 
 namespace flipstone {
 namespace {
@@ -72,7 +74,12 @@ TEST_F(StrongestTest, ItPlaysALegalMove) {
 }
 
 TEST_F(StrongestTest, ItShowsWhatItExaminesWhileItThinks) {
-    ASSERT_TRUE(document.PlayHumanMove(3, 2));
+    // The opening book answers the first moves at once; this game has left it, white to move.
+    GameRecord record;
+    for (const char* name : {"f5", "f6", "e6", "f4", "e3", "f2", "d3"}) {
+        record.moves.push_back(*BoardText::ParseSquare(name));
+    }
+    document.PlayFrom(record, kBlack);
     EXPECT_GT(StepToTheHuman(), 0) << "the examined square, value and leaves showed";
 }
 
