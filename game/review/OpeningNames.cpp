@@ -14,9 +14,10 @@ namespace {
 
 // Only names whose lines every Othello player agrees on.
 constexpr NamedOpening kOpenings[] = {
-    {FLIPSTONE_TRANSLATABLE("Openings", "Diagonal opening"), "f5f4"},
+    // White's reply flips along a diagonal, across black's line of flips, or beside it.
+    {FLIPSTONE_TRANSLATABLE("Openings", "Diagonal opening"), "f5f6"},
     {FLIPSTONE_TRANSLATABLE("Openings", "Perpendicular opening"), "f5d6"},
-    {FLIPSTONE_TRANSLATABLE("Openings", "Parallel opening"), "f5f6"},
+    {FLIPSTONE_TRANSLATABLE("Openings", "Parallel opening"), "f5f4"},
     {FLIPSTONE_TRANSLATABLE("Openings", "Tiger"), "f5d6c3d3c4"},
 };
 

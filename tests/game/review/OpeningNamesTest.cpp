@@ -31,7 +31,8 @@ TEST(OpeningNamesTest, EveryLineIsLegalAndNamesItsGamesInEveryOrientation) {
     EXPECT_STREQ(OpeningNameOf(MovesOf("f5d6c3d3c4f4")), "Tiger");
     EXPECT_STREQ(OpeningNameOf(MovesOf("e6f4c3c4d3")), "Tiger");  // turned in a1-h8
     EXPECT_STREQ(OpeningNameOf(MovesOf("d3c5")), "Perpendicular opening");
-    EXPECT_STREQ(OpeningNameOf(MovesOf("c4c3")), "Parallel opening");
+    EXPECT_STREQ(OpeningNameOf(MovesOf("c4c3")), "Diagonal opening");
+    EXPECT_STREQ(OpeningNameOf(MovesOf("e6d6")), "Parallel opening");  // both flip along a column
     EXPECT_EQ(OpeningNameOf(MovesOf("f5")), nullptr);
 }
 
