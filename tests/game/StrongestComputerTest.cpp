@@ -7,10 +7,9 @@
 #include <chrono>
 #include <thread>
 
-#include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "game/HeadlessHost.h"
-#include "game/records/GameRecord.h"
+#include "game/records/RecordReader.h"
 
 namespace flipstone {
 namespace {
@@ -75,11 +74,7 @@ TEST_F(StrongestTest, ItPlaysALegalMove) {
 
 TEST_F(StrongestTest, ItShowsWhatItExaminesWhileItThinks) {
     // The opening book answers the first moves at once; this game has left it, white to move.
-    GameRecord record;
-    for (const char* name : {"f5", "f6", "e6", "f4", "e3", "f2", "d3"}) {
-        record.moves.push_back(*BoardText::ParseSquare(name));
-    }
-    document.PlayFrom(record, kBlack);
+    document.PlayFrom(*ReadGameRecord("f5f6e6f4e3f2d3").record, kBlack);
     EXPECT_GT(StepToTheHuman(), 0) << "the examined square, value and leaves showed";
 }
 
