@@ -48,11 +48,17 @@ constexpr struct {
     {ID_APP_ABOUT, Artwork::kAboutImage, false},
 };
 
-// The commands without an update handler that would change the game, or read it as it was,
-// while a position is set up.
+// The commands without an update handler that would change the game, save it, or read it as it
+// was, while a position is set up.
 constexpr int kCommandsHeldWhileSettingUp[] = {
-    ID_GAME_START, ID_GAME_REVIEW, ID_GAME_IMPORT, ID_GAME_EXPORT, ID_EDIT_COPY,
-    ID_EDIT_PASTE, ID_FILE_NEW,    ID_FILE_OPEN,   ID_EDIT_SET_UP,
+    ID_GAME_START, ID_GAME_REVIEW, ID_GAME_IMPORT,   ID_GAME_EXPORT,
+    ID_EDIT_COPY,  ID_EDIT_PASTE,  ID_FILE_NEW,      ID_FILE_OPEN,
+    ID_FILE_SAVE,  ID_EDIT_SET_UP, ID_EDIT_ANALYSIS, ID_VIEW_MOVE_VALUES,
+};
+// Those whose update handlers enable them by the game.
+constexpr int kHandledCommandsHeldWhileSettingUp[] = {
+    ID_GAME_HINT, ID_EDIT_UNDO, ID_EDIT_REDO, ID_LEVEL_1,
+    ID_LEVEL_2,   ID_LEVEL_3,   ID_LEVEL_4,   ID_LEVEL_STRONGEST,
 };
 
 }  // namespace
@@ -552,9 +558,8 @@ void CMainFrame::HoldCommandsWhileSettingUp() {
     for (const int id : kCommandsHeldWhileSettingUp) {
         Action(id)->setEnabled(!settingUp);
     }
-    Action(ID_EDIT_ANALYSIS)->setEnabled(!settingUp);
     if (settingUp) {
-        for (const int id : {ID_GAME_HINT, ID_EDIT_UNDO, ID_EDIT_REDO}) {
+        for (const int id : kHandledCommandsHeldWhileSettingUp) {
             Action(id)->setEnabled(false);
         }
     }
@@ -579,7 +584,7 @@ void CMainFrame::RefreshPanes() {
     if (panes_[0]->text() != message) {
         panes_[0]->setText(message);
     }
-    const Board& board = document_.board;
+    const Board& board = view_->SettingUp() ? view_->ShownBoard() : document_.board;
     const QString texts[] = {
         PlyText(document_.moveCount),
         DiscsText(board.CountBlack(), board.CountWhite()),

@@ -11,18 +11,20 @@
 namespace flipstone {
 namespace {
 
-using SetUpPanelTest = testing::FrameTest;
-
-TEST_F(SetUpPanelTest,
-       SquaresCycleAsShownAndSpokenOkRefusesAPositionNobodyCanMoveInCancelKeepsTheGame) {
-    ShowFrame();
-    auto click = [this](const QString& text) {  // a button of the panel, on its label
+class SetUpPanelTest : public testing::FrameTest {
+protected:
+    void Click(const QString& text) {  // a button of the panel, on its label
         for (QAbstractButton* button : frame.SetUp()->findChildren<QAbstractButton*>()) {
             if (button->text() == text) {
                 QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
             }
         }
-    };
+    }
+};
+
+TEST_F(SetUpPanelTest,
+       SquaresCycleAsShownAndSpokenOkRefusesAPositionNobodyCanMoveInCancelKeepsTheGame) {
+    ShowFrame();
     Action(ID_EDIT_SET_UP).trigger();
     const Square d3{3, 2};
     for (const char* name : {"d3, black", "d3, white", "d3, empty", "d3, black"}) {
@@ -36,21 +38,27 @@ TEST_F(SetUpPanelTest,
     }
     EXPECT_EQ(SquareText(View(), {3, 3}), "d4, black");
     frame.RefreshCommandStates();
-    EXPECT_FALSE(Action(ID_GAME_START).isEnabled()) << "the game stands still";
+    for (const int id : {+ID_GAME_START, +ID_FILE_SAVE, +ID_LEVEL_1, +ID_VIEW_MOVE_VALUES}) {
+        EXPECT_FALSE(Action(id).isEnabled()) << id << ": the game stands still";
+    }
+    EXPECT_EQ(frame.PaneText(2), "B: 04 / W: 01") << "the discs of the board set up";
 
-    click("Clear");
+    Click("Clear");
     QString refusal;
     WhenShown<QMessageBox>([](QMessageBox*) { return true; },
                            [&](QMessageBox* box) {
                                refusal = box->text();
                                box->accept();
                            });
-    click("OK");
+    Click("OK");
     EXPECT_TRUE(refusal.startsWith("Neither black nor white can move")) << refusal.toStdString();
     ASSERT_TRUE(View().SettingUp());
-    click("Cancel");
+    Click("Cancel");
     EXPECT_EQ(View().ShownBoard(), Position::Start().GetBoard());
     EXPECT_EQ(SquareText(View(), d3), "d3, empty, legal move");
+    frame.RefreshCommandStates();
+    EXPECT_TRUE(Action(ID_FILE_SAVE).isEnabled() && Action(ID_VIEW_MOVE_VALUES).isEnabled());
+    EXPECT_EQ(frame.PaneText(2), "B: 02 / W: 02");
 }
 
 }  // namespace
