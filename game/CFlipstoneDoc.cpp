@@ -607,7 +607,11 @@ void CFlipstoneDoc::RestoreHistoryPosition() {
         GiveHumanTheColour(next);
     }
     sideToMove = next == humanColour ? kHumanSide : kComputerSide;
-    passCount = !position.IsOver() && !movers.empty() && lastMover == next ? 1 : 0;
+    // Whose turn it is by the order of play, the record's first colour before any move: when the
+    // other colour moves next, this one has passed, as the steps would have counted it.
+    const std::uint8_t inTurn =
+        movers.empty() ? history_.Record().firstToMove : Opponent(lastMover);
+    passCount = !position.IsOver() && next != inTurn ? 1 : 0;
     markerState = sideToMove == kHumanSide ? kMarkersToShow : kNoMarkers;
     repaintFlag = 1;
     host_.UpdateViews();

@@ -174,7 +174,8 @@ public:
     void OnUpdateUndo(CommandUpdate& update) const;
     void OnUpdateRedo(CommandUpdate& update) const;
     // Makes a record's game the game in progress, as a training game; the human keeps their
-    // colour, and the computer moves next if it is its turn.
+    // colour, and the computer moves next if it is its turn. A first colour that cannot move has
+    // passed, as in play.
     void LoadRecord(const GameRecord& record);
     // Analysis: the human plays both colours and the computer does not move; the human is always
     // the colour to move. Turning it on or off makes a training game; turned off, the game goes on

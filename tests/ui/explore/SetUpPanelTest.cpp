@@ -1,11 +1,13 @@
 // Setting up a position in the real frame, by mouse and keys: the squares as the board and the
-// screen reader show them, a position nobody can move in refused, Cancel.
+// screen reader show them, what stands still meanwhile, a position nobody can move in refused,
+// Cancel, and a colour to move without a move passing.
 #include "ui/explore/SetUpPanel.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
 #include "FrameTestFixture.h"
+#include "game/records/RecordWriter.h"
 #include "ui/accessibility/SquareText.h"
 
 namespace flipstone {
@@ -59,6 +61,37 @@ TEST_F(SetUpPanelTest,
     frame.RefreshCommandStates();
     EXPECT_TRUE(Action(ID_FILE_SAVE).isEnabled() && Action(ID_VIEW_MOVE_VALUES).isEnabled());
     EXPECT_EQ(frame.PaneText(2), "B: 02 / W: 02");
+}
+
+// Black to move cannot: black passes and white moves first, and the record keeps the pass
+// through Undo and Redo by their keys.
+TEST_F(SetUpPanelTest, AColourToMoveWithoutAMovePassesAndUndoAndRedoKeepThePass) {
+    ShowFrame();
+    Action(ID_EDIT_SET_UP).trigger();
+    Click("Clear");
+    for (const Square square : {Square{0, 3}, Square{0, 3}, Square{1, 3}, Square{3, 4}}) {
+        QTest::mouseClick(&View(), Qt::LeftButton, {}, View().InvalidationBox(square).center());
+    }
+    Click("OK");  // a4 white, b4 and d5 black: only white's c4
+    EXPECT_EQ(document.passCount, 1) << "the pass the screen reader is told";
+    for (const Square human : {Square{-1, -1}, Square{1, 2}}) {  // the computer's c4, black b3
+        QTest::mouseClick(&View(), Qt::LeftButton, {}, View().InvalidationBox(human).center());
+        RunEventsUntil([&] {
+            View().OnTimer();
+            return document.HumanMayMove() || document.IsGameOver();
+        });
+    }
+    const GameRecord played = document.History().Record();
+    const Board board = document.board;
+    const std::int32_t side = document.sideToMove;
+    EXPECT_NE(WriteGgf(played).find("B[PA]W[C4]B[B3]"), std::string::npos) << WriteGgf(played);
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(document.History().Record().moves, std::vector<Square>(1, Square{2, 3}));
+    EXPECT_EQ(document.sideToMove, kHumanSide);
+    QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(WriteGgf(document.History().Record()), WriteGgf(played));
+    EXPECT_EQ(document.board, board);
+    EXPECT_EQ(document.sideToMove, side);
 }
 
 }  // namespace
