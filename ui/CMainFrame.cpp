@@ -363,10 +363,10 @@ void CMainFrame::CreateStatusBar() {
     const std::array<QString, StatusPanes::kCount> defaults{
         PlyText(4), DiscsText(2, 2), tr("Value:%1").arg(QStringLiteral("+0000")),
         tr("Leaf: %1").arg(QStringLiteral("00000000"))};
-    auto* figures = new StatusPanes(defaults, bar);
-    bar->addPermanentWidget(figures);
+    figures_ = new StatusPanes(defaults, *panes_[0], bar);
+    bar->addPermanentWidget(figures_);
     for (int pane = 1; pane < 5; ++pane) {
-        panes_[pane] = &figures->Pane(pane - 1);
+        panes_[pane] = &figures_->Pane(pane - 1);
     }
 }
 
@@ -580,10 +580,7 @@ void CMainFrame::RunUpdateHandlers() {
 }
 
 void CMainFrame::RefreshPanes() {
-    const QString message = MessageText();
-    if (panes_[0]->text() != message) {
-        panes_[0]->setText(message);
-    }
+    figures_->ShowMessage(MessageText());
     const Board& board = view_->SettingUp() ? view_->ShownBoard() : document_.board;
     const QString texts[] = {
         PlyText(document_.moveCount),

@@ -20,6 +20,7 @@ class CFlipstoneView;
 class HelpWindow;
 class ReviewPanel;
 class SetUpPanel;
+class StatusPanes;
 
 // Commands the frame itself carries, beside the game's commands of CFlipstoneDoc.
 enum FrameCommandId : int {
@@ -156,6 +157,7 @@ private:
     CFlipstoneView* view_;
     QToolBar* toolBar_ = nullptr;
     std::array<QLabel*, 5> panes_{};
+    StatusPanes* figures_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     ReviewPanel* reviewPanel_ = nullptr;
     // The game the review judges.

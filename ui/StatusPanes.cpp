@@ -12,8 +12,10 @@ constexpr int kSpacing = 2;
 
 }  // namespace
 
-StatusPanes::StatusPanes(const std::array<QString, kCount>& defaults, QWidget* parent)
-    : QWidget(parent) {
+StatusPanes::StatusPanes(const std::array<QString, kCount>& defaults, QLabel& message,
+                         QWidget* parent)
+    : QWidget(parent), message_(message) {
+    message_.installEventFilter(this);
     for (int index = 0; index < kCount; ++index) {
         auto* label = new QLabel(defaults[index], this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -51,9 +53,39 @@ bool StatusPanes::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+bool StatusPanes::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &message_ &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+        MakeRoomForMessage();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void StatusPanes::resizeEvent(QResizeEvent* event) {
     Arrange();
     QWidget::resizeEvent(event);
+}
+
+void StatusPanes::ShowMessage(const QString& text) {
+    if (message_.text() != text) {
+        message_.setText(text);
+        MakeRoomForMessage();
+    }
+}
+
+// The message pane takes what the figure panes leave, so the two share a constant width: the
+// figure panes get that less the message's whole text, or all they want when it is too little.
+// Narrowing the panes resizes them at once, before the message has the room: only the message's
+// own resizes are measured.
+void StatusPanes::MakeRoomForMessage() {
+    if (message_.isHidden()) {
+        return;
+    }
+    const int wanted = message_.sizeHint().width();
+    const int shared = message_.width() + width();
+    const int full = sizeHint().width();
+    const int room = wanted <= shared ? shared - wanted : full;
+    setMaximumWidth(room >= full ? QWIDGETSIZE_MAX : room);
 }
 
 void StatusPanes::Arrange() {

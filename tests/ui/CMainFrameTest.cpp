@@ -2,6 +2,7 @@
 // game commands as the player reaches them.
 #include "ui/CMainFrame.h"
 
+#include <QAccessible>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -271,6 +272,25 @@ TEST_F(FrameTest, NarrowedWindowCutsOffPanesButNeverOverlapsThem) {
     const QWidget* strip = frame.PaneLabel(1).parentWidget();
     EXPECT_LE(strip->geometry().right(), bar->width()) << "what does not fit is cut off";
     EXPECT_GE(panes[0].left(), frame.PaneLabel(0).geometry().right()) << "right of pane 0";
+}
+
+// In a window a little narrower than the expected line and every pane, the panes give way to the
+// line, which its pane also has as its accessible name.
+TEST_F(FrameTest, ExpectedLineShowsWholeWhereTheBarHoldsIt) {
+    ShowFrame();
+    Action(ID_EDIT_ANALYSIS).trigger();
+    QLabel& message = frame.PaneLabel(0);
+    ASSERT_TRUE(RunEventsUntil([&] {
+        frame.RefreshCommandStates();
+        return message.text().startsWith("Expected line: ");
+    }));
+    frame.resize(frame.width() - message.width() + message.sizeHint().width() - 40, frame.height());
+    QCoreApplication::processEvents();
+    EXPECT_GE(message.width(), message.sizeHint().width()) << message.text().toStdString();
+    EXPECT_GT(frame.PaneLabel(1).mapTo(frame.statusBar(), QPoint(0, 0)).x(),
+              message.geometry().right());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&message)->text(QAccessible::Name),
+              message.text());
 }
 
 TEST_F(FrameTest, MessagePaneShowsACommandsPromptWhileItIsPointedAt) {
