@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <tuple>
 
 #include "FrameTestFixture.h"
 #include "game/records/RecordWriter.h"
@@ -81,17 +82,17 @@ TEST_F(SetUpPanelTest, AColourToMoveWithoutAMovePassesAndUndoAndRedoKeepThePass)
             return document.HumanMayMove() || document.IsGameOver();
         });
     }
-    const GameRecord played = document.History().Record();
-    const Board board = document.board;
-    const std::int32_t side = document.sideToMove;
-    EXPECT_NE(WriteGgf(played).find("B[PA]W[C4]B[B3]"), std::string::npos) << WriteGgf(played);
+    auto game = [this] {
+        return std::tuple(WriteGgf(document.History().Record()), document.board,
+                          document.sideToMove);
+    };
+    const auto played = game();
+    EXPECT_NE(std::get<0>(played).find("B[PA]W[C4]B[B3]"), std::string::npos);
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(document.History().Record().moves, std::vector<Square>(1, Square{2, 3}));
     EXPECT_EQ(document.sideToMove, kHumanSide);
     QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(WriteGgf(document.History().Record()), WriteGgf(played));
-    EXPECT_EQ(document.board, board);
-    EXPECT_EQ(document.sideToMove, side);
+    EXPECT_EQ(game(), played) << "the record, the board and the side to move";
 }
 
 }  // namespace
