@@ -18,6 +18,7 @@ void GameHistory::Start(const Board& start, std::uint8_t firstToMove) {
 void GameHistory::Start(const GameRecord& record) {
     record_ = record;
     redo_.clear();
+    ++gamesStarted_;
 }
 
 void GameHistory::Add(Square move) {

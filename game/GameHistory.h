@@ -37,6 +37,8 @@ public:
     std::vector<Square> RedoMove();
 
     const GameRecord& Record() const { return record_; }
+    // How many games have started, counting the first: a new, loaded or set-up game each.
+    std::uint64_t GamesStarted() const { return gamesStarted_; }
     // The position after the moves so far.
     Position Current() const { return record_.FinalPosition(); }
     // The colour of each move so far, by the pass rule.
@@ -50,6 +52,7 @@ private:
     GameRecord record_;
     // The moves taken back, the next to play again last.
     std::vector<Square> redo_;
+    std::uint64_t gamesStarted_ = 0;
 };
 
 }  // namespace flipstone

@@ -41,7 +41,8 @@ BoardNarrator::BoardNarrator(const CFlipstoneDoc& document, Announcer& announcer
     : document_(document),
       announcer_(announcer),
       passCount_(document.passCount),
-      levelIndex_(document.levelIndex) {}
+      levelIndex_(document.levelIndex),
+      game_(document.History().GamesStarted()) {}
 
 QString BoardNarrator::MoveSentence(std::uint8_t colour, const FlipList& move) {
     QStringList turned;
@@ -78,6 +79,11 @@ void BoardNarrator::StepTaken() {
     if (document_.levelIndex != levelIndex_) {
         levelIndex_ = document_.levelIndex;
         TellLevel();
+    }
+    if (document_.History().GamesStarted() != game_) {
+        // A game set up or read may begin with a pass, news even where the last game had one.
+        game_ = document_.History().GamesStarted();
+        passCount_ = 0;
     }
     if (document_.passCount != passCount_) {
         TellPassOrEnd();

@@ -44,6 +44,8 @@ private:
     Announcer& announcer_;
     std::int32_t passCount_;
     std::int32_t levelIndex_;
+    // The game whose passes are told, by the history's count of games started.
+    std::uint64_t game_;
     bool hintTold_ = false;
 };
 
