@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -66,8 +65,9 @@ gets all its moves into the book, a game that ends sooner going on with the book
 each new position is valued by a search of --depth plies on one thread with a table of its own,
 and then every position whose moves all lead into the book takes the best of their values. The
 book is written after each batch of searches, so a run cut short keeps what it found; the same
-book and options always make the same book. Progress goes to stderr, then a summary
-{"book","positions_before","positions","seconds"}. scripts/make-book makes the built-in book.)";
+book and options always make the same book, on any --threads (default: one per core). Progress
+goes to stderr, then a summary {"book","positions_before","positions","threads","seconds"}.
+scripts/make-book makes the built-in book.)";
 
 constexpr const char* kBenchFooter =
     R"(Times the computer's move search on fixed suites of positions reached by seeded random play,
@@ -476,10 +476,6 @@ void CompleteBook(const OptionTexts& texts, BookRequest& request) {
         }
         if (!texts.moves.empty()) {
             throw UsageError("--extend takes no --moves");
-        }
-        if (request.extension.threads == 0) {
-            request.extension.threads =
-                std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
         }
         return;
     }

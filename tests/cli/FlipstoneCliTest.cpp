@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
@@ -279,6 +282,38 @@ TEST(FlipstoneCliTest, AnalyseWithoutALegalMoveIsAResult) {
         EXPECT_EQ(Field(run.out, "leaves"), "0");
         EXPECT_NE(run.out.find("\"roots\":[]"), std::string::npos);
     }
+}
+
+// A book made from nothing, on one thread per core unless told otherwise, named in its summary
+// as a JSON string whatever its file's name holds; then looked up.
+TEST(FlipstoneCliTest, BookMakesABookAndLooksPositionsUpInIt) {
+    const std::string path = ::testing::TempDir() + "a \"quoted\" \\ name.book";
+    std::remove(path.c_str());
+    const CliRun made = Cli({"book", "--extend", "--file", path, "--plies", "2", "--depth", "4"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out.rfind("{\"book\":\"" + ::testing::TempDir() +
+                                 R"(a \"quoted\" \\ name.book","positions_before":0,)",
+                             0),
+              0u)
+        << made.out;
+    EXPECT_EQ(Field(made.out, "positions"), "5");
+    EXPECT_EQ(Field(made.out, "threads"),
+              std::to_string(std::max(1u, std::thread::hardware_concurrency())));
+
+    for (const auto& [moves, count] : {std::pair{"", 4}, std::pair{"f5", 3}}) {
+        const CliRun found = Cli({"book", "--file", path, "--moves", moves});
+        ASSERT_EQ(found.status, 0) << found.err;
+        EXPECT_EQ(Field(found.out, "positions"), "5");
+        EXPECT_EQ(Field(found.out, "in_book"), "true");
+        EXPECT_EQ(Field(found.out, "depth"), "0");
+        int listed = 0;
+        for (auto at = found.out.find("{\"move\":"); at != std::string::npos;
+             at = found.out.find("{\"move\":", at + 1)) {
+            ++listed;
+        }
+        EXPECT_EQ(listed, count) << moves;
+    }
+    std::remove(path.c_str());
 }
 
 // Everything but the summary line: the moves with their values and leaves, and the results.
