@@ -11,6 +11,7 @@
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "support/PlainSearch.h"
+#include "support/PlainSolve.h"
 #include "support/Positions.h"
 
 namespace flipstone::cli {
@@ -281,6 +282,28 @@ TEST(FlipstoneCliTest, AnalyseWithoutALegalMoveIsAResult) {
         EXPECT_EQ(Field(run.out, "value"), hint ? "9999" : "-9999");
         EXPECT_EQ(Field(run.out, "leaves"), "0");
         EXPECT_NE(run.out.find("\"roots\":[]"), std::string::npos);
+    }
+}
+
+// Near the end every move's value is exact, the best first and the line from it on.
+TEST(FlipstoneCliTest, AnalyseStrongestValuesEveryMoveOfThePosition) {
+    const auto [board, side] = testing::RandomGamePosition(6, 10);
+    ASSERT_TRUE(board.HasLegalMove(side));
+    const CliRun run = Cli({"analyse", "--board", BoardText::Format(board), "--strongest", "--side",
+                            side == kBlack ? "b" : "w"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Field(run.out, "value"), std::to_string(testing::PlainSolve(board, side)));
+    EXPECT_EQ(Field(run.out, "book"), "false");
+    EXPECT_EQ(run.out.find("\"moves\":[{\"move\":" + Field(run.out, "move") + ","),
+              run.out.find("\"moves\":"));
+    EXPECT_NE(run.out.find("\"line\":[" + Field(run.out, "move")), std::string::npos);
+    for (const Square square : board.LegalSquares(side)) {
+        Board after = board;
+        after.Place(square.column, square.row, side);
+        const std::string entry = "{\"move\":\"" + BoardText::SquareName(square) + "\",\"value\":" +
+                                  std::to_string(-testing::PlainSolve(after, Opponent(side))) +
+                                  ",\"exact\":true}";
+        EXPECT_NE(run.out.find(entry), std::string::npos) << entry << " in " << run.out;
     }
 }
 
