@@ -86,6 +86,27 @@ TEST(StrongSearchTest, MirrorImageMovesGetOneValue) {
     }
 }
 
+// From 26 empty squares on, every move is then solved at rising selectivity while the solves fit
+// in their cap: a cap with room for the first solve gives every move a solve's value within it,
+// and one the first solve would overrun stops that solve and keeps the depth-limited values.
+TEST(StrongSearchTest, TheSolvesNearTheEndKeepWithinTheirCap) {
+    // Black to move with 22 empty squares, in a game of Level 4 against its hints.
+    const BitBoard bits = BitBoard::FromBoard(
+        testing::BoardFrom("--XXX------XXO--XOXOOOXXXOOOXOX-XXXXXXX-XOXXXXXX--OOOO----OO----"));
+    // A search stops within this many positions once past its limit.
+    constexpr std::int64_t kPastTheLimit = 10'000;
+    StrongSearch search(20, 1);
+    for (const auto& [cap, solved] : {std::pair{2'000'000, false}, std::pair{8'000'000, true}}) {
+        search.ClearTable();
+        const std::vector<MoveValue> values =
+            search.ValueEveryMove(bits.black, bits.white, {300'000, 21, 26, cap});
+        EXPECT_LE(search.Progress().nodes.load(), cap + kPastTheLimit);
+        for (const MoveValue& move : values) {
+            EXPECT_EQ(move.depth == 22, solved) << cap << " " << move.bit;
+        }
+    }
+}
+
 // Stop() from another thread ends a long think within milliseconds, with a legal move, while
 // the progress is read throughout.
 TEST(StrongSearchTest, ThreadedStopEndsAThinkPromptlyWithALegalMove) {
