@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -66,8 +65,9 @@ gets all its moves into the book, a game that ends sooner going on with the book
 each new position is valued by a search of --depth plies on one thread with a table of its own,
 and then every position whose moves all lead into the book takes the best of their values. The
 book is written after each batch of searches, so a run cut short keeps what it found; the same
-book and options always make the same book. Progress goes to stderr, then a summary
-{"book","positions_before","positions","seconds"}. scripts/make-book makes the built-in book.)";
+book and options always make the same book, on any --threads (default: one per core). Progress
+goes to stderr, then a summary {"book","positions_before","positions","threads","seconds"}.
+scripts/make-book makes the built-in book.)";
 
 constexpr const char* kBenchFooter =
     R"(Times the computer's move search on fixed suites of positions reached by seeded random play,
@@ -144,7 +144,7 @@ constexpr const char* kNBoardFooter =
     R"(Speaks the protocol of the NBoard board program (version 2) on standard input and output:
 nboard 2 (answered with set myname), set game GGF (the game to think about, read as the game
 records are; one that cannot be read is left aside with a status line), set depth and set
-contempt (taken; the players think by time), move F5/eval/time (a move that is not legal is left
+contempt (taken and left aside), move F5/eval/time (a move that is not legal is left
 aside with a status line), go (answered === F5/eval/time; the move is not played until NBoard
 sends it back with move), hint N (a search line "search F5 eval 0 depth" for each of the N best
 moves, depth 100% when the value is exact), analyze (the game review's value of every position
@@ -152,10 +152,12 @@ of the game, from the end backwards: "analysis N eval", N counting passes, the v
 side to move's view), ping N (stops the thinking, answered pong N), learn (answered learned) and
 quit. Lines longer than 64 KiB and unknown commands are skipped.
 
-With --level go plays the game's move at that level; without it the strongest player moves.
-Hints always come from the strongest player. A go or a hint takes about --move-time seconds
-(default 1), a hint sharing them among the legal moves; analyze takes about that long on each
-position of the game.)";
+With --level go plays the game's move at that level; without it the strongest player moves: the
+opening book's move while it has one, otherwise what it finds in about --move-time seconds
+(default 1). Hints and analyze always come from the strongest player, by the analysis the review
+gives every position, whatever --move-time says: the book's values in the opening, otherwise a
+fixed number of positions searched on one thread (about a second of one core), exact from 21
+empty squares, so a position always gets the same values.)";
 
 constexpr const char* kMatchFooter =
     R"(Referees games between two GTP engines, each started from a shell command line (for example
@@ -375,8 +377,7 @@ void DeclareNBoard(CLI::App& app, CliArguments& arguments) {
     AddWholeNumber(nboard, "--level", arguments.nboard.level, 1, 4,
                    "play the game's level instead of the strongest player");
     nboard
-        .add_option("--move-time", arguments.nboard.moveSeconds,
-                    "the seconds of a go or a hint (default 1)")
+        .add_option("--move-time", arguments.nboard.moveSeconds, "the seconds of a go (default 1)")
         ->check(CLI::Range(0.01, 3600.0).description(""))
         ->type_name("0.01..3600");
 }
@@ -476,10 +477,6 @@ void CompleteBook(const OptionTexts& texts, BookRequest& request) {
         }
         if (!texts.moves.empty()) {
             throw UsageError("--extend takes no --moves");
-        }
-        if (request.extension.threads == 0) {
-            request.extension.threads =
-                std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
         }
         return;
     }

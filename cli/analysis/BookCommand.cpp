@@ -6,6 +6,7 @@
 
 #include "cli/analysis/AnalyseCommand.h"
 #include "cli/json/JsonNumber.h"
+#include "cli/json/JsonString.h"
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "engine/book/OpeningBook.h"
@@ -66,16 +67,17 @@ int Extend(const BookRequest& request, std::ostream& out, std::ostream& err) {
     extension.lines = *lines;
     extension.checkpoint = request.file;
     const std::size_t before = book->Size();
-    const book::OpeningBook extended = book::BookMaker(*book, extension, err).Extend();
+    book::BookMaker maker(*book, extension, err);
+    const book::OpeningBook extended = maker.Extend();
     if (!extended.Save(request.file)) {
         err << "flipstone-cli: cannot write the book " << request.file << "\n";
         return 1;
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    out << "{\"book\":\"" << request.file << "\",\"positions_before\":" << before
-        << ",\"positions\":" << extended.Size() << ",\"seconds\":" << FixedDecimals(seconds, 1)
-        << "}" << std::endl;
+    out << "{\"book\":" << JsonString(request.file) << ",\"positions_before\":" << before
+        << ",\"positions\":" << extended.Size() << ",\"threads\":" << maker.Threads()
+        << ",\"seconds\":" << FixedDecimals(seconds, 1) << "}" << std::endl;
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/json/JsonNumber.h"
+#include "cli/json/JsonString.h"
 #include "protocol/ChildProcess.h"
 #include "protocol/Vocabulary.h"
 #include "protocol/gtp/GtpPeer.h"
@@ -24,22 +25,6 @@ using protocol::Referee;
 using protocol::RefereedGame;
 
 constexpr auto kNameTimeout = std::chrono::seconds(30);
-
-std::string JsonString(const std::string& text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            json += '?';
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
-}
 
 std::string JsonList(const std::vector<std::string>& texts) {
     std::string json;

@@ -6,7 +6,7 @@
 namespace flipstone::cli {
 
 // What nboard is asked for: the game's level 1 to 4 for go, or 0 for the strongest player, and
-// the seconds a go or a hint may take.
+// the seconds the strongest player's go may take (hints take the review's fixed analysis).
 struct NBoardRequest {
     int level = 0;
     double moveSeconds = 1.0;

@@ -38,7 +38,11 @@ BookMaker::Key BookMaker::KeyOf(Bits mover, Bits other) {
 
 BookMaker::BookMaker(const OpeningBook& book, const BookExtension& extension,
                      std::ostream& progress)
-    : extension_(extension), progress_(progress) {
+    : extension_(extension),
+      threads_(extension.threads > 0
+                   ? extension.threads
+                   : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))),
+      progress_(progress) {
     for (const BookEntry& entry : book.Entries()) {
         entries_[{entry.mover, entry.other}] = entry;
     }
@@ -151,8 +155,7 @@ void BookMaker::ValuePositions(const std::vector<Key>& missing, std::size_t expa
     std::vector<int> values(missing.size());
     std::atomic<std::size_t> next{0};
     std::vector<std::thread> threads;
-    const int threadCount =
-        std::max(1, std::min(extension_.threads, static_cast<int>(missing.size())));
+    const int threadCount = std::max(1, std::min(threads_, static_cast<int>(missing.size())));
     for (int t = 0; t < threadCount; ++t) {
         threads.emplace_back([&] {
             strong::StrongSearch search(kTableBits, 1);

@@ -26,7 +26,8 @@ struct BookExtension {
     // The depth of the searches that value the positions the book lacks or holds from a shallower
     // search; each value is the mean of this depth's and the one before (see MeanOfDepths).
     int depth = 14;
-    int threads = 1;
+    // The threads that search at once; 0 takes one per processor core.
+    int threads = 0;
     // Where the book is written after each batch of searches, so that a run cut short loses
     // little; empty for nowhere.
     std::string checkpoint;
@@ -40,6 +41,8 @@ class BookMaker {
 public:
     BookMaker(const OpeningBook& book, const BookExtension& extension, std::ostream& progress);
     OpeningBook Extend();
+    // The threads the searches share out the positions on.
+    int Threads() const { return threads_; }
 
 private:
     struct Key {
@@ -70,6 +73,7 @@ private:
     OpeningBook Book() const;
 
     const BookExtension extension_;
+    const int threads_;
     std::ostream& progress_;
     std::unordered_map<Key, BookEntry, KeyHash> entries_;
     std::int64_t searched_ = 0;

@@ -68,6 +68,16 @@ int Inverse(int symmetry) {
     return inverses[symmetry];
 }
 
+std::vector<int> Keeping(Bits mover, Bits other) {
+    std::vector<int> keeping;
+    for (int s = 1; s < kCount; ++s) {
+        if (Transform(mover, s) == mover && Transform(other, s) == other) {
+            keeping.push_back(s);
+        }
+    }
+    return keeping;
+}
+
 }  // namespace symmetry
 
 CanonicalPosition CanonicalPosition::Of(Bits mover, Bits other) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "engine/strong/Bits.h"
 
 namespace flipstone::strong {
@@ -15,6 +17,8 @@ Bits Transform(Bits squares, int symmetry);
 int TransformBit(int bit, int symmetry);
 // The symmetry that undoes `symmetry`.
 int Inverse(int symmetry);
+// The symmetries other than 0 that turn the position into itself: none for most positions.
+std::vector<int> Keeping(Bits mover, Bits other);
 
 }  // namespace symmetry
 

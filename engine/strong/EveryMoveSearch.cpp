@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/strong/BoardSymmetry.h"
+
 namespace flipstone::strong {
 
 namespace {
@@ -15,6 +17,24 @@ constexpr double kDeepenShareBeforeSolves = 0.3;
 constexpr int kLadder[] = {0, 1, 2, kExact};
 constexpr double kLadderGrowth[] = {1.0, 2.5, 4.0, 6.0};
 
+// For each move, the first move that is it or one of its images under a symmetry that turns the
+// root into itself.
+std::vector<std::size_t> FirstImages(const std::vector<RootMove>& moves, Bits mover, Bits other) {
+    const std::vector<int> keeping = symmetry::Keeping(mover, other);
+    std::vector<std::size_t> first(moves.size());
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        first[i] = i;
+        for (std::size_t j = 0; j < i && first[i] == i; ++j) {
+            for (const int s : keeping) {
+                if (symmetry::TransformBit(moves[j].bit, s) == moves[i].bit) {
+                    first[i] = j;
+                }
+            }
+        }
+    }
+    return first;
+}
+
 }  // namespace
 
 int MeanOfDepths(int deeper, int shallower) {
@@ -22,10 +42,15 @@ int MeanOfDepths(int deeper, int shallower) {
     return sum >= 0 ? (sum + 1) / 2 : -((1 - sum) / 2);
 }
 
-EveryMoveSearch::EveryMoveSearch(SearchSession& session, const AnalysisBudget& budget)
-    : session_(session), budget_(budget), empties_(session.Empties()) {
-    for (const RootMove& move : session_.Moves()) {
-        values_.push_back({move.bit, move.value, false, 0});
+EveryMoveSearch::EveryMoveSearch(SearchSession& session, Bits mover, Bits other,
+                                 const AnalysisBudget& budget)
+    : session_(session),
+      budget_(budget),
+      empties_(session.Empties()),
+      valuedBy_(FirstImages(session.Moves(), mover, other)) {
+    const std::vector<RootMove>& moves = session_.Moves();
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        values_.push_back({moves[i].bit, moves[valuedBy_[i]].value, false, 0});
     }
 }
 
@@ -66,11 +91,15 @@ std::optional<int> EveryMoveSearch::SearchMove(int index, int depth, int selecti
 }
 
 // Every move at `depth`, each starting from its value in `values`, which get the new ones; false,
-// with `values` as they were, when the searches were cut short.
+// with `values` as they were, when the searches were cut short. A mirror image takes the value
+// of the first of its images, searched before it.
 bool EveryMoveSearch::SearchAll(int depth, int selectivity, std::vector<int>& values) {
     std::vector<int> found = values;
-    std::vector<RootMove>& moves = session_.Moves();
-    for (std::size_t i = 0; i < moves.size(); ++i) {
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (valuedBy_[i] != i) {
+            found[i] = found[valuedBy_[i]];
+            continue;
+        }
         const std::optional<int> value =
             SearchMove(static_cast<int>(i), depth, selectivity, values[i]);
         if (!value) {
@@ -93,8 +122,8 @@ void EveryMoveSearch::Take(const std::vector<int>& values, bool exact, int depth
 void EveryMoveSearch::Deepen(std::int64_t nodes) {
     std::vector<int> shallower;
     std::vector<int> deeper;
-    for (const RootMove& move : session_.Moves()) {
-        deeper.push_back(move.value);
+    for (const MoveValue& value : values_) {
+        deeper.push_back(value.value);
     }
     session_.LimitNodes(2 * nodes);
     std::int64_t last = 0;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/strong/Bits.h"
 #include "engine/strong/SearchSession.h"
 
 namespace flipstone::strong {
@@ -14,7 +15,8 @@ namespace flipstone::strong {
 struct AnalysisBudget {
     // The positions the analysis may visit; a deeper search or a surer solve starts only when it
     // is expected to fit in what is left, and one that overruns the budget (a depth-limited
-    // search: twice the budget) is dropped.
+    // search: twice the budget) is dropped. A position that is its own mirror image searches one
+    // move of each set of mirror-image moves, so the same budget takes those moves deeper.
     std::int64_t nodes = 0;
     // At or below this many empty squares every move is solved exactly, whatever it costs.
     int exactEmpties = 0;
@@ -42,10 +44,13 @@ int MeanOfDepths(int deeper, int shallower);
 
 // Values every legal move of a session's root, each searched on its own with a window of its
 // own: deeper and deeper to the budget, each value the mean of the last two depths, then near the
-// end solved. Best first; the first among equals stays first.
+// end solved. In a root that is its own mirror image, mirror-image moves are equally good: the
+// first of them is searched and the others take its value. Best first; the first among equals
+// stays first.
 class EveryMoveSearch {
 public:
-    EveryMoveSearch(SearchSession& session, const AnalysisBudget& budget);
+    // The session's root is `mover` and `other`.
+    EveryMoveSearch(SearchSession& session, Bits mover, Bits other, const AnalysisBudget& budget);
     std::vector<MoveValue> Run();
 
 private:
@@ -58,6 +63,9 @@ private:
     SearchSession& session_;
     const AnalysisBudget budget_;
     const int empties_;
+    // For each root move, the move whose search values it: itself, or the first of its mirror
+    // images.
+    const std::vector<std::size_t> valuedBy_;
     std::vector<MoveValue> values_;
 };
 

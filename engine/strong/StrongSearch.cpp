@@ -183,7 +183,7 @@ ThinkResult StrongSearch::SearchToDepth(Bits mover, Bits other, int depth, int s
 std::vector<MoveValue> StrongSearch::ValueEveryMove(Bits mover, Bits other,
                                                     const AnalysisBudget& budget) {
     SearchSession session(Resources(), mover, other, std::chrono::duration<double>::max());
-    return EveryMoveSearch(session, budget).Run();
+    return EveryMoveSearch(session, mover, other, budget).Run();
 }
 
 std::vector<int> StrongSearch::PrincipalLine(Bits mover, Bits other, int first, int length) const {

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "engine/BoardText.h"
 #include "game/CFlipstoneDoc.h"
 #include "support/PlainSearch.h"
+#include "support/PlainSolve.h"
 #include "support/Positions.h"
 
 namespace flipstone::cli {
@@ -279,6 +283,60 @@ TEST(FlipstoneCliTest, AnalyseWithoutALegalMoveIsAResult) {
         EXPECT_EQ(Field(run.out, "leaves"), "0");
         EXPECT_NE(run.out.find("\"roots\":[]"), std::string::npos);
     }
+}
+
+// Near the end every move's value is exact, the best first and the line from it on.
+TEST(FlipstoneCliTest, AnalyseStrongestValuesEveryMoveOfThePosition) {
+    const auto [board, side] = testing::RandomGamePosition(6, 10);
+    ASSERT_TRUE(board.HasLegalMove(side));
+    const CliRun run = Cli({"analyse", "--board", BoardText::Format(board), "--strongest", "--side",
+                            side == kBlack ? "b" : "w"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Field(run.out, "value"), std::to_string(testing::PlainSolve(board, side)));
+    EXPECT_EQ(Field(run.out, "book"), "false");
+    EXPECT_EQ(run.out.find("\"moves\":[{\"move\":" + Field(run.out, "move") + ","),
+              run.out.find("\"moves\":"));
+    EXPECT_NE(run.out.find("\"line\":[" + Field(run.out, "move")), std::string::npos);
+    for (const Square square : board.LegalSquares(side)) {
+        Board after = board;
+        after.Place(square.column, square.row, side);
+        const std::string entry = "{\"move\":\"" + BoardText::SquareName(square) + "\",\"value\":" +
+                                  std::to_string(-testing::PlainSolve(after, Opponent(side))) +
+                                  ",\"exact\":true}";
+        EXPECT_NE(run.out.find(entry), std::string::npos) << entry << " in " << run.out;
+    }
+}
+
+// A book made from nothing, on one thread per core unless told otherwise, named in its summary
+// as a JSON string whatever its file's name holds; then looked up.
+TEST(FlipstoneCliTest, BookMakesABookAndLooksPositionsUpInIt) {
+    const std::string path = ::testing::TempDir() + "a \"quoted\" \\ name.book";
+    std::remove(path.c_str());
+    const CliRun made = Cli({"book", "--extend", "--file", path, "--plies", "2", "--depth", "4"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out.rfind("{\"book\":\"" + ::testing::TempDir() +
+                                 R"(a \"quoted\" \\ name.book","positions_before":0,)",
+                             0),
+              0u)
+        << made.out;
+    EXPECT_EQ(Field(made.out, "positions"), "5");
+    EXPECT_EQ(Field(made.out, "threads"),
+              std::to_string(std::max(1u, std::thread::hardware_concurrency())));
+
+    for (const auto& [moves, count] : {std::pair{"", 4}, std::pair{"f5", 3}}) {
+        const CliRun found = Cli({"book", "--file", path, "--moves", moves});
+        ASSERT_EQ(found.status, 0) << found.err;
+        EXPECT_EQ(Field(found.out, "positions"), "5");
+        EXPECT_EQ(Field(found.out, "in_book"), "true");
+        EXPECT_EQ(Field(found.out, "depth"), "0");
+        int listed = 0;
+        for (auto at = found.out.find("{\"move\":"); at != std::string::npos;
+             at = found.out.find("{\"move\":", at + 1)) {
+            ++listed;
+        }
+        EXPECT_EQ(listed, count) << moves;
+    }
+    std::remove(path.c_str());
 }
 
 // Everything but the summary line: the moves with their values and leaves, and the results.

@@ -1,9 +1,11 @@
 #include "support/Positions.h"
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <string>
 
+#include "engine/BitBoard.h"
 #include "engine/BoardText.h"
 #include "engine/Position.h"
 
@@ -50,6 +52,18 @@ RandomPosition RandomGamePosition(std::uint32_t seed, int emptySquares) {
     }
     const std::uint8_t toMove = position.IsOver() ? Opponent(lastMover) : position.ToMove();
     return {position.GetBoard(), toMove};
+}
+
+RandomPosition MirroredGamePosition(std::uint32_t seed, int emptySquares,
+                                    const std::function<int(int)>& image) {
+    RandomPosition position = RandomGamePosition(seed, emptySquares);
+    const Board given = position.board;
+    for (int bit = 0; bit < 64; ++bit) {
+        const int first = std::min(bit, image(bit));
+        position.board.Set(BitBoard::ColumnOf(bit), BitBoard::RowOf(bit),
+                           given.At(BitBoard::ColumnOf(first), BitBoard::RowOf(first)));
+    }
+    return position;
 }
 
 std::vector<RandomPosition> RandomPositions(std::uint32_t seed, int count, int minEmpty,

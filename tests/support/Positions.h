@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,12 @@ struct RandomPosition {
     std::uint8_t toMove;
 };
 RandomPosition RandomGamePosition(std::uint32_t seed, int emptySquares);
+
+// Such a position made its own mirror image under `image`, a turn or mirror of the board that
+// undoes itself (a square's BitBoard bit to its image's): each square takes what the first of it
+// and its image holds.
+RandomPosition MirroredGamePosition(std::uint32_t seed, int emptySquares,
+                                    const std::function<int(int)>& image);
 
 // Many such positions, spread over the whole game.
 std::vector<RandomPosition> RandomPositions(std::uint32_t seed, int count, int minEmpty,

@@ -39,7 +39,8 @@ void ExpectConsistent(const OpeningBook& book) {
 OpeningBook SmallBook(const OpeningBook& from, int threads) {
     BookExtension extension;
     extension.fullPlies = 3;
-    extension.depth = 4;
+    // Deep enough to cut on a guess, where what a table kept from another position would show.
+    extension.depth = 8;
     extension.threads = threads;
     // f5 d6 c3, going on with the book's best moves to the sixth.
     extension.lines = {{BitBoard::BitOf(5, 4), BitBoard::BitOf(3, 5), BitBoard::BitOf(2, 2)}};
@@ -65,10 +66,18 @@ TEST(OpeningBookTest, AMadeBookIsConsistentTheSameOnAnyThreadsAndReadsBack) {
     EXPECT_TRUE(
         book.MoveValues(line.Discs(position.ToMove()), line.Discs(Opponent(position.ToMove()))));
 
-    const OpeningBook again = SmallBook(book, 1);
-    EXPECT_EQ(again.Size(), book.Size());
+    // Made from nothing on one thread, every position searched anew: the same entries.
+    const OpeningBook alone = SmallBook(OpeningBook(), 1);
+    ASSERT_EQ(alone.Size(), book.Size());
+    for (std::size_t i = 0; i < book.Size(); ++i) {
+        EXPECT_TRUE(alone.Entries()[i].SamePosition(book.Entries()[i]));
+        EXPECT_EQ(alone.Entries()[i].value, book.Entries()[i].value);
+        EXPECT_EQ(alone.Entries()[i].depth, book.Entries()[i].depth);
+    }
+    // Extended again with the same options, it has nothing to add.
+    EXPECT_EQ(SmallBook(book, 1).Size(), book.Size());
     const std::string path = ::testing::TempDir() + "opening-book-test.book";
-    ASSERT_TRUE(again.Save(path));
+    ASSERT_TRUE(book.Save(path));
     const std::optional<OpeningBook> read = OpeningBook::Load(path);
     ASSERT_TRUE(read);
     ASSERT_EQ(read->Size(), book.Size());

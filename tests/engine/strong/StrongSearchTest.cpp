@@ -8,6 +8,7 @@
 
 #include "engine/BitBoard.h"
 #include "engine/BoardText.h"
+#include "engine/strong/BoardSymmetry.h"
 #include "support/PlainSolve.h"
 #include "support/Positions.h"
 
@@ -54,6 +55,54 @@ TEST(StrongSearchTest, ExactValuesAgreeWithFullMinimax) {
                     EXPECT_EQ(move.value, Played(board, side, move.bit)) << text << " " << move.bit;
                 }
             }
+        }
+    }
+}
+
+// In a position that is its own mirror image, mirror-image moves are equally good: each gets the
+// value of the first of them, however the table stood when the others would have been searched.
+TEST(StrongSearchTest, MirrorImageMovesGetOneValue) {
+    const struct {
+        std::uint32_t seed;
+        int empties;
+        int symmetry;
+    } cases[] = {{27, 27, 4}, {52, 32, 7}, {16, 36, 4}, {53, 33, 4}, {12, 30, 3}, {24, 30, 1}};
+    StrongSearch search(20, 1);
+    for (const auto& c : cases) {
+        const auto [board, side] = testing::MirroredGamePosition(
+            c.seed, c.empties, [&](int bit) { return symmetry::TransformBit(bit, c.symmetry); });
+        const BitBoard bits = BitBoard::FromBoard(board);
+        search.ClearTable();
+        const std::vector<MoveValue> values = search.ValueEveryMove(
+            bits.Discs(side), bits.Discs(Opponent(side)), {300'000, 12, 14, 1'000'000});
+        for (const MoveValue& move : values) {
+            const int image = symmetry::TransformBit(move.bit, c.symmetry);
+            const auto found = std::find_if(values.begin(), values.end(),
+                                            [&](const MoveValue& m) { return m.bit == image; });
+            ASSERT_NE(found, values.end());
+            EXPECT_EQ(found->value, move.value) << c.seed << " " << move.bit;
+            EXPECT_EQ(found->depth, move.depth) << c.seed << " " << move.bit;
+        }
+    }
+}
+
+// From 26 empty squares on, every move is then solved at rising selectivity while the solves fit
+// in their cap: a cap with room for the first solve gives every move a solve's value within it,
+// and one the first solve would overrun stops that solve and keeps the depth-limited values.
+TEST(StrongSearchTest, TheSolvesNearTheEndKeepWithinTheirCap) {
+    // Black to move with 22 empty squares, in a game of Level 4 against its hints.
+    const BitBoard bits = BitBoard::FromBoard(
+        testing::BoardFrom("--XXX------XXO--XOXOOOXXXOOOXOX-XXXXXXX-XOXXXXXX--OOOO----OO----"));
+    // A search stops within this many positions once past its limit.
+    constexpr std::int64_t kPastTheLimit = 10'000;
+    StrongSearch search(20, 1);
+    for (const auto& [cap, solved] : {std::pair{2'000'000, false}, std::pair{8'000'000, true}}) {
+        search.ClearTable();
+        const std::vector<MoveValue> values =
+            search.ValueEveryMove(bits.black, bits.white, {300'000, 21, 26, cap});
+        EXPECT_LE(search.Progress().nodes.load(), cap + kPastTheLimit);
+        for (const MoveValue& move : values) {
+            EXPECT_EQ(move.depth == 22, solved) << cap << " " << move.bit;
         }
     }
 }
