@@ -171,7 +171,8 @@ strength: deps
 # empty squares (bench/evaluation-heldout.txt); and the review's verdicts over seeded games of
 # Level 4 against its hints (flipstone-review-verdicts: the same on two runs and on every mirror
 # image, the zigzag of its graph, its error and marks at 21 to 25 empty squares against exact
-# values, and the seconds a whole game's review takes).
+# values, and the seconds a whole game's review takes); and the window while a player clicks
+# through a game in Analysis Mode ten clicks a second (flipstone-analysis-bench: its stalls).
 OLD_CLI ?=
 REVIEW_GAMES ?= 3
 
@@ -179,7 +180,8 @@ REVIEW_GAMES ?= 3
 
 bench: deps
 	cmake --preset release $(GENERATOR)
-	cmake --build --preset release -j $(JOBS) --target flipstone-cli flipstone-train flipstone-review-verdicts
+	cmake --build --preset release -j $(JOBS) --target flipstone-cli flipstone-train flipstone-review-verdicts \
+	  flipstone-analysis-bench
 	$(CLI) bench
 	grep -v '^%' bench/ffo-40-59.txt | head -n 10 > $(BUILD_DIR)/ffo-40-49.txt
 	grep -v '^%' bench/ffo-40-59.txt | tail -n 10 > $(BUILD_DIR)/ffo-50-59.txt
@@ -188,3 +190,4 @@ bench: deps
 	$(CLI) solve --file $(BUILD_DIR)/ffo-50-59.txt
 	$(BUILD_DIR)/train/flipstone-train error --text bench/evaluation-heldout.txt
 	$(BUILD_DIR)/bench/flipstone-review-verdicts --games $(REVIEW_GAMES) --seed 7100
+	$(BUILD_DIR)/bench/flipstone-analysis-bench
