@@ -15,13 +15,14 @@ Square SquareOfBit(int bit) {
 
 }  // namespace
 
-PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst) {
+PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst,
+                            std::optional<strong::StrongSearchJob> job) {
     if (position.mover == kEmpty) {
         return {position.board.FinalDifference(kBlack), Square{}, true, {}, {}, false};
     }
     const BitBoard bits = BitBoard::FromBoard(position.board);
     const PositionAnalysis analysis =
-        analyst.Analyse(bits.Discs(position.mover), bits.Discs(Opponent(position.mover)));
+        analyst.Analyse(bits.Discs(position.mover), bits.Discs(Opponent(position.mover)), job);
     const int sign = position.mover == kWhite ? -1 : 1;
     PositionValue value;
     for (const strong::MoveValue& move : analysis.moves) {
@@ -56,7 +57,7 @@ ReviewResults GameReview::Results() const {
     return results_;
 }
 
-bool GameReview::Step(PositionAnalyst& analyst) {
+bool GameReview::Step(PositionAnalyst& analyst, std::optional<strong::StrongSearchJob> job) {
     int ply = 0;
     ReviewPosition position;
     {
@@ -67,7 +68,7 @@ bool GameReview::Step(PositionAnalyst& analyst) {
         ply = next_--;
         position = results_.Position(ply);
     }
-    const PositionValue value = JudgePosition(position, analyst);
+    const PositionValue value = JudgePosition(position, analyst, job);
     std::lock_guard lock(mutex_);
     if (stopped_) {
         return false;
