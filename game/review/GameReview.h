@@ -24,8 +24,9 @@ public:
     GameReview& operator=(const GameReview&) = delete;
 
     // Judges the next position no thread has taken, its analysis run as `job` (none: a job of
-    // its own); false once none is left or the review is stopped. Any number of threads may step
-    // at once, each with an analyst of its own.
+    // its own); false once none is left, the review is stopped or the analysis was (the position
+    // then stays unjudged). Any number of threads may step at once, each with an analyst of its
+    // own.
     bool Step(PositionAnalyst& analyst, std::optional<strong::StrongSearchJob> job = {});
     // Whether a position is left that no thread has taken.
     bool HasWork() const;
@@ -40,8 +41,9 @@ private:
     std::atomic<bool> stopped_{false};
 };
 
-// The judgement of one position of a game, as the review gives it.
-PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst,
-                            std::optional<strong::StrongSearchJob> job = {});
+// The judgement of one position of a game, as the review gives it; none when the analysis was
+// stopped, which is no verdict.
+std::optional<PositionValue> JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst,
+                                           std::optional<strong::StrongSearchJob> job = {});
 
 }  // namespace flipstone

@@ -53,6 +53,7 @@ PositionAnalysis PositionAnalyst::AnalyseCanonical(strong::Bits mover, strong::B
     }
     search_.ClearTable();
     analysis.moves = search_.ValueEveryMove(mover, other, budget_, job);
+    analysis.stopped = search_.Stopped(job);
     analysis.line = search_.PrincipalLine(mover, other, analysis.moves.front().bit, kLineLength);
     return analysis;
 }
@@ -68,6 +69,7 @@ PositionAnalysis PositionAnalyst::AnalyseForced(strong::Bits mover, strong::Bits
         value = {bit, next.MoveValue(best.value), best.exact, best.depth + 1};
         analysis.line = after.line;
         analysis.book = after.book;
+        analysis.stopped = after.stopped;
     }
     analysis.moves = {value};
     analysis.line.insert(analysis.line.begin(), bit);

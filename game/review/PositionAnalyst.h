@@ -15,6 +15,8 @@ struct PositionAnalysis {
     std::vector<int> line;
     // The values come from the opening book.
     bool book = false;
+    // Stop() cut the analysis short: its values are not the position's verdict.
+    bool stopped = false;
 };
 
 // One verdict per position: every move of a position valued the same way whenever, wherever and

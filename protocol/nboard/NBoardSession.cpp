@@ -189,7 +189,8 @@ void NBoardSession::Analyze(std::string_view, const StopSignal& stop) {
     const PositionAnalyst::Job job = analyst_.NewJob();
     const SearchStopRelay relay(stop, analyst_);
     Say(nboard::kStatus, "Flipstone is analysing the game");
-    // The review judges the positions from the end backwards, and each is told as it is judged.
+    // The review judges the positions from the end backwards, and each is told as it is judged;
+    // one whose analysis was stopped is not judged, and so not told.
     auto next = positions.rbegin();
     for (int ply = positions.back().ply; ply >= 0 && !stop.StopRequested(); --ply) {
         review.Step(analyst_, job);

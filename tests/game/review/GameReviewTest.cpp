@@ -129,6 +129,28 @@ TEST(GameReviewTest, ReviewsAgreeOnEveryRunAndEveryMirrorImage) {
     }
 }
 
+// A stopped analysis is no verdict: the position of a job stopped before its analysis began
+// stays unjudged, and the job made after the stop judges it as an analyst of its own would.
+TEST(GameReviewTest, AStoppedAnalysisIsNoVerdictAndTheNextJobJudges) {
+    const auto [board, side] = testing::RandomGamePosition(17, 14);
+    const std::vector<ReviewPosition> positions = {ReviewPosition{board, side, Square{}}};
+    PositionAnalyst analyst;
+    const PositionAnalyst::Job stopped = analyst.NewJob();
+    analyst.Stop();
+    const PositionAnalyst::Job next = analyst.NewJob();
+    GameReview cut(positions);
+    EXPECT_FALSE(cut.Step(analyst, stopped));
+    EXPECT_EQ(cut.Results().JudgedCount(), 0);
+
+    GameReview judged(positions);
+    judged.Step(analyst, next);
+    PositionAnalyst alone;
+    const PositionValue expected = *JudgePosition(positions[0], alone);
+    ASSERT_TRUE(judged.Results().Complete());
+    EXPECT_EQ(judged.Results().ValueAfter(0)->black, expected.black);
+    EXPECT_TRUE(judged.Results().ValueAfter(0)->exact);
+}
+
 TEST(GameReviewTest, TheWorkerReviewsOnItsThreadAndStopsWhenCancelled) {
     const GameRecord record = RandomGame(5, 10);
     ReviewWorker worker;
