@@ -11,6 +11,7 @@
 #include "engine/BoardText.h"
 #include "support/PlainSolve.h"
 #include "support/Positions.h"
+#include "support/TestScale.h"
 
 namespace flipstone::strong {
 namespace {
@@ -26,11 +27,12 @@ int Played(const Board& board, std::uint8_t side, int bit) {
 }
 
 // The solver, the search once it reaches the end, every move's values and the move chosen in a
-// game agree with full minimax, on one thread and on two sharing the table.
+// game agree with full minimax, on one thread and on two sharing the table (a position in a
+// build with sanitizers).
 TEST(StrongSearchTest, ExactValuesAgreeWithFullMinimax) {
     for (const int threads : {1, 2}) {
         StrongSearch search(kTableBits, threads);
-        for (const auto& [board, side] : testing::RandomPositions(30, 8, 9, 10)) {
+        for (const auto& [board, side] : testing::RandomPositions(30, testing::Scaled(8), 9, 10)) {
             if (!board.HasLegalMove(side)) {
                 continue;
             }
