@@ -61,14 +61,22 @@ bool StrongestComputer::HasWork() const {
 }
 
 void StrongestComputer::DoWork(int, std::unique_lock<std::mutex>& lock) {
+    if (!search_) {
+        // Its table is made without the lock, so the window's thread never waits on it.
+        lock.unlock();
+        auto search = std::make_unique<strong::StrongSearch>(kTableBits);
+        lock.lock();
+        search_ = std::move(search);
+        return;
+    }
     const Job job = *job_;
     job_.reset();
-    if (!search_) {
-        search_ = std::make_unique<strong::StrongSearch>(kTableBits);
-    }
+    // Made under the lock: an Abandon or Start after it stops this thinking, even before it
+    // begins.
+    const strong::StrongSearchJob searchJob = search_->NewJob();
     const std::uint64_t ticket = ticket_;
     lock.unlock();
-    const Square move = Think(job);
+    const Square move = Think(job, searchJob);
     lock.lock();
     if (ticket == ticket_) {
         move_ = move;
@@ -81,11 +89,12 @@ void StrongestComputer::StopWork() {
     }
 }
 
-Square StrongestComputer::Think(const Job& job) {
+Square StrongestComputer::Think(const Job& job, strong::StrongSearchJob searchJob) {
     const BitBoard bits = BitBoard::FromBoard(job.board);
-    const strong::ThinkResult result = book::ThinkWithBook(
-        *search_, book::OpeningBook::BuiltIn(), bits.Discs(job.colour),
-        bits.Discs(Opponent(job.colour)), std::chrono::duration<double>(job.seconds), draws_());
+    const strong::ThinkResult result =
+        book::ThinkWithBook(*search_, book::OpeningBook::BuiltIn(), bits.Discs(job.colour),
+                            bits.Discs(Opponent(job.colour)),
+                            std::chrono::duration<double>(job.seconds), draws_(), searchJob);
     return SquareOfBit(result.bit);
 }
 

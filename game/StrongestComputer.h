@@ -8,6 +8,7 @@
 
 #include "engine/Board.h"
 #include "engine/Square.h"
+#include "engine/strong/StrongSearchJob.h"
 #include "game/BackgroundThreads.h"
 
 namespace flipstone {
@@ -55,14 +56,14 @@ private:
     void DoWork(int index, std::unique_lock<std::mutex>& lock) override;
     void StopWork() override;
     // The move chosen; runs without the lock, on the search that lives as long as the thread.
-    Square Think(const Job& job);
+    Square Think(const Job& job, strong::StrongSearchJob searchJob);
 
     std::optional<Job> job_;
     // Names the thinking asked for last; a result of an older one is thrown away.
     std::uint64_t ticket_ = 0;
     std::optional<Square> move_;
-    // Made by the thread at its first move: a game that never meets the strongest player keeps no
-    // table.
+    // Made by the thread at its first move, without the lock: a game that never meets the
+    // strongest player keeps no table.
     std::unique_ptr<strong::StrongSearch> search_;
     // Which of the book's good moves it plays, so that its games vary.
     std::mt19937_64 draws_{std::random_device()()};

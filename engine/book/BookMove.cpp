@@ -4,7 +4,8 @@ namespace flipstone::book {
 
 strong::ThinkResult ThinkWithBook(strong::StrongSearch& search, const OpeningBook& book, Bits mover,
                                   Bits other, std::chrono::duration<double> budget,
-                                  std::uint64_t draw) {
+                                  std::uint64_t draw,
+                                  std::optional<strong::StrongSearch::Job> job) {
     if (const std::optional<int> bit = book.ChooseMove(mover, other, draw)) {
         strong::ThinkResult result;
         result.bit = *bit;
@@ -12,7 +13,7 @@ strong::ThinkResult ThinkWithBook(strong::StrongSearch& search, const OpeningBoo
         result.fromBook = true;
         return result;
     }
-    return search.Think(mover, other, budget);
+    return search.Think(mover, other, budget, job);
 }
 
 }  // namespace flipstone::book

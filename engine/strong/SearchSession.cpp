@@ -41,7 +41,6 @@ double SelectiveShare(int selectivity) {
 SearchSession::SearchSession(const SearchResources& resources, Bits mover, Bits other,
                              std::chrono::duration<double> budget)
     : resources_(resources), mover_(mover), other_(other), start_(Clock::now()) {
-    resources_.stop.store(false);
     resources_.progress.examined.store(-1);
     resources_.progress.nodes.store(0);
     resources_.table.NextDate();

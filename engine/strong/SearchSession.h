@@ -16,7 +16,8 @@
 namespace flipstone::strong {
 
 // What a strongest player lends each of its searches: its table, weights and threads, the flag
-// that stops it and the progress it shows.
+// that stops it (its owner's: the session raises it at its deadline, and never lowers it) and
+// the progress it shows.
 struct SearchResources {
     StrongTable& table;
     const EvaluationWeights& weights;

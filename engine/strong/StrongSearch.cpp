@@ -31,7 +31,20 @@ StrongSearch::StrongSearch(int tableBits, int threads, const EvaluationWeights& 
       threads_(threads > 0 ? threads
                            : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {}
 
-SearchResources StrongSearch::Resources() {
+StrongSearch::Job StrongSearch::NewJob() {
+    const std::lock_guard lock(jobs_);
+    return {++lastJob_};
+}
+
+bool StrongSearch::Stopped(Job job) const {
+    const std::lock_guard lock(jobs_);
+    return job.number <= stoppedUpTo_;
+}
+
+SearchResources StrongSearch::Begin(std::optional<Job> job) {
+    const std::lock_guard lock(jobs_);
+    const std::uint64_t number = job ? job->number : ++lastJob_;
+    stop_.store(number <= stoppedUpTo_);
     return {table_, weights_, threads_, stop_, progress_};
 }
 
@@ -40,6 +53,8 @@ int StrongSearch::Evaluate(Bits mover, Bits other) const {
 }
 
 void StrongSearch::Stop() {
+    const std::lock_guard lock(jobs_);
+    stoppedUpTo_ = lastJob_;
     stop_.store(true);
 }
 
@@ -81,8 +96,9 @@ void SolveUpward(SearchSession& session, int first, bool onlyWhenItFits, int gue
 
 }  // namespace
 
-ThinkResult StrongSearch::Think(Bits mover, Bits other, std::chrono::duration<double> budget) {
-    SearchSession session(Resources(), mover, other, budget);
+ThinkResult StrongSearch::Think(Bits mover, Bits other, std::chrono::duration<double> budget,
+                                std::optional<Job> job) {
+    SearchSession session(Begin(job), mover, other, budget);
     ThinkResult result;
     std::vector<RootMove>& moves = session.Moves();
     if (moves.empty()) {
@@ -120,13 +136,17 @@ ThinkResult StrongSearch::Think(Bits mover, Bits other, std::chrono::duration<do
     return result;
 }
 
-ThinkResult StrongSearch::Solve(Bits mover, Bits other) {
-    SearchSession session(Resources(), mover, other, std::chrono::duration<double>::max());
+ThinkResult StrongSearch::Solve(Bits mover, Bits other, std::optional<Job> job) {
+    return SolveJob(mover, other, job ? *job : NewJob());
+}
+
+ThinkResult StrongSearch::SolveJob(Bits mover, Bits other, Job job) {
+    SearchSession session(Begin(job), mover, other, std::chrono::duration<double>::max());
     ThinkResult result;
     std::vector<RootMove>& moves = session.Moves();
     if (moves.empty()) {
         if (SearchKernel::Best().legalMoves(other, mover) != 0) {
-            result = Solve(other, mover);  // a pass: the opponent's value, turned round
+            result = SolveJob(other, mover, job);  // a pass: the opponent's value, turned round
             result.value = -result.value;
             result.bit = -1;
         } else {
@@ -153,8 +173,9 @@ ThinkResult StrongSearch::Solve(Bits mover, Bits other) {
     return result;
 }
 
-ThinkResult StrongSearch::SearchToDepth(Bits mover, Bits other, int depth, int selectivity) {
-    SearchSession session(Resources(), mover, other, std::chrono::duration<double>::max());
+ThinkResult StrongSearch::SearchToDepth(Bits mover, Bits other, int depth, int selectivity,
+                                        std::optional<Job> job) {
+    SearchSession session(Begin(job), mover, other, std::chrono::duration<double>::max());
     ThinkResult result;
     std::vector<RootMove>& moves = session.Moves();
     if (moves.empty()) {
@@ -164,7 +185,8 @@ ThinkResult StrongSearch::SearchToDepth(Bits mover, Bits other, int depth, int s
     result.value = moves.front().value;
     const int last = std::min(depth, session.Empties());
     int guess = result.value;
-    for (int step = std::max(1, last % 2 == 0 ? 2 : 1); step <= last; step += 2) {
+    for (int step = std::max(1, last % 2 == 0 ? 2 : 1); step <= last && !session.Stopped();
+         step += 2) {
         bool inWindow = false;
         const RootReply reply =
             session.Aspirate(step, step >= kSelectiveDepth ? selectivity : kExact, guess, inWindow);
@@ -181,8 +203,9 @@ ThinkResult StrongSearch::SearchToDepth(Bits mover, Bits other, int depth, int s
 }
 
 std::vector<MoveValue> StrongSearch::ValueEveryMove(Bits mover, Bits other,
-                                                    const AnalysisBudget& budget) {
-    SearchSession session(Resources(), mover, other, std::chrono::duration<double>::max());
+                                                    const AnalysisBudget& budget,
+                                                    std::optional<Job> job) {
+    SearchSession session(Begin(job), mover, other, std::chrono::duration<double>::max());
     return EveryMoveSearch(session, mover, other, budget).Run();
 }
 

@@ -15,13 +15,17 @@ Square SquareOfBit(int bit) {
 
 }  // namespace
 
-PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst) {
+std::optional<PositionValue> JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst,
+                                           std::optional<strong::StrongSearchJob> job) {
     if (position.mover == kEmpty) {
-        return {position.board.FinalDifference(kBlack), Square{}, true, {}, {}, false};
+        return PositionValue{position.board.FinalDifference(kBlack), Square{}, true, {}, {}, false};
     }
     const BitBoard bits = BitBoard::FromBoard(position.board);
     const PositionAnalysis analysis =
-        analyst.Analyse(bits.Discs(position.mover), bits.Discs(Opponent(position.mover)));
+        analyst.Analyse(bits.Discs(position.mover), bits.Discs(Opponent(position.mover)), job);
+    if (analysis.stopped) {
+        return std::nullopt;
+    }
     const int sign = position.mover == kWhite ? -1 : 1;
     PositionValue value;
     for (const strong::MoveValue& move : analysis.moves) {
@@ -56,7 +60,7 @@ ReviewResults GameReview::Results() const {
     return results_;
 }
 
-bool GameReview::Step(PositionAnalyst& analyst) {
+bool GameReview::Step(PositionAnalyst& analyst, std::optional<strong::StrongSearchJob> job) {
     int ply = 0;
     ReviewPosition position;
     {
@@ -67,12 +71,12 @@ bool GameReview::Step(PositionAnalyst& analyst) {
         ply = next_--;
         position = results_.Position(ply);
     }
-    const PositionValue value = JudgePosition(position, analyst);
+    const std::optional<PositionValue> value = JudgePosition(position, analyst, job);
     std::lock_guard lock(mutex_);
-    if (stopped_) {
+    if (stopped_ || !value) {
         return false;
     }
-    results_.SetValue(ply, value);
+    results_.SetValue(ply, *value);
     return next_ >= 0;
 }
 

@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <vector>
 
+#include "engine/strong/StrongSearchJob.h"
 #include "game/review/ReviewResults.h"
 
 namespace flipstone {
@@ -21,9 +23,11 @@ public:
     GameReview(const GameReview&) = delete;
     GameReview& operator=(const GameReview&) = delete;
 
-    // Judges the next position no thread has taken; false once none is left or the review is
-    // stopped. Any number of threads may step at once, each with an analyst of its own.
-    bool Step(PositionAnalyst& analyst);
+    // Judges the next position no thread has taken, its analysis run as `job` (none: a job of
+    // its own); false once none is left, the review is stopped or the analysis was (the position
+    // then stays unjudged). Any number of threads may step at once, each with an analyst of its
+    // own.
+    bool Step(PositionAnalyst& analyst, std::optional<strong::StrongSearchJob> job = {});
     // Whether a position is left that no thread has taken.
     bool HasWork() const;
     // Any thread: the review judges no further position.
@@ -37,7 +41,9 @@ private:
     std::atomic<bool> stopped_{false};
 };
 
-// The judgement of one position of a game, as the review gives it.
-PositionValue JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst);
+// The judgement of one position of a game, as the review gives it; none when the analysis was
+// stopped, which is no verdict.
+std::optional<PositionValue> JudgePosition(const ReviewPosition& position, PositionAnalyst& analyst,
+                                           std::optional<strong::StrongSearchJob> job = {});
 
 }  // namespace flipstone

@@ -18,16 +18,21 @@ PositionAnalyst::PositionAnalyst(const book::OpeningBook& book,
                                  const strong::AnalysisBudget& budget)
     : search_(kTableBits, 1), book_(book), budget_(budget) {}
 
-PositionAnalysis PositionAnalyst::Analyse(strong::Bits mover, strong::Bits other) {
+PositionAnalysis PositionAnalyst::Analyse(strong::Bits mover, strong::Bits other,
+                                          std::optional<Job> job) {
+    return AnalyseJob(mover, other, job ? *job : search_.NewJob());
+}
+
+PositionAnalysis PositionAnalyst::AnalyseJob(strong::Bits mover, strong::Bits other, Job job) {
     const strong::Bits moves = book::LegalMoves(mover, other);
     if (moves == 0) {
         return {};
     }
     if (std::has_single_bit(moves)) {
-        return AnalyseForced(mover, other, std::countr_zero(moves));
+        return AnalyseForced(mover, other, std::countr_zero(moves), job);
     }
     const strong::CanonicalPosition canonical = strong::CanonicalPosition::Of(mover, other);
-    PositionAnalysis analysis = AnalyseCanonical(canonical.mover, canonical.other);
+    PositionAnalysis analysis = AnalyseCanonical(canonical.mover, canonical.other, job);
     for (strong::MoveValue& move : analysis.moves) {
         move.bit = canonical.BitOnGivenBoard(move.bit);
     }
@@ -37,7 +42,8 @@ PositionAnalysis PositionAnalyst::Analyse(strong::Bits mover, strong::Bits other
     return analysis;
 }
 
-PositionAnalysis PositionAnalyst::AnalyseCanonical(strong::Bits mover, strong::Bits other) {
+PositionAnalysis PositionAnalyst::AnalyseCanonical(strong::Bits mover, strong::Bits other,
+                                                   Job job) {
     PositionAnalysis analysis;
     if (const auto values = book_.MoveValues(mover, other)) {
         analysis.moves = *values;
@@ -46,21 +52,24 @@ PositionAnalysis PositionAnalyst::AnalyseCanonical(strong::Bits mover, strong::B
         return analysis;
     }
     search_.ClearTable();
-    analysis.moves = search_.ValueEveryMove(mover, other, budget_);
+    analysis.moves = search_.ValueEveryMove(mover, other, budget_, job);
+    analysis.stopped = search_.Stopped(job);
     analysis.line = search_.PrincipalLine(mover, other, analysis.moves.front().bit, kLineLength);
     return analysis;
 }
 
-PositionAnalysis PositionAnalyst::AnalyseForced(strong::Bits mover, strong::Bits other, int bit) {
+PositionAnalysis PositionAnalyst::AnalyseForced(strong::Bits mover, strong::Bits other, int bit,
+                                                Job job) {
     const book::Successor next = book::After(mover, other, bit);
     PositionAnalysis analysis;
     strong::MoveValue value{bit, next.finalDifference, true, 1};
     if (!next.over) {
-        const PositionAnalysis after = Analyse(next.mover, next.other);
+        const PositionAnalysis after = AnalyseJob(next.mover, next.other, job);
         const strong::MoveValue& best = after.moves.front();
         value = {bit, next.MoveValue(best.value), best.exact, best.depth + 1};
         analysis.line = after.line;
         analysis.book = after.book;
+        analysis.stopped = after.stopped;
     }
     analysis.moves = {value};
     analysis.line.insert(analysis.line.begin(), bit);

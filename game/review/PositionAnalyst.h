@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/book/OpeningBook.h"
@@ -14,6 +15,8 @@ struct PositionAnalysis {
     std::vector<int> line;
     // The values come from the opening book.
     bool book = false;
+    // Stop() cut the analysis short: its values are not the position's verdict.
+    bool stopped = false;
 };
 
 // One verdict per position: every move of a position valued the same way whenever, wherever and
@@ -43,14 +46,20 @@ public:
     PositionAnalyst(const PositionAnalyst&) = delete;
     PositionAnalyst& operator=(const PositionAnalyst&) = delete;
 
-    // The analysis of a position whose mover has a legal move.
-    PositionAnalysis Analyse(strong::Bits mover, strong::Bits other);
-    // Any thread: the analysis under way returns at once with the values it has finished.
+    using Job = strong::StrongSearch::Job;
+
+    // Any thread: a job for an analysis to come, which every Stop() from now on stops.
+    Job NewJob() { return search_.NewJob(); }
+    // The analysis of a position whose mover has a legal move, as `job` (none: a job of its own).
+    PositionAnalysis Analyse(strong::Bits mover, strong::Bits other, std::optional<Job> job = {});
+    // Any thread: the analysis under way returns at once with the values it has finished, and
+    // every job made so far is stopped before it begins.
     void Stop() { search_.Stop(); }
 
 private:
-    PositionAnalysis AnalyseCanonical(strong::Bits mover, strong::Bits other);
-    PositionAnalysis AnalyseForced(strong::Bits mover, strong::Bits other, int bit);
+    PositionAnalysis AnalyseJob(strong::Bits mover, strong::Bits other, Job job);
+    PositionAnalysis AnalyseCanonical(strong::Bits mover, strong::Bits other, Job job);
+    PositionAnalysis AnalyseForced(strong::Bits mover, strong::Bits other, int bit, Job job);
 
     strong::StrongSearch search_;
     const book::OpeningBook& book_;

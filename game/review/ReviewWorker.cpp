@@ -74,14 +74,22 @@ bool ReviewWorker::HasWork() const {
 }
 
 void ReviewWorker::DoWork(int index, std::unique_lock<std::mutex>& lock) {
-    // The position is judged without the lock; a newer review may replace this one meanwhile.
-    const std::shared_ptr<GameReview> review = review_;
     if (!analysts_[index]) {
-        analysts_[index] = std::make_unique<PositionAnalyst>();
+        // Its table is made without the lock, so the window's thread never waits on it.
+        lock.unlock();
+        auto analyst = std::make_unique<PositionAnalyst>();
+        lock.lock();
+        analysts_[index] = std::move(analyst);
+        return;
     }
+    // The job is made under the lock: a stop given after it holds, however long the analysis
+    // takes to begin. The position is judged without the lock; a newer review may replace this
+    // one meanwhile.
+    const std::shared_ptr<GameReview> review = review_;
     PositionAnalyst& analyst = *analysts_[index];
+    const PositionAnalyst::Job job = analyst.NewJob();
     lock.unlock();
-    review->Step(analyst);
+    review->Step(analyst, job);
     lock.lock();
     if (review_ != review) {
         return;

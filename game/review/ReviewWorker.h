@@ -40,8 +40,8 @@ private:
     // Makes the review under way and its analyses stop at once; the lock is held.
     void StopWork() override;
 
-    // Each thread's analyst, made at its first review (a window that never reviews keeps no
-    // table); its searches take the review threads' low priority.
+    // Each thread's analyst, made at its first review without the lock (a window that never
+    // reviews keeps no table); its searches take the review threads' low priority.
     std::vector<std::unique_ptr<PositionAnalyst>> analysts_;
     // The review the threads work on, and a copy of what it found for the readers.
     std::shared_ptr<GameReview> review_;

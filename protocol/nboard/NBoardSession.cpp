@@ -144,8 +144,9 @@ void NBoardSession::Hint(std::string_view arguments, const StopSignal& stop) {
     if (!position_.IsOver()) {
         const std::uint8_t side = position_.ToMove();
         const BitBoard bits = BitBoard::FromBoard(position_.GetBoard());
+        const PositionAnalyst::Job job = analyst_.NewJob();
         const SearchStopRelay relay(stop, analyst_);
-        analysis = analyst_.Analyse(bits.Discs(side), bits.Discs(Opponent(side)));
+        analysis = analyst_.Analyse(bits.Discs(side), bits.Discs(Opponent(side)), job);
     }
     const std::size_t shown =
         std::min(analysis.moves.size(), static_cast<std::size_t>(std::max(count, 1)));
@@ -184,12 +185,15 @@ void NBoardSession::Learn(std::string_view, const StopSignal&) {
 void NBoardSession::Analyze(std::string_view, const StopSignal& stop) {
     const std::vector<GgfPosition> positions = GgfPositions(game_);
     GameReview review(ReviewPositionsOf(game_));
+    // One job for the whole game: once stopped, no analysis of it runs any more.
+    const PositionAnalyst::Job job = analyst_.NewJob();
     const SearchStopRelay relay(stop, analyst_);
     Say(nboard::kStatus, "Flipstone is analysing the game");
-    // The review judges the positions from the end backwards, and each is told as it is judged.
+    // The review judges the positions from the end backwards, and each is told as it is judged;
+    // one whose analysis was stopped is not judged, and so not told.
     auto next = positions.rbegin();
     for (int ply = positions.back().ply; ply >= 0 && !stop.StopRequested(); --ply) {
-        review.Step(analyst_);
+        review.Step(analyst_, job);
         const std::optional<PositionValue> value = review.Results().ValueAfter(ply);
         for (; value && next != positions.rend() && next->ply == ply; ++next) {
             const int forMover = next->toMove == kBlack ? value->black : -value->black;

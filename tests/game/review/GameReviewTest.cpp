@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <span>
 #include <thread>
 
 #include "engine/BitBoard.h"
@@ -15,6 +17,7 @@
 #include "game/review/ReviewWorker.h"
 #include "support/PlainSolve.h"
 #include "support/Positions.h"
+#include "support/TestScale.h"
 
 namespace flipstone {
 namespace {
@@ -51,8 +54,11 @@ GameRecord RandomGame(std::uint32_t seed, int emptySquares) {
     return RandomGameFrom(testing::RandomGamePosition(seed, emptySquares), seed);
 }
 
+// Three games' last ten moves (one game's in a build with sanitizers).
 TEST(GameReviewTest, AgreesWithFullMinimaxOnTheLastMoves) {
-    for (const std::uint32_t seed : {3u, 8u, 21u}) {
+    const std::uint32_t seeds[] = {3, 8, 21};
+    for (const std::uint32_t seed :
+         std::span(seeds).first(static_cast<std::size_t>(std::min(3, testing::Scaled(3))))) {
         const GameRecord record = RandomGame(seed, 10);
         PositionAnalyst analyst;
         GameReview review(ReviewPositionsOf(record));
@@ -140,6 +146,28 @@ TEST(GameReviewTest, ReviewsAgreeOnEveryRunAndEveryMirrorImage) {
             }
         }
     }
+}
+
+// A stopped analysis is no verdict: the position of a job stopped before its analysis began
+// stays unjudged, and the job made after the stop judges it as an analyst of its own would.
+TEST(GameReviewTest, AStoppedAnalysisIsNoVerdictAndTheNextJobJudges) {
+    const auto [board, side] = testing::RandomGamePosition(17, 14);
+    const std::vector<ReviewPosition> positions = {ReviewPosition{board, side, Square{}}};
+    PositionAnalyst analyst;
+    const PositionAnalyst::Job stopped = analyst.NewJob();
+    analyst.Stop();
+    const PositionAnalyst::Job next = analyst.NewJob();
+    GameReview cut(positions);
+    EXPECT_FALSE(cut.Step(analyst, stopped));
+    EXPECT_EQ(cut.Results().JudgedCount(), 0);
+
+    GameReview judged(positions);
+    judged.Step(analyst, next);
+    PositionAnalyst alone;
+    const PositionValue expected = *JudgePosition(positions[0], alone);
+    ASSERT_TRUE(judged.Results().Complete());
+    EXPECT_EQ(judged.Results().ValueAfter(0)->black, expected.black);
+    EXPECT_TRUE(judged.Results().ValueAfter(0)->exact);
 }
 
 TEST(GameReviewTest, TheWorkerReviewsOnItsThreadAndStopsWhenCancelled) {

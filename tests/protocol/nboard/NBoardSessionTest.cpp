@@ -5,6 +5,7 @@
 #include <chrono>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "game/records/RecordWriter.h"
@@ -86,6 +87,29 @@ TEST(NBoardSessionTest, APingCutsALongHintShortWithEveryMoveValued) {
     NBoardSession(strongest, analyst, 600, out).Serve(in);
     EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60));
     EXPECT_EQ(Lines(out.str()).size(), 7u) << out.str();  // status, four moves, status, pong
+}
+
+// Asks every thread but the session's to stop: the analysis stops as soon as the relay looks,
+// and the session's own loop never stops on its own.
+class StopSeenByTheRelayOnly : public StopSignal {
+public:
+    bool StopRequested() const override { return std::this_thread::get_id() != session_; }
+
+private:
+    std::thread::id session_ = std::this_thread::get_id();
+};
+
+// An analysis that is stopped tells nothing: every value analyze prints is the verdict. The
+// game ends in the middle game and the budget has no end, so every position's analysis is cut.
+TEST(NBoardSessionTest, AStoppedAnalyzeTellsNoValue) {
+    std::ostringstream out;
+    LevelPlayer level(1);
+    const book::OpeningBook noBook;
+    PositionAnalyst analyst(noBook, {std::int64_t{1} << 50, 0, 0, 0});
+    NBoardSession session(level, analyst, 1, out);
+    session.Handle("set game " + kGgfStart + "B[F5]W[F6]B[E6]W[F4];)", StopSeenByTheRelayOnly());
+    session.Handle("analyze", StopSeenByTheRelayOnly());
+    EXPECT_EQ(out.str(), "status Flipstone is analysing the game\nstatus\n");
 }
 
 }  // namespace
