@@ -110,9 +110,9 @@ TEST(StrongSearchTest, TheSolvesNearTheEndKeepWithinTheirCap) {
     }
 }
 
-// Stop() from another thread ends a long think within milliseconds, with a legal move, while
-// the progress is read throughout.
-TEST(StrongSearchTest, ThreadedStopEndsAThinkPromptlyWithALegalMove) {
+// An hour's think ends at a stop from another thread (the test's time limit catches one that
+// does not), with a legal move, while a third thread reads its progress.
+TEST(StrongSearchTest, AStopFromAnotherThreadEndsAnHoursThinkWithALegalMove) {
     const auto [board, side] = testing::RandomGamePosition(5, 40);
     const BitBoard bits = BitBoard::FromBoard(board);
     StrongSearch search(kTableBits, 2);
@@ -129,14 +129,11 @@ TEST(StrongSearchTest, ThreadedStopEndsAThinkPromptlyWithALegalMove) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         search.Stop();
     });
-    const auto start = std::chrono::steady_clock::now();
     const ThinkResult result =
         search.Think(bits.Discs(side), bits.Discs(Opponent(side)), std::chrono::hours(1));
-    const auto waited = std::chrono::steady_clock::now() - start;
     done.store(true);
     stopper.join();
     reader.join();
-    EXPECT_LT(waited, std::chrono::milliseconds(1000));
     EXPECT_TRUE(board.CanPlace(BitBoard::ColumnOf(result.bit), BitBoard::RowOf(result.bit), side));
     EXPECT_GT(seen, 0);
 }
